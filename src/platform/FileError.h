@@ -1,0 +1,17 @@
+#pragma once
+// Descriptions of file errors, the way the framework words them for the user.
+
+#include <string>
+
+namespace platform {
+
+enum class FileErrorCause { None, NotFound, AccessDenied, BadPath, SharingViolation, TooManyOpen, Generic };
+
+// Classifies an errno value.
+FileErrorCause CauseFromErrno(int error);
+
+// A clear description of the failure for the named file, in the user's language, at most
+// 1023 characters. Not meant for NotFound, which callers report in their own way.
+std::wstring DescribeFileError(FileErrorCause cause, const std::wstring& fileName);
+
+}  // namespace platform

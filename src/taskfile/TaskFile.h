@@ -1,0 +1,59 @@
+#pragma once
+// The task files that carry a command from the wizard to the storage system (satask.txt)
+// and to the file modules (cfgtask.txt): one line each, no line end.
+
+#include <string>
+
+namespace taskfile {
+
+enum TaskKind {
+    InitIPv4 = 1,
+    InitIPv6 = 2,
+    ResetPassword = 3,
+    ServiceIPv4 = 4,
+    ServiceIPv6 = 5,
+    ServiceDefault = 6,
+};
+
+inline constexpr char kTaskFile[] = "satask.txt";
+inline constexpr char kFileModuleTaskFile[] = "cfgtask.txt";
+
+constexpr int IDS_TASKFILE_OPEN_FAILED = 171;
+constexpr int IDS_TASKFILE_WRITE_FAILED = 191;
+
+// The command line for a kind; fields are inserted as passed, the gateway before the mask
+// or prefix. Empty for a kind outside 1 to 6 or a field that is not plain ASCII.
+std::string ComposeTaskCommand(int kind, const std::wstring& address,
+                               const std::wstring& maskOrPrefix, const std::wstring& gateway);
+
+// Writes the command into satask.txt. Returns 0 when it is on the medium, 1 when it is not
+// (the user has then seen message 171 or 191). A kind outside 1 to 6 touches no file.
+int WriteTaskCommand(int kind, std::wstring address, std::wstring maskOrPrefix,
+                     std::wstring gateway);
+
+struct UnifiedTaskAddresses {
+    std::string clusterip;
+    std::string mask;
+    std::string gw;
+    std::string consoleip;
+    std::string serviceip1;
+    std::string serviceip2;
+    std::string internalips;
+};
+
+std::string ComposeStorageCommand(const UnifiedTaskAddresses& addresses);
+std::string ComposeFileModuleCommand(const UnifiedTaskAddresses& addresses);
+
+// Writes satask.txt and then cfgtask.txt. Returns 0 when both are on the medium, 1 after
+// a failure that the user has already seen.
+int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses);
+
+// Deletes a file in the current directory; a missing file or any other failure is ignored.
+void RemoveQuietly(const char* name);
+
+// Writes `line` under `name` so that the name only ever holds a complete, synced command:
+// the line goes to a temporary file in the same directory, which replaces `name` once it is
+// on the medium. Returns 0, or the id of the message to show (171 or 191).
+int WriteCommandFile(const char* name, const std::string& line);
+
+}  // namespace taskfile

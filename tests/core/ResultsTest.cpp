@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "results/LineReader.h"
+#include "results/Results.h"
+
+namespace {
+
+using namespace results;
+
+std::vector<std::string> AllLines(std::string_view bytes, LineReader::Status* last = nullptr) {
+    MemorySource source(bytes);
+    LineReader reader(source);
+    std::vector<std::string> lines;
+    std::string line;
+    LineReader::Status status;
+    while ((status = reader.Next(line)) == LineReader::Status::Line) {
+        lines.push_back(line);
+    }
+    if (last) {
+        *last = status;
+    }
+    return lines;
+}
+
+TEST(LineReader, SplitsLines) {
+    struct Case {
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const std::string nul("a\0b", 3);
+    const Case cases[] = {
+        {"", {}},
+        {"one", {"one"}},
+        {"one\n", {"one"}},
+        {"one\r\ntwo\r\n", {"one", "two"}},
+        {"one\n\ntwo", {"one", "", "two"}},
+        {"lone\rcr\n", {"lone\rcr"}},  // only CR LF ends a line, a lone CR stays
+        {"\r\n", {""}},
+        {nul + "\n" + nul, {nul, nul}},  // NUL is an ordinary character
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AllLines(c.bytes), c.lines) << c.bytes;
+    }
+}
+
+TEST(LineReader, CutsLongLinesAndSkipsTheirRest) {
+    const std::string longLine(LineReader::kMaxLine + 100000, 'a');
+    const auto lines = AllLines(longLine + "\r\nnext\n" + std::string(LineReader::kMaxLine, 'b') + "\r\n");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], std::string(LineReader::kMaxLine, 'a'));
+    EXPECT_EQ(lines[1], "next");
+    EXPECT_EQ(lines[2], std::string(LineReader::kMaxLine, 'b'));
+}
+
+// A source that fails after handing out its bytes.
+class FailingSource final : public ByteSource {
+public:
+    explicit FailingSource(std::string bytes) : bytes_(std::move(bytes)) {}
+    std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+        if (done_) {
+            return -1;
+        }
+        done_ = true;
+        const std::size_t n = std::min(size, bytes_.size());
+        std::copy_n(bytes_.data(), n, buffer);
+        return static_cast<std::ptrdiff_t>(n);
+    }
+
+private:
+    std::string bytes_;
+    bool done_ = false;
+};
+
+TEST(LineReader, ReportsReadErrors) {
+    FailingSource source("complete\npartial");
+    LineReader reader(source);
+    std::string line;
+    EXPECT_EQ(reader.Next(line), LineReader::Status::Line);
+    EXPECT_EQ(line, "complete");
+    EXPECT_EQ(reader.Next(line), LineReader::Status::Error);
+}
+
+TEST(Results, ReadErrorMakesEitherFileUnusable) {
+    testing_support::FakePlatform fake;
+    const std::string good =
+        "command=\"satask resetpassword -usb\" output=\"\" exit=\"0\"\nsainfo lsservicestatus\n"
+        "cluster_ip_count 1\n";
+    for (const std::string& prefix : {std::string(), good}) {
+        TaskResults task;
+        ResetToPlaceholder(task);
+        FailingSource source(prefix);
+        LineReader reader(source);
+        EXPECT_EQ(ReadTaskResults(reader, task), -1) << prefix;
+        EXPECT_EQ(task[Status], L"#172");
+    }
+    TaskResults task;
+    FileModuleResults fileModules;
+    ResetToPlaceholder(task);
+    ResetToPlaceholder(fileModules);
+    FailingSource source("output result|0|\n");
+    LineReader reader(source);
+    EXPECT_EQ(ReadFileModuleResults(reader, fileModules, task), -1);
+    EXPECT_EQ(task[Status], L"#172");
+    EXPECT_EQ(fileModules[OutputResult], L"0");
+    EXPECT_EQ(fileModules[FileModuleStatus], L"x");
+}
+
+TEST(Results, CutKeyedValue) {
+    struct Case {
+        const wchar_t* line;
+        const wchar_t* key;
+        const wchar_t* value;
+    };
+    const Case cases[] = {
+        {L"cluster_ip 10.0.0.5", L"cluster_ip", L"10.0.0.5"},
+        {L"cluster_ip \t 10.0.0.5  ", L"cluster_ip", L"10.0.0.5  "},
+        {L"  cluster_ip 10.0.0.5", L"cluster_ip", L"10.0.0.5"},
+        {L"cluster_ip", L"cluster_ip", L""},
+        {L"other 10.0.0.5", L"cluster_ip", L"other 10.0.0.5"},  // not the key: whole line
+        {L"cluster_ip_6 fd00::1", L"cluster_ip", L"_6 fd00::1"},  // positional lines are not tested
+        {L"", L"cluster_ip", L""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CutKeyedValue(c.line, c.key), c.value) << c.line;
+    }
+}
+
+TEST(Results, WidenLoweredTouchesOnlyAsciiLetters) {
+    const std::string bytes = "AZaz09\xC0\xDE\xFF[";
+    const std::wstring wide = WidenLowered(bytes);
+    EXPECT_EQ(wide, std::wstring(L"azaz09\u00C0\u00DE\u00FF["));
+}
+
+}  // namespace

@@ -1,0 +1,189 @@
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "TempDir.h"
+#include "taskfile/TaskFile.h"
+
+namespace {
+
+using namespace taskfile;
+using testing_support::TempKey;
+
+// The files in the key folder, so that no stray temporary file goes unnoticed.
+std::vector<std::string> KeyFiles() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(WriteTaskCommand, WritesEveryKindByteForByte) {
+    const std::wstring v6a = L"abcd:ef01:2345:6789:abcd:ef01:2345:6789";
+    const std::wstring v6g = L"ABCD:EF01:2345:6789:ABCD:EF01:2345:678F";
+    struct Case {
+        int kind;
+        std::wstring address, maskOrPrefix, gateway;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {InitIPv4, L"192.168.1.50", L"255.255.255.0", L"192.168.1.1",
+         "satask mkcluster -clusterip 192.168.1.50 -gw 192.168.1.1 -mask 255.255.255.0"},
+        {InitIPv6, L"2001:DB8::50", L"064", L"2001:db8::1",
+         "satask mkcluster -clusterip_6 2001:DB8::50 -gw_6 2001:db8::1 -prefix_6 064"},
+        {ResetPassword, L"ignored", L"ignored", L"ignored", "satask resetpassword"},
+        {ServiceIPv4, L"10.1.2.30", L"255.255.255.0", L"10.1.2.1",
+         "satask chserviceip -serviceip 10.1.2.30 -gw 10.1.2.1 -mask 255.255.255.0"},
+        {ServiceIPv6, v6a, L"127", v6g,
+         "satask chserviceip -serviceip_6 " + std::string(v6a.begin(), v6a.end()) + " -gw_6 " +
+             std::string(v6g.begin(), v6g.end()) + " -prefix_6 127"},
+        {ServiceDefault, L"", L"", L"", "satask chserviceip -default"},
+    };
+    for (const Case& c : cases) {
+        TempKey key;
+        testing_support::FakePlatform fake;
+        TempKey::Write("satask.txt", std::string(300, 'z'));  // a longer earlier command
+        EXPECT_EQ(WriteTaskCommand(c.kind, c.address, c.maskOrPrefix, c.gateway), 0);
+        EXPECT_EQ(TempKey::Read("satask.txt"), c.bytes);
+        EXPECT_TRUE(fake.messages.empty());
+        EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
+    }
+    EXPECT_EQ(cases[2].bytes.size(), 20u);
+    EXPECT_EQ(cases[5].bytes.size(), 27u);
+    EXPECT_EQ(cases[4].bytes.size(), 131u);
+}
+
+TEST(WriteTaskCommand, RefusesAnUnknownKindWithoutTouchingTheKey) {
+    TempKey key;
+    testing_support::FakePlatform fake;
+    TempKey::Write("satask.txt", "earlier");
+    for (int kind : {0, 7, -1}) {
+        EXPECT_EQ(WriteTaskCommand(kind, L"1.2.3.4", L"255.0.0.0", L"1.2.3.1"), 1);
+    }
+    EXPECT_EQ(TempKey::Read("satask.txt"), "earlier");
+    EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
+}
+
+TEST(WriteTaskCommand, ADirectoryUnderTheNameIsAFailedOpen) {
+    TempKey key;
+    testing_support::FakePlatform fake;
+    std::filesystem::create_directory("satask.txt");
+    EXPECT_EQ(WriteTaskCommand(ResetPassword, L"", L"", L""), 1);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text, L"#171");
+    EXPECT_EQ(fake.messages[0].owner, nullptr);
+    EXPECT_FALSE(fake.messages[0].caption.has_value());
+    EXPECT_EQ(fake.messages[0].buttons, platform::MessageButtons::Ok);
+    EXPECT_TRUE(std::filesystem::is_directory("satask.txt"));
+    EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
+}
+
+TEST(WriteTaskCommand, ReplacesASymbolicLinkInsteadOfWritingThroughIt) {
+    TempKey key;
+    testing_support::FakePlatform fake;
+    TempKey::Write("target", "untouched");
+    std::filesystem::create_symlink("target", "satask.txt");
+    EXPECT_EQ(WriteTaskCommand(ResetPassword, L"", L"", L""), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink("satask.txt"));
+    EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
+    EXPECT_EQ(TempKey::Read("target"), "untouched");
+}
+
+// Runs `write` in a child whose files may not grow beyond `limit` bytes, and returns what
+// the child saw as its messages (as an exit code: the first message id, or 0).
+int WriteWithSizeLimit(rlim_t limit, const std::function<int()>& write) {
+    const pid_t child = fork();
+    if (child == 0) {
+        testing_support::FakePlatform fake;
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit rl{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &rl);
+        const int result = write();
+        int code = result == 0 ? 0 : 1;
+        if (!fake.messages.empty()) {
+            code = std::stoi(std::wstring(fake.messages[0].text.substr(1)));
+        }
+        std::_Exit(code % 256);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(WriteTaskCommand, AWriteThatHitsTheSizeLimitLeavesNoPartialCommand) {
+    TempKey key;
+    TempKey::Write("satask.txt", "satask resetpassword");
+    const int code = WriteWithSizeLimit(30, [] {
+        return WriteTaskCommand(InitIPv4, L"192.168.1.50", L"255.255.255.0", L"192.168.1.1");
+    });
+    EXPECT_EQ(code, 191);
+    EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
+    EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
+}
+
+const UnifiedTaskAddresses kWorkedExample{"192.168.1.10", "255.255.255.0", "192.168.1.1",
+                                          "192.168.1.20", "192.168.1.21", "192.168.1.22",
+                                          "172.31.8.1 "};
+
+TEST(WriteUnifiedTaskFiles, WritesBothFilesByteForByte) {
+    TempKey key;
+    testing_support::FakePlatform fake;
+    for (int run = 0; run < 2; ++run) {  // a second run replaces, never appends
+        EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 0);
+        EXPECT_EQ(TempKey::Read("satask.txt"),
+                  "satask mknascluster -clusterip 192.168.1.10 -mask 255.255.255.0 -gw "
+                  "192.168.1.1 -consoleip 192.168.1.20");
+        EXPECT_EQ(TempKey::Read("cfgtask.txt"),
+                  "cfginit --ip=192.168.1.20 --netmask=255.255.255.0 --gateway=192.168.1.1 "
+                  "--serviceip1=192.168.1.21 --serviceip2=192.168.1.22 --internalips=172.31.8.1  "
+                  "--veltaraip=192.168.1.10");
+    }
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST(WriteUnifiedTaskFiles, LongestAddresses) {
+    const std::string a = "255.255.255.255";
+    const UnifiedTaskAddresses longest{a, a, a, a, a, a, "192.168.8.1"};
+    EXPECT_EQ(ComposeStorageCommand(longest).size(), 115u);
+    EXPECT_EQ(ComposeFileModuleCommand(longest).size(), 192u);
+    EXPECT_NE(ComposeFileModuleCommand(longest).find("--internalips=192.168.8.1 --veltaraip"),
+              std::string::npos);
+}
+
+TEST(WriteUnifiedTaskFiles, FileModuleFileFailingKeepsTheStorageCommand) {
+    TempKey key;
+    testing_support::FakePlatform fake;
+    std::filesystem::create_directory("cfgtask.txt");
+    EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171"});
+    EXPECT_EQ(TempKey::Read("satask.txt").substr(0, 19), "satask mknascluster");
+    EXPECT_EQ(KeyFiles(), (std::vector<std::string>{"cfgtask.txt", "satask.txt"}));
+}
+
+TEST(WriteUnifiedTaskFiles, StorageFileFailingTouchesNeither) {
+    TempKey key;
+    testing_support::FakePlatform fake;
+    std::filesystem::create_directory("satask.txt");
+    TempKey::Write("cfgtask.txt", "earlier");
+    EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171"});
+    EXPECT_EQ(TempKey::Read("cfgtask.txt"), "earlier");
+}
+
+TEST(WriteUnifiedTaskFiles, SizeLimitOnTheSecondFile) {
+    TempKey key;
+    // Room for the 103-byte storage command, not for the 174-byte file-module command.
+    const int code = WriteWithSizeLimit(150, [] { return WriteUnifiedTaskFiles(kWorkedExample); });
+    EXPECT_EQ(code, 191);
+    EXPECT_EQ(TempKey::Read("satask.txt").size(), 103u);
+    EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
+}
+
+}  // namespace
