@@ -60,9 +60,9 @@ std::optional<Ipv4Failure> CheckIpv4Rows(const Ipv4Rows& rows);
 enum class Ipv6Box { Address, Prefix, Gateway };
 
 struct Ipv6Entries {
-    std::wstring address;     // box texts as typed
+    std::wstring address;  // box texts as typed
     std::wstring prefixText;
-    int prefix = 0;           // the prefix box's integer value
+    int prefix = 0;  // the prefix box's integer value
     std::wstring gateway;
 };
 

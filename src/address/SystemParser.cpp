@@ -2,13 +2,13 @@
 #include "address/AddressChecks.h"
 
 #ifdef _WIN32
+#include <windows.h>
 #include <winsock2.h>
 #include <ws2tcpip.h>
-#include <windows.h>
 #else
 #include <arpa/inet.h>
-#include <cerrno>
 #include <netinet/in.h>
+#include <cerrno>
 #endif
 
 namespace address {
@@ -45,10 +45,9 @@ bool IsOSVersionAtLeast(unsigned major, unsigned minor) {
     RTL_OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const auto rtlGetVersion =
-        ntdll ? reinterpret_cast<RtlGetVersionFn>(
-                    reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
-              : nullptr;
+    const auto rtlGetVersion = ntdll ? reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(
+                                           GetProcAddress(ntdll, "RtlGetVersion")))
+                                     : nullptr;
     if (!rtlGetVersion || rtlGetVersion(&info) != 0) {
         return true;
     }
@@ -77,7 +76,9 @@ int CheckAddressWithSystem(const std::wstring& text, int family) {
     return inet_pton(af, narrow.c_str(), buffer) == 1 ? 0 : EINVAL;
 }
 
-bool IsOSVersionAtLeast(unsigned, unsigned) { return true; }
+bool IsOSVersionAtLeast(unsigned, unsigned) {
+    return true;
+}
 
 #endif
 

@@ -5,7 +5,15 @@
 
 namespace platform {
 
-enum class FileErrorCause { None, NotFound, AccessDenied, BadPath, SharingViolation, TooManyOpen, Generic };
+enum class FileErrorCause {
+    None,
+    NotFound,
+    AccessDenied,
+    BadPath,
+    SharingViolation,
+    TooManyOpen,
+    Generic
+};
 
 // Classifies an errno value.
 FileErrorCause CauseFromErrno(int error);

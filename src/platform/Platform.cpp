@@ -6,7 +6,7 @@ namespace platform {
 namespace {
 
 class BuiltIn final : public Platform {
-public:
+  public:
     int ShowMessage(const MessageRequest&) override { return kAnswerOk; }
     std::wstring LoadString(int id) override { return L"#" + std::to_wstring(id); }
     void OpenUrl(const std::wstring&) override {}
@@ -18,9 +18,13 @@ Platform* installed = &builtIn;
 
 }  // namespace
 
-Platform& Current() { return *installed; }
+Platform& Current() {
+    return *installed;
+}
 
-void Install(Platform* platform) { installed = platform ? platform : &builtIn; }
+void Install(Platform* platform) {
+    installed = platform ? platform : &builtIn;
+}
 
 std::wstring FormatMessage(const std::wstring& format, std::initializer_list<std::wstring> args) {
     std::wstring out;

@@ -14,14 +14,14 @@ enum class MessageButtons { Ok, OkCancel };
 enum MessageAnswer { kAnswerOk = 1, kAnswerCancel = 2 };
 
 struct MessageRequest {
-    const void* owner = nullptr;         // the window that owns the box; nullptr for none
-    std::optional<std::wstring> caption; // nullopt: the platform's neutral default caption
+    const void* owner = nullptr;          // the window that owns the box; nullptr for none
+    std::optional<std::wstring> caption;  // nullopt: the platform's neutral default caption
     std::wstring text;
     MessageButtons buttons = MessageButtons::Ok;
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // Shows a modal message box without an icon and returns kAnswerOk or kAnswerCancel.
     virtual int ShowMessage(const MessageRequest& request) = 0;

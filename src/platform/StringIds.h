@@ -4,9 +4,9 @@
 
 namespace platform {
 
-constexpr int IDS_FW_ENTER_INTEGER = 9001;     // data exchange: a box holds no integer
-constexpr int IDS_FW_CONFIRM_PROCEED = 9002;   // second half of the parser confirmation
-constexpr int IDS_FW_BACK = 9003;              // wizard buttons
+constexpr int IDS_FW_ENTER_INTEGER = 9001;    // data exchange: a box holds no integer
+constexpr int IDS_FW_CONFIRM_PROCEED = 9002;  // second half of the parser confirmation
+constexpr int IDS_FW_BACK = 9003;             // wizard buttons
 constexpr int IDS_FW_NEXT = 9004;
 constexpr int IDS_FW_FINISH = 9005;
 constexpr int IDS_FW_CANCEL = 9006;

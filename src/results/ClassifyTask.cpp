@@ -18,7 +18,8 @@ std::vector<std::wstring> SplitWords(const std::wstring& command) {
     return words;
 }
 
-ResultKind ClassifyTask(std::wstring command, std::wstring exitCode, std::wstring fileModuleResult) {
+ResultKind ClassifyTask(std::wstring command, std::wstring exitCode,
+                        std::wstring fileModuleResult) {
     if (command.find(L"satask") == std::wstring::npos) {
         return UnrecognisedTask;
     }

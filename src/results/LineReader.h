@@ -10,30 +10,30 @@
 namespace results {
 
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     // Fills up to size bytes; returns the count, 0 at the end, or -1 on a read error.
     virtual std::ptrdiff_t Read(char* buffer, std::size_t size) = 0;
 };
 
 class MemorySource final : public ByteSource {
-public:
+  public:
     explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
     std::ptrdiff_t Read(char* buffer, std::size_t size) override;
 
-private:
+  private:
     std::string_view bytes_;
 };
 
 class LineReader {
-public:
+  public:
     static constexpr std::size_t kMaxLine = 64 * 1024;
     enum class Status { Line, End, Error };
 
     explicit LineReader(ByteSource& source) : source_(source) {}
     Status Next(std::string& line);
 
-private:
+  private:
     bool Fill();
 
     ByteSource& source_;

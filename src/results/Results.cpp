@@ -1,8 +1,8 @@
 #include "results/Results.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <cerrno>
 
 #ifdef _WIN32
 #include <io.h>
@@ -24,7 +24,7 @@ const wchar_t kWhiteSpace[] = L" \t\r\n\v\f";
 // An open results file. Only regular files are read: a directory, device or pipe under a
 // results file's name is refused, so reading always ends.
 class ResultsFile final : public ByteSource {
-public:
+  public:
     explicit ResultsFile(const char* name) {
 #ifdef _WIN32
         // Other writers are denied while the file is open.
@@ -51,11 +51,15 @@ public:
             }
         }
     }
-    ~ResultsFile() override { Close(); }
+    ~ResultsFile() override {
+        Close();
+    }
     ResultsFile(const ResultsFile&) = delete;
     ResultsFile& operator=(const ResultsFile&) = delete;
 
-    int error() const { return error_; }
+    int error() const {
+        return error_;
+    }
 
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
         for (;;) {
@@ -73,7 +77,7 @@ public:
         }
     }
 
-private:
+  private:
     void Close() {
         if (fd_ >= 0) {
 #ifdef _WIN32
@@ -98,7 +102,9 @@ void WidenLoweredInto(const std::string& bytes, std::wstring& wide) {
     }
 }
 
-std::wstring Unreadable() { return platform::Current().LoadString(IDS_RESULTS_UNREADABLE); }
+std::wstring Unreadable() {
+    return platform::Current().LoadString(IDS_RESULTS_UNREADABLE);
+}
 
 bool Contains(const std::wstring& text, const wchar_t* what) {
     return text.find(what) != std::wstring::npos;
@@ -106,7 +112,7 @@ bool Contains(const std::wstring& text, const wchar_t* what) {
 
 // Reads a line into `line` (lowered); false at the end of the source or on a read error.
 class Lines {
-public:
+  public:
     explicit Lines(LineReader& reader) : reader_(reader) {}
 
     bool Next(std::wstring& line) {
@@ -142,7 +148,7 @@ public:
 
     bool failed() const { return failed_; }
 
-private:
+  private:
     LineReader& reader_;
     std::string bytes_;
     bool failed_ = false;
@@ -190,7 +196,7 @@ int Fail(TaskResults& task) {
 
 // The six entries of one address set, read by position.
 void ReadAddressSet(Lines& lines, TaskResults& task, int first) {
-    static const wchar_t* const kKeys[] = {L"cluster_ip",    L"cluster_gw",   L"cluster_mask",
+    static const wchar_t* const kKeys[] = {L"cluster_ip",   L"cluster_gw",   L"cluster_mask",
                                            L"cluster_ip_6", L"cluster_gw_6", L"cluster_prefix_6"};
     for (int i = 0; i < 6; ++i) {
         task[first + i] = CutKeyedValue(lines.Positional(), kKeys[i]);

@@ -1,8 +1,8 @@
 #include "taskfile/TaskFile.h"
 
+#include <fcntl.h>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 
 #ifdef _WIN32
 #include <io.h>
@@ -30,7 +30,9 @@ bool Narrow(const std::wstring& wide, std::string& out) {
     return true;
 }
 
-void ShowMessage(int id) { platform::ShowFileMessage(platform::Current().LoadString(id)); }
+void ShowMessage(int id) {
+    platform::ShowFileMessage(platform::Current().LoadString(id));
+}
 
 #ifdef _WIN32
 int CreateTemporary(std::string& name) {
@@ -52,8 +54,12 @@ bool WriteAll(int fd, const std::string& line) {
     return _write(fd, line.data(), static_cast<unsigned>(line.size())) ==
            static_cast<int>(line.size());
 }
-bool Sync(int fd) { return _commit(fd) == 0; }
-bool CloseFile(int fd) { return _close(fd) == 0; }
+bool Sync(int fd) {
+    return _commit(fd) == 0;
+}
+bool CloseFile(int fd) {
+    return _close(fd) == 0;
+}
 bool Replace(const std::string& from, const char* to) {
     return MoveFileExA(from.c_str(), to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
@@ -82,9 +88,15 @@ bool WriteAll(int fd, const std::string& line) {
     }
     return true;
 }
-bool Sync(int fd) { return ::fsync(fd) == 0; }
-bool CloseFile(int fd) { return ::close(fd) == 0; }
-bool Replace(const std::string& from, const char* to) { return ::rename(from.c_str(), to) == 0; }
+bool Sync(int fd) {
+    return ::fsync(fd) == 0;
+}
+bool CloseFile(int fd) {
+    return ::close(fd) == 0;
+}
+bool Replace(const std::string& from, const char* to) {
+    return ::rename(from.c_str(), to) == 0;
+}
 void SyncDirectory() {
     const int dir = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -178,6 +190,8 @@ int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses) {
     return 0;
 }
 
-void RemoveQuietly(const char* name) { std::remove(name); }
+void RemoveQuietly(const char* name) {
+    std::remove(name);
+}
 
 }  // namespace taskfile

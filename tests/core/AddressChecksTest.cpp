@@ -23,20 +23,21 @@ TEST(CheckIPv6Syntax, Rules) {
         {L"1:", 0},
         {L"1:2:3:4:5:6:7:8", 0},
         {L"ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff", 0},
-        {L"1:2:3:4:5:6:7::", -1},   // eight colons
+        {L"1:2:3:4:5:6:7::", -1},  // eight colons
         {L"::1:2:3:4:5:6:7", -1},
         {L":::", -1},
         {L"1::2::3", -1},
         {L"fe80::1::2", -1},
-        {L"12345::1", -1},          // five digits in a group
-        {L"::ffff:1.2.3.4", -1},    // a dot is not a hexadecimal digit
+        {L"12345::1", -1},        // five digits in a group
+        {L"::ffff:1.2.3.4", -1},  // a dot is not a hexadecimal digit
         {L"fe80::1%eth0", -1},
         {L" ::1", -1},
         {L"[::1]", -1},
         {L"g::1", -1},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(CheckIPv6Syntax(c.text), c.result) << std::string(c.text, c.text + wcslen(c.text));
+        EXPECT_EQ(CheckIPv6Syntax(c.text), c.result)
+            << std::string(c.text, c.text + wcslen(c.text));
     }
 }
 
@@ -71,7 +72,11 @@ TEST(Ipv4Rows, FirstFailingRowWithItsFocus) {
         {{{192, 168, 1, 10}, mask, {1, 2, 3, 999}}, 143, L"1.2.3.999", Ipv4Row::Gateway, 3},
         {{{192, 168, 1, 10}, {255, 0, 255, 0}, {1, 2, 3, 4}}, 0, L"", Ipv4Row::Address, 0},
         {{{0, 0, 0, 1}, {0, 0, 0, 255}, {0, 0, 0, 1}}, 0, L"", Ipv4Row::Address, 0},
-        {{{255, 255, 255, 255}, {255, 255, 255, 255}, {255, 255, 255, 255}}, 0, L"", Ipv4Row::Address, 0},
+        {{{255, 255, 255, 255}, {255, 255, 255, 255}, {255, 255, 255, 255}},
+         0,
+         L"",
+         Ipv4Row::Address,
+         0},
     };
     for (const Case& c : cases) {
         const auto failure = CheckIpv4Rows(c.rows);

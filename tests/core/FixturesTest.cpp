@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -20,20 +20,35 @@ namespace {
 
 using namespace results;
 
-const std::map<std::string, int> kTaskNames = {
-    {"Status", Status}, {"Command", Command}, {"ExitCode", ExitCode}, {"Output", Output},
-    {"ClusterName", ClusterName}, {"ClusterIp", ClusterIp}, {"ClusterGateway", ClusterGateway},
-    {"ClusterMask", ClusterMask}, {"ClusterIp6", ClusterIp6}, {"ClusterGateway6", ClusterGateway6},
-    {"ClusterPrefix6", ClusterPrefix6}, {"SecondClusterIp", SecondClusterIp},
-    {"SecondClusterGateway", SecondClusterGateway}, {"SecondClusterMask", SecondClusterMask},
-    {"SecondClusterIp6", SecondClusterIp6}, {"SecondClusterGateway6", SecondClusterGateway6},
-    {"SecondClusterPrefix6", SecondClusterPrefix6}, {"ServiceIp", ServiceIp},
-    {"ServiceGateway", ServiceGateway}, {"ServiceMask", ServiceMask}, {"ServiceIp6", ServiceIp6},
-    {"ServiceGateway6", ServiceGateway6}, {"ServicePrefix6", ServicePrefix6},
-    {"TimeToCharge", TimeToCharge}, {"BatteryStatus", BatteryStatus}};
+const std::map<std::string, int> kTaskNames = {{"Status", Status},
+                                               {"Command", Command},
+                                               {"ExitCode", ExitCode},
+                                               {"Output", Output},
+                                               {"ClusterName", ClusterName},
+                                               {"ClusterIp", ClusterIp},
+                                               {"ClusterGateway", ClusterGateway},
+                                               {"ClusterMask", ClusterMask},
+                                               {"ClusterIp6", ClusterIp6},
+                                               {"ClusterGateway6", ClusterGateway6},
+                                               {"ClusterPrefix6", ClusterPrefix6},
+                                               {"SecondClusterIp", SecondClusterIp},
+                                               {"SecondClusterGateway", SecondClusterGateway},
+                                               {"SecondClusterMask", SecondClusterMask},
+                                               {"SecondClusterIp6", SecondClusterIp6},
+                                               {"SecondClusterGateway6", SecondClusterGateway6},
+                                               {"SecondClusterPrefix6", SecondClusterPrefix6},
+                                               {"ServiceIp", ServiceIp},
+                                               {"ServiceGateway", ServiceGateway},
+                                               {"ServiceMask", ServiceMask},
+                                               {"ServiceIp6", ServiceIp6},
+                                               {"ServiceGateway6", ServiceGateway6},
+                                               {"ServicePrefix6", ServicePrefix6},
+                                               {"TimeToCharge", TimeToCharge},
+                                               {"BatteryStatus", BatteryStatus}};
 const std::map<std::string, int> kFileModuleNames = {
-    {"Status", FileModuleStatus}, {"OutputResult", OutputResult}, {"InputCommand", InputCommand},
-    {"OutputMessage", OutputMessage}, {"ConsoleIp", ConsoleIp}, {"FileModuleIp1", FileModuleIp1},
+    {"Status", FileModuleStatus},    {"OutputResult", OutputResult},
+    {"InputCommand", InputCommand},  {"OutputMessage", OutputMessage},
+    {"ConsoleIp", ConsoleIp},        {"FileModuleIp1", FileModuleIp1},
     {"FileModuleIp2", FileModuleIp2}};
 
 // A quoted expectation; \xHH stands for a byte that a text file cannot show plainly.
@@ -109,7 +124,8 @@ TEST_P(Fixtures, ReadAndClassify) {
             EXPECT_TRUE(namedTask.count(i) || task[i] == L"x") << "task entry " << i;
         }
         for (int i = 0; i < kFileModuleResultCount; ++i) {
-            EXPECT_TRUE(namedFileModule.count(i) || fileModules[i] == L"x") << "file-module entry " << i;
+            EXPECT_TRUE(namedFileModule.count(i) || fileModules[i] == L"x")
+                << "file-module entry " << i;
         }
     }
     // The reader never changes what it read.

@@ -15,8 +15,12 @@ TEST(FormatMessage, ReplacesPlaceholdersInOnePass) {
         std::wstring out;
     };
     const Case cases[] = {
-        {L"Quorvex %1 Initialization Tool", {L"Veltara K4400"}, L"Quorvex Veltara K4400 Initialization Tool"},
-        {L"%1 is not on the same subnet as %2.", {L"IP Address", L"Gateway"}, L"IP Address is not on the same subnet as Gateway."},
+        {L"Quorvex %1 Initialization Tool",
+         {L"Veltara K4400"},
+         L"Quorvex Veltara K4400 Initialization Tool"},
+        {L"%1 is not on the same subnet as %2.",
+         {L"IP Address", L"Gateway"},
+         L"IP Address is not on the same subnet as Gateway."},
         {L"%2 vor %1", {L"a", L"b"}, L"b vor a"},
         {L"'%1' is not valid.", {L"%2%1"}, L"'%2%1' is not valid."},  // never expanded again
         {L"no placeholder", {L"x"}, L"no placeholder"},
@@ -41,8 +45,9 @@ TEST(FileError, CausesAndDescriptions) {
     EXPECT_EQ(platform::CauseFromErrno(ENOENT), platform::FileErrorCause::NotFound);
     EXPECT_EQ(platform::CauseFromErrno(EISDIR), platform::FileErrorCause::AccessDenied);
     EXPECT_EQ(platform::CauseFromErrno(EIO), platform::FileErrorCause::Generic);
-    EXPECT_EQ(platform::DescribeFileError(platform::FileErrorCause::AccessDenied, L"satask_result.html"),
-              L"Access to satask_result.html was denied.");
+    EXPECT_EQ(
+        platform::DescribeFileError(platform::FileErrorCause::AccessDenied, L"satask_result.html"),
+        L"Access to satask_result.html was denied.");
     fake.strings[9014] = std::wstring(2000, L'e');
     EXPECT_EQ(platform::DescribeFileError(platform::FileErrorCause::Generic, L"f").size(), 1023u);
 }

@@ -46,7 +46,8 @@ TEST(LineReader, SplitsLines) {
 
 TEST(LineReader, CutsLongLinesAndSkipsTheirRest) {
     const std::string longLine(LineReader::kMaxLine + 100000, 'a');
-    const auto lines = AllLines(longLine + "\r\nnext\n" + std::string(LineReader::kMaxLine, 'b') + "\r\n");
+    const auto lines =
+        AllLines(longLine + "\r\nnext\n" + std::string(LineReader::kMaxLine, 'b') + "\r\n");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], std::string(LineReader::kMaxLine, 'a'));
     EXPECT_EQ(lines[1], "next");
@@ -55,7 +56,7 @@ TEST(LineReader, CutsLongLinesAndSkipsTheirRest) {
 
 // A source that fails after handing out its bytes.
 class FailingSource final : public ByteSource {
-public:
+  public:
     explicit FailingSource(std::string bytes) : bytes_(std::move(bytes)) {}
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
         if (done_) {
@@ -67,7 +68,7 @@ public:
         return static_cast<std::ptrdiff_t>(n);
     }
 
-private:
+  private:
     std::string bytes_;
     bool done_ = false;
 };
@@ -117,7 +118,7 @@ TEST(Results, CutKeyedValue) {
         {L"cluster_ip \t 10.0.0.5  ", L"cluster_ip", L"10.0.0.5  "},
         {L"  cluster_ip 10.0.0.5", L"cluster_ip", L"10.0.0.5"},
         {L"cluster_ip", L"cluster_ip", L""},
-        {L"other 10.0.0.5", L"cluster_ip", L"other 10.0.0.5"},  // not the key: whole line
+        {L"other 10.0.0.5", L"cluster_ip", L"other 10.0.0.5"},    // not the key: whole line
         {L"cluster_ip_6 fd00::1", L"cluster_ip", L"_6 fd00::1"},  // positional lines are not tested
         {L"", L"cluster_ip", L""},
     };

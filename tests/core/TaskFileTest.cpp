@@ -1,8 +1,8 @@
-#include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -129,7 +129,7 @@ TEST(WriteTaskCommand, AWriteThatHitsTheSizeLimitLeavesNoPartialCommand) {
 }
 
 const UnifiedTaskAddresses kWorkedExample{"192.168.1.10", "255.255.255.0", "192.168.1.1",
-                                          "192.168.1.20", "192.168.1.21", "192.168.1.22",
+                                          "192.168.1.20", "192.168.1.21",  "192.168.1.22",
                                           "172.31.8.1 "};
 
 TEST(WriteUnifiedTaskFiles, WritesBothFilesByteForByte) {

@@ -16,7 +16,7 @@
 namespace testing_support {
 
 class FakePlatform : public platform::Platform {
-public:
+  public:
     FakePlatform() { platform::Install(this); }
     ~FakePlatform() override { platform::Install(nullptr); }
     FakePlatform(const FakePlatform&) = delete;

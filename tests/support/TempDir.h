@@ -9,9 +9,10 @@
 namespace testing_support {
 
 class TempKey {
-public:
+  public:
     TempKey() : previous_(std::filesystem::current_path()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "k4400-key-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "k4400-key-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
         std::filesystem::current_path(path_);
     }
@@ -45,7 +46,7 @@ public:
         }
     }
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

@@ -1,0 +1,241 @@
+#include "dialogs/ResultDialogs.h"
+
+#include <QAccessible>
+#include <QPushButton>
+
+#include "address/LaunchUrl.h"
+#include "framework/QtPlatform.h"
+#include "wizard/ToolTitle.h"
+
+namespace dialogs {
+
+using namespace framework;
+
+namespace {
+
+constexpr int IDC_HEADER = 1001;
+constexpr int IDC_PICTURE = 1000;
+constexpr int IDS_PRODUCT = 100;
+constexpr int IDS_UNIFIED_PRODUCT = 101;
+constexpr int IDS_FILE_MODULE = 194;
+constexpr int IDS_LAUNCH_GUI = 149;
+constexpr int IDS_RETURN = 150;
+constexpr int IDS_LAUNCH_SERVICE = 153;
+constexpr int IDS_TRY_AGAIN = 155;
+constexpr int IDS_INFO_CENTER = 195;
+
+const char kSuccess[] = ":/images/success.svg";
+const char kFailure[] = ":/images/failure.svg";
+
+// The parts every dialog shares: header across the top, picture at the left, texts to its
+// right, buttons along the bottom.
+std::vector<ControlSpec> Frame(const char* picture) {
+    return {Static(IDC_HEADER, 7, 7, 280, 23), Picture(IDC_PICTURE, 7, 30, 33, 31, picture)};
+}
+
+DialogTemplate Layout(int cy, const char* picture, std::vector<ControlSpec> rest) {
+    std::vector<ControlSpec> controls = Frame(picture);
+    controls.insert(controls.end(), rest.begin(), rest.end());
+    return DialogTemplate{300, cy, controls};
+}
+
+// Two buttons at the bottom right, in tab order.
+std::vector<ControlSpec> TwoButtons(int first, int second, int y, int defaultButton) {
+    return {Push(first, 108, y, 92, 15, first == defaultButton ? kDefault : kStyleNone),
+            Push(second, 201, y, 92, 15, second == defaultButton ? kDefault : kStyleNone)};
+}
+
+std::vector<ControlSpec> Join(std::vector<ControlSpec> a, const std::vector<ControlSpec>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+QString Product() {
+    return LoadQString(IDS_PRODUCT);
+}
+
+}  // namespace
+
+CResultDialog::CResultDialog(Setup setup)
+    : CDialog(setup.templateId, setup.dialogTemplate), setup_(std::move(setup)) {}
+
+void CResultDialog::DoDataExchange(DataExchange& dx) {
+    for (const Binding& binding : setup_.bindings) {
+        dx.Text(binding.control, this->*binding.member);
+    }
+}
+
+bool CResultDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    setWindowTitle(wizard::LoadToolTitle());
+    SetDlgItemText(IDC_HEADER, LoadQString(setup_.headerString));
+    for (const Label& label : setup_.labels) {
+        SetDlgItemText(label.control, LoadQString(label.stringId));
+    }
+    for (const Button& button : setup_.buttons) {
+        SetDlgItemText(button.control, LoadQString(button.stringId));
+    }
+    MakeTitleBold(GetDlgItem(IDC_HEADER));
+    // A screen reader reads the outcome when the dialog opens.
+    QStringList message{GetDlgItemText(IDC_HEADER)};
+    for (const Binding& binding : setup_.bindings) {
+        message << this->*binding.member;
+    }
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(message.join('\n'));
+    if (!setup_.buttons.empty()) {
+        GetDlgItem(setup_.buttons.front().control)->setFocus();
+    }
+    return false;
+}
+
+void CResultDialog::OnCommand(int id) {
+    for (const Launch& launch : setup_.launches) {
+        if (launch.control != id) {
+            continue;
+        }
+        if (!launch.member) {
+            platform::Current().OpenUrl(QString::fromLatin1(launch.scheme).toStdWString());
+            return;  // the documentation page: the dialog stays
+        }
+        const QString url = QString::fromLatin1(launch.scheme) + this->*launch.member +
+                            QString::fromLatin1(launch.suffix);
+        if (const auto safe = address::SafeLaunchUrl(url.toStdWString())) {
+            platform::Current().OpenUrl(*safe);
+        }
+        platform::Current().EndProgram(0);
+    }
+}
+
+CConfigIPSuccessDlg::CConfigIPSuccessDlg()
+    : CResultDialog({102,
+                     Layout(150, kSuccess,
+                            Join({Static(1074, 50, 30, 243, 20), Static(1075, 50, 52, 243, 26),
+                                  Static(1089, 50, 80, 243, 30)},
+                                 TwoButtons(1002, IDOK, 128, IDOK))),
+                     146,
+                     {{1074, &CResultDialog::m_strMessage},
+                      {1075, &CResultDialog::m_strBattery},
+                      {1089, &CResultDialog::m_strLogin}},
+                     {},
+                     {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN}},
+                     {{1002, "", &CResultDialog::m_strLaunchUrl, "", true}}}) {
+    m_strMessage = FormatQString(147, {Product()});
+}
+
+CConfigIPFailureDlg::CConfigIPFailureDlg()
+    : CResultDialog(
+          {133,
+           Layout(150, kFailure,
+                  Join({Static(1076, 50, 30, 243, 20), Static(1077, 50, 52, 243, 70, kScroll)},
+                       TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
+           151,
+           {{1076, &CResultDialog::m_strMessage}, {1077, &CResultDialog::m_strError}},
+           {},
+           {{IDOK, IDS_LAUNCH_SERVICE}, {IDCANCEL, IDS_TRY_AGAIN}},
+           {}}) {
+    m_strMessage = FormatQString(152, {Product()});
+}
+
+namespace {
+// Return to Main Menu, Launch GUI, Launch Service Assistant.
+std::vector<ControlSpec> ThreeButtons() {
+    return {Push(IDCANCEL, 15, 128, 85, 15), Push(1025, 108, 128, 85, 15),
+            Push(1090, 201, 128, 92, 15, kDefault)};
+}
+}  // namespace
+
+CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
+    : CResultDialog({134,
+                     Layout(150, kSuccess,
+                            Join({Static(1078, 50, 30, 243, 20), Static(1085, 50, 52, 243, 30)},
+                                 ThreeButtons())),
+                     156,
+                     {{1078, &CResultDialog::m_strMessage}, {1085, &CResultDialog::m_strBattery}},
+                     {},
+                     {{IDCANCEL, IDS_RETURN}, {1025, IDS_LAUNCH_GUI}, {1090, IDS_LAUNCH_SERVICE}},
+                     {{1025, "https://", &CResultDialog::m_strIP, "", true},
+                      {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
+    m_strMessage = FormatQString(157, {Product()});
+}
+
+CResetPasswordFailureDlg::CResetPasswordFailureDlg()
+    : CResultDialog(
+          {135,
+           Layout(150, kFailure,
+                  Join({Static(1079, 50, 30, 243, 20), Static(1080, 50, 52, 243, 70, kScroll)},
+                       TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
+           158,
+           {{1079, &CResultDialog::m_strMessage}, {1080, &CResultDialog::m_strError}},
+           {},
+           {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN}},
+           {}}) {
+    m_strMessage = FormatQString(159, {Product()});
+}
+
+CResetIPSuccessDlg::CResetIPSuccessDlg()
+    : CResultDialog({136,
+                     Layout(150, kSuccess,
+                            Join({Static(1081, 50, 30, 243, 20), Static(1086, 50, 52, 243, 30)},
+                                 ThreeButtons())),
+                     162,
+                     {{1081, &CResultDialog::m_strMessage}, {1086, &CResultDialog::m_strBattery}},
+                     {},
+                     {{IDCANCEL, IDS_RETURN}, {1025, IDS_LAUNCH_GUI}, {1090, IDS_LAUNCH_SERVICE}},
+                     {{1025, "http://", &CResultDialog::m_strIP, "", true},
+                      {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
+    m_strMessage = FormatQString(161, {Product()});
+}
+
+CResetIPFailureDlg::CResetIPFailureDlg()
+    : CResultDialog(
+          {137,
+           Layout(150, kFailure,
+                  Join({Static(1082, 50, 30, 243, 20), Static(1084, 50, 52, 243, 70, kScroll)},
+                       TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
+           163,
+           {{1082, &CResultDialog::m_strMessage}, {1084, &CResultDialog::m_strError}},
+           {},
+           {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN}},
+           {}}) {
+    m_strMessage = FormatQString(164, {Product()});
+}
+
+CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
+    : CResultDialog({155,
+                     Layout(233, kSuccess,
+                            Join({Static(1125, 50, 30, 243, 20), Static(1130, 50, 56, 145, 14),
+                                  Static(1134, 195, 56, 98, 14), Static(1131, 50, 74, 145, 14),
+                                  Static(1135, 195, 74, 98, 14), Static(1132, 50, 92, 145, 14),
+                                  Static(1136, 195, 92, 98, 14), Static(1133, 50, 110, 145, 14),
+                                  Static(1137, 195, 110, 98, 14), Static(1140, 50, 132, 243, 30)},
+                                 TwoButtons(1002, IDOK, 211, IDOK))),
+                     146,
+                     {{1125, &CResultDialog::m_strMessage},
+                      {1134, &CResultDialog::m_strManagementIP},
+                      {1135, &CResultDialog::m_strStorageIP},
+                      {1136, &CResultDialog::m_strFileModule1IP},
+                      {1137, &CResultDialog::m_strFileModule2IP},
+                      {1140, &CResultDialog::m_strLogin}},
+                     {{1130, 183}, {1131, IDS_PRODUCT}, {1132, 184}, {1133, 185}},
+                     {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN}},
+                     {{1002, "https://", &CResultDialog::m_strIP, "", true}}}) {
+    m_strMessage = FormatQString(193, {LoadQString(IDS_UNIFIED_PRODUCT)});
+    m_strLogin = LoadQString(196);
+}
+
+CConfigNeskFailureDlg::CConfigNeskFailureDlg()
+    : CResultDialog(
+          {156,
+           Layout(150, kFailure,
+                  Join({Static(1128, 50, 30, 243, 20), Static(1129, 50, 52, 243, 70, kScroll)},
+                       TwoButtons(1126, IDOK, 128, 1126))),
+           151,
+           {{1128, &CResultDialog::m_strMessage}, {1129, &CResultDialog::m_strError}},
+           {},
+           {{1126, IDS_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
+           {{1126, kInfoCenterUrl, nullptr, "", false}}}) {
+    m_strMessage = FormatQString(152, {LoadQString(IDS_FILE_MODULE)});
+}
+
+}  // namespace dialogs

@@ -1,0 +1,286 @@
+#include "framework/DialogTemplate.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QSvgRenderer>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace framework {
+namespace {
+
+const char kFullText[] = "k4400FullText";
+
+// Dialog base units of a font: the average width of the Latin letters and the line height.
+QSize BaseUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int width =
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return QSize((width + 26) / 52, metrics.height());
+}
+
+// Breaks `text` into lines no wider than `width` (words, or characters for CJK).
+QString WrapToWidth(const QString& text, const QFont& font, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split('\n')) {
+        QTextLayout layout(paragraph, font);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+        if (paragraph.isEmpty()) {
+            lines << QString();
+        }
+    }
+    return lines.join('\n');
+}
+
+QPixmap RenderPicture(const char* resource, QSize size, qreal ratio) {
+    QSvgRenderer renderer(QString::fromLatin1(resource));
+    QSize target = renderer.defaultSize().scaled(size, Qt::KeepAspectRatio);
+    QPixmap pixmap(target * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(target)));
+    return pixmap;
+}
+
+}  // namespace
+
+QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy) {
+    const QSize units = BaseUnits(widget->font());
+    return QSize((cx * units.width() + 2) / 4, (cy * units.height() + 4) / 8);
+}
+
+void ControlHost::Create(const DialogTemplate& dialogTemplate) {
+    template_ = dialogTemplate;
+    QButtonGroup* group = nullptr;
+    QWidget* previous = nullptr;
+    for (const ControlSpec& spec : template_.controls) {
+        QWidget* widget = nullptr;
+        if (spec.style & kGroup) {
+            group = nullptr;
+        }
+        switch (spec.kind) {
+            case ControlKind::Static: {
+                if (spec.style & kScroll) {
+                    // Text read from a key may be of any length: it scrolls, the layout stays.
+                    auto* text = new QPlainTextEdit(owner_);
+                    text->setReadOnly(true);
+                    text->setFrameShape(QFrame::NoFrame);
+                    text->viewport()->setAutoFillBackground(false);
+                    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                    widget = text;
+                    break;
+                }
+                auto* label = new QLabel(owner_);
+                label->setWordWrap(!(spec.style & kVCenter));
+                label->setAlignment(spec.style & kVCenter ? Qt::AlignLeft | Qt::AlignVCenter
+                                                          : Qt::AlignLeft | Qt::AlignTop);
+                label->setTextFormat(Qt::PlainText);
+                widget = label;
+                break;
+            }
+            case ControlKind::Edit: {
+                auto* edit = new QLineEdit(owner_);
+                if (spec.style & kDigitsOnly) {
+                    // Refuses anything but digits, typed or pasted.
+                    edit->setValidator(
+                        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+                }
+                widget = edit;
+                break;
+            }
+            case ControlKind::Radio: {
+                auto* radio = new QRadioButton(owner_);
+                radio->setAutoExclusive(false);
+                QButtonGroup* joined =
+                    spec.groupWith ? radioGroups_.value(spec.groupWith) : nullptr;
+                if (!joined && !group) {
+                    group = new QButtonGroup(owner_);
+                    group->setExclusive(true);
+                }
+                joined = joined ? joined : group;
+                joined->addButton(radio, spec.id);
+                radioGroups_.insert(spec.id, joined);
+                widget = radio;
+                break;
+            }
+            case ControlKind::Push: {
+                auto* button = new QPushButton(owner_);
+                button->setDefault(spec.style & kDefault);
+                widget = button;
+                break;
+            }
+            case ControlKind::Combo: {
+                auto* combo = new QComboBox(owner_);
+                combo->setInsertPolicy(spec.style & kSorted ? QComboBox::InsertAlphabetically
+                                                            : QComboBox::InsertAtBottom);
+                widget = combo;
+                break;
+            }
+            case ControlKind::Picture: {
+                auto* label = new QLabel(owner_);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                widget = label;
+                break;
+            }
+            case ControlKind::Custom:
+                widget = spec.factory(owner_);
+                break;
+        }
+        if (spec.style & kNoFocus || spec.kind == ControlKind::Static ||
+            spec.kind == ControlKind::Picture) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+        widget->setObjectName(QString::number(spec.id));
+        if (previous && widget->focusPolicy() != Qt::NoFocus) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            previous = widget;
+        }
+        items_.insert(spec.id, widget);
+        ids_.push_back(spec.id);
+        widget->show();
+    }
+    created_ = true;
+}
+
+void ControlHost::SetText(int id, const QString& text) {
+    QWidget* widget = Item(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        plain->setPlainText(text);
+        plain->setAccessibleDescription(text);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        radio->setProperty(kFullText, text);
+        radio->setText(text);
+        radio->setAccessibleName(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    }
+}
+
+QString ControlHost::Text(int id) const {
+    QWidget* widget = Item(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text();
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        return plain->toPlainText();
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        return radio->property(kFullText).toString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    return QString();
+}
+
+QButtonGroup* ControlHost::RadioGroup(int id) const {
+    return radioGroups_.value(id);
+}
+
+QSize ControlHost::BaseSize() const {
+    return DialogUnitsToPixels(owner_, template_.cx, template_.cy);
+}
+
+QSize ControlHost::Relayout() {
+    struct Placed {
+        QWidget* widget;
+        QRect rect;
+        int needed;
+    };
+    std::vector<Placed> placed;
+    std::vector<std::pair<int, int>> growths;  // (bottom of the grown control, extra height)
+    const QSize base = BaseSize();
+    for (const ControlSpec& spec : template_.controls) {
+        QWidget* widget = Item(spec.id);
+        const QSize origin = DialogUnitsToPixels(owner_, spec.x, spec.y);
+        QSize size = DialogUnitsToPixels(owner_, spec.cx, spec.cy);
+        int needed = size.height();
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label && spec.kind == ControlKind::Static) {
+            if (label->wordWrap()) {
+                needed = label->heightForWidth(size.width());
+            } else {
+                size.setWidth(std::max(size.width(), label->sizeHint().width()));
+            }
+        } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            const QString full = radio->property(kFullText).toString();
+            const int indicator = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                  radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) +
+                                  4;
+            radio->setText(WrapToWidth(full, radio->font(), size.width() - indicator));
+            needed = radio->sizeHint().height();
+        } else if (spec.kind == ControlKind::Combo) {
+            size.setHeight(widget->sizeHint().height());
+            needed = size.height();
+        } else if (spec.kind == ControlKind::Picture && spec.resource) {
+            auto* label = static_cast<QLabel*>(widget);
+            label->setPixmap(RenderPicture(spec.resource, size, owner_->devicePixelRatioF()));
+        }
+        if (needed > size.height()) {
+            growths.emplace_back(origin.height() + size.height(), needed - size.height());
+        }
+        placed.push_back({widget,
+                          QRect(QPoint(origin.width(), origin.height()),
+                                QSize(size.width(), std::max(size.height(), needed))),
+                          needed});
+    }
+    int width = base.width();
+    int height = base.height();
+    int totalExtra = 0;
+    for (const auto& g : growths) {
+        totalExtra += g.second;
+    }
+    for (Placed& p : placed) {
+        int offset = 0;
+        for (const auto& g : growths) {
+            if (g.first <= p.rect.top() + 1) {
+                offset += g.second;
+            }
+        }
+        p.rect.translate(0, offset);
+        p.widget->setGeometry(p.rect);
+        width = std::max(width, p.rect.right() + 1);
+        if (!p.widget->isHidden()) {
+            height = std::max(height, p.rect.bottom() + 1 + base.height() / 40);
+        }
+    }
+    height = std::max(height, base.height() + totalExtra);
+    return QSize(width, height);
+}
+
+void MakeTitleBold(QWidget* title) {
+    if (!title) {
+        return;
+    }
+    QFont font = title->font();
+    font.setWeight(QFont::Bold);
+    title->setFont(font);
+    title->update();
+}
+
+}  // namespace framework

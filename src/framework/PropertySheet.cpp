@@ -1,0 +1,165 @@
+#include "framework/PropertySheet.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "framework/PropertyPage.h"
+#include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
+
+namespace framework {
+
+CPropertySheetEx::CPropertySheetEx(int startPage, QWidget* parent)
+    : QDialog(parent), startPage_(startPage) {
+    stack_ = new QStackedWidget(this);
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    back_ = new QPushButton(LoadQString(platform::IDS_FW_BACK), this);
+    next_ = new QPushButton(LoadQString(platform::IDS_FW_NEXT), this);
+    finish_ = new QPushButton(LoadQString(platform::IDS_FW_FINISH), this);
+    cancel_ = new QPushButton(LoadQString(platform::IDS_FW_CANCEL), this);
+    for (QPushButton* button : {back_, next_, finish_, cancel_}) {
+        button->setAutoDefault(false);
+        button->setEnabled(false);
+    }
+    cancel_->setEnabled(true);
+    finish_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(back_);
+    buttons->setSpacing(0);
+    buttons->addWidget(next_);
+    buttons->addWidget(finish_);
+    buttons->addSpacing(fontMetrics().averageCharWidth() * 2);
+    buttons->addWidget(cancel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(stack_, 1);
+    layout->addWidget(line);
+    auto* bar = new QVBoxLayout;
+    const int margin = fontMetrics().averageCharWidth() * 2;
+    bar->setContentsMargins(margin, margin / 2, margin, margin);
+    bar->addLayout(buttons);
+    layout->addLayout(bar);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(back_, &QPushButton::clicked, this, &CPropertySheetEx::PressBack);
+    connect(next_, &QPushButton::clicked, this, &CPropertySheetEx::PressNext);
+    connect(finish_, &QPushButton::clicked, this, &CPropertySheetEx::PressFinish);
+    connect(cancel_, &QPushButton::clicked, this, &CPropertySheetEx::reject);
+}
+
+void CPropertySheetEx::AddPage(CPropertyPageEx* page) {
+    pages_.push_back(page);
+    stack_->addWidget(page);
+    QSize size = stack_->minimumSize().expandedTo(page->TemplateSize());
+    stack_->setMinimumSize(size);
+}
+
+CPropertyPageEx* CPropertySheetEx::GetActivePage() const {
+    return active_ >= 0 ? pages_.at(active_) : nullptr;
+}
+
+int CPropertySheetEx::DoModal() {
+    SetActivePage(startPage_);
+    return exec();
+}
+
+void CPropertySheetEx::SetWizardButtons(int flags) {
+    QMetaObject::invokeMethod(
+        this, [this, flags] { ApplyButtons(flags); }, Qt::QueuedConnection);
+}
+
+void CPropertySheetEx::ApplyButtons(int flags) {
+    back_->setEnabled(flags & PSWIZB_BACK);
+    const bool finish = flags & PSWIZB_FINISH;
+    next_->setVisible(!finish);
+    finish_->setVisible(finish);
+    next_->setEnabled(!finish && (flags & PSWIZB_NEXT));
+    finish_->setEnabled(finish);
+    next_->setDefault(!finish);
+    finish_->setDefault(finish);
+}
+
+bool CPropertySheetEx::SetActivePage(int index) {
+    if (index < 0 || index >= GetPageCount()) {
+        return false;
+    }
+    CPropertyPageEx* page = pages_[index];
+    active_ = index;
+    page->Create();
+    stack_->setCurrentWidget(page);
+    setWindowTitle(page->Caption());
+    page->OnSetActive();
+    stack_->setMinimumSize(stack_->minimumSize().expandedTo(page->Relayout()));
+    if (!page->isAncestorOf(focusWidget())) {
+        // The first control of the page that takes the focus.
+        for (QWidget* child = page->nextInFocusChain(); child != page;
+             child = child->nextInFocusChain()) {
+            if (page->isAncestorOf(child) && child->isVisibleTo(page) && child->isEnabled() &&
+                (child->focusPolicy() & Qt::TabFocus)) {
+                child->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+int CPropertySheetEx::IndexOfTemplate(int templateId) const {
+    for (int i = 0; i < GetPageCount(); ++i) {
+        if (pages_[i]->GetTemplateId() == templateId) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void CPropertySheetEx::Move(int result, int step) {
+    CPropertyPageEx* page = GetActivePage();
+    if (result == -1 || !page->OnKillActive()) {
+        return;
+    }
+    const int target = result == 0 ? active_ + step : IndexOfTemplate(result);
+    SetActivePage(target);
+}
+
+void CPropertySheetEx::PressNext() {
+    if (next_->isVisible() && next_->isEnabled()) {
+        Move(GetActivePage()->OnWizardNext(), +1);
+    }
+}
+
+void CPropertySheetEx::PressBack() {
+    if (back_->isEnabled()) {
+        Move(GetActivePage()->OnWizardBack(), -1);
+    }
+}
+
+void CPropertySheetEx::PressFinish() {
+    if (finish_->isVisible() && finish_->isEnabled()) {
+        done(1);
+    }
+}
+
+void CPropertySheetEx::reject() {
+    if (closing_) {
+        return;
+    }
+    closing_ = true;
+    for (CPropertyPageEx* page : pages_) {
+        if (page->IsCreated()) {
+            page->OnCancel();
+        }
+    }
+    done(2);
+}
+
+}  // namespace framework

@@ -1,0 +1,33 @@
+#pragma once
+// The platform seam on Qt: message boxes, the string table, URL launches, program end.
+
+#include <QString>
+
+#include "platform/Platform.h"
+
+class QWidget;
+
+namespace framework {
+
+class QtPlatform final : public platform::Platform {
+  public:
+    int ShowMessage(const platform::MessageRequest& request) override;
+    std::wstring LoadString(int id) override;
+    void OpenUrl(const std::wstring& url) override;
+    [[noreturn]] void EndProgram(int exitCode) override;
+};
+
+// The string-table text of an id, through the installed platform.
+QString LoadQString(int id);
+// Loaded and formatted with message-style formatting.
+QString FormatQString(int id, std::initializer_list<QString> args);
+
+// The caption of the messages that pages own: the application's name.
+QString ApplicationName();
+
+// A message box owned by a window, with the application's name as caption.
+int MessageBoxOwned(QWidget* owner, const QString& text,
+                    platform::MessageButtons buttons = platform::MessageButtons::Ok);
+int MessageBoxOwned(QWidget* owner, const QString& text, const QString& caption);
+
+}  // namespace framework

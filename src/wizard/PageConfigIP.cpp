@@ -1,0 +1,134 @@
+#include "wizard/PageConfigIP.h"
+
+#include <QRadioButton>
+
+#include "framework/PropertySheet.h"
+#include "framework/QtPlatform.h"
+#include "taskfile/TaskFile.h"
+#include "wizard/PageIds.h"
+#include "wizard/ToolTitle.h"
+
+namespace wizard {
+
+using namespace framework;
+using Page = CMyPropertyPageConfigIP;
+
+namespace {
+
+const DialogTemplate kTemplate{
+    285,
+    175,
+    {
+        Static(IDC_TITLE, 7, 7, 265, 18),
+        Static(Page::IDC_INTRO, 14, 25, 264, 15),
+        Radio(Page::IDC_IPV4, 38, 50, 52, 10, kGroup),
+        Radio(Page::IDC_IPV6, 90, 50, 62, 10),
+        Static(Page::IDC_ADDRESS_LABEL, 14, 78, 76, 15),
+        Edit(Page::IDC_ADDRESS_OCTET1, 90, 78, 20, 15, kDigitsOnly | kGroup),
+        Edit(Page::IDC_ADDRESS_OCTET2, 110, 78, 20, 15, kDigitsOnly),
+        Edit(Page::IDC_ADDRESS_OCTET3, 130, 78, 20, 15, kDigitsOnly),
+        Edit(Page::IDC_ADDRESS_OCTET4, 150, 78, 20, 15, kDigitsOnly),
+        Static(Page::IDC_MASK_LABEL, 14, 100, 76, 14),
+        Edit(Page::IDC_MASK_OCTET1, 90, 100, 20, 14, kDigitsOnly | kGroup),
+        Edit(Page::IDC_MASK_OCTET2, 110, 100, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_MASK_OCTET3, 130, 100, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_MASK_OCTET4, 150, 100, 20, 14, kDigitsOnly),
+        Static(Page::IDC_GATEWAY_LABEL, 14, 124, 76, 14),
+        Edit(Page::IDC_GATEWAY_OCTET1, 90, 124, 20, 14, kDigitsOnly | kGroup),
+        Edit(Page::IDC_GATEWAY_OCTET2, 110, 124, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_GATEWAY_OCTET3, 130, 124, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_GATEWAY_OCTET4, 150, 124, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_V6_ADDRESS, 90, 78, 150, 15),
+        Edit(Page::IDC_PREFIX, 90, 100, 40, 14, kDigitsOnly),
+        Edit(Page::IDC_V6_GATEWAY, 90, 124, 150, 14),
+    }};
+
+const AddressPageIds kIds{
+    {Page::IDC_ADDRESS_OCTET1, Page::IDC_ADDRESS_OCTET2, Page::IDC_ADDRESS_OCTET3,
+     Page::IDC_ADDRESS_OCTET4},
+    {Page::IDC_MASK_OCTET1, Page::IDC_MASK_OCTET2, Page::IDC_MASK_OCTET3, Page::IDC_MASK_OCTET4},
+    {Page::IDC_GATEWAY_OCTET1, Page::IDC_GATEWAY_OCTET2, Page::IDC_GATEWAY_OCTET3,
+     Page::IDC_GATEWAY_OCTET4},
+    Page::IDC_V6_ADDRESS,
+    Page::IDC_PREFIX,
+    Page::IDC_V6_GATEWAY,
+    Page::IDC_MASK_LABEL,
+    taskfile::InitIPv4,
+    taskfile::InitIPv6,
+};
+
+}  // namespace
+
+CMyPropertyPageConfigIP::CMyPropertyPageConfigIP()
+    : CMyAddressPage(IDD_CONFIG_IP, kTemplate, kIds) {
+    SetCaption(LoadToolTitle());
+    m_strIntro = LoadQString(111);
+    m_strAddressLabel = LoadQString(113);
+    m_strGatewayLabel = LoadQString(116);
+}
+
+void CMyPropertyPageConfigIP::DoDataExchange(DataExchange& dx) {
+    dx.Radio(IDC_IPV4, m_nAddressMode);
+    for (int i = 0; i < 4; ++i) {
+        dx.Int(ids_.address[i], m_nAddress[i]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        dx.Int(ids_.mask[i], m_nMask[i]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        dx.Int(ids_.gateway[i], m_nGateway[i]);
+    }
+    dx.Text(IDC_GATEWAY_LABEL, m_strGatewayLabel);
+    dx.Text(IDC_ADDRESS_LABEL, m_strAddressLabel);
+    dx.Text(IDC_INTRO, m_strIntro);
+    dx.Int(IDC_PREFIX, m_nPrefix);
+}
+
+bool CMyPropertyPageConfigIP::OnInitDialog() {
+    ConnectAddressHandlers();
+    connect(Item<QRadioButton>(IDC_IPV4), &QRadioButton::clicked, this, [this] {
+        ApplyAddressMode();
+        GetDlgItem(IDC_ADDRESS_OCTET1)->setFocus();
+    });
+    connect(Item<QRadioButton>(IDC_IPV6), &QRadioButton::clicked, this, [this] {
+        ApplyAddressMode();
+        GetDlgItem(IDC_V6_ADDRESS)->setFocus();
+    });
+    CPropertyPageEx::OnInitDialog();
+    SetDlgItemText(IDC_TITLE, LoadQString(122));
+    SetDlgItemText(IDC_MASK_LABEL, LoadQString(114));
+    SetDlgItemText(IDC_IPV4, LoadQString(117));
+    SetDlgItemText(IDC_IPV6, LoadQString(118));
+    InitAddressBoxes();
+    GetDlgItem(IDC_ADDRESS_OCTET1)->setFocus();
+    return false;
+}
+
+bool CMyPropertyPageConfigIP::OnSetActive() {
+    GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    MakeTitleBold(GetDlgItem(IDC_TITLE));
+    ApplyAddressMode();
+    return CPropertyPageEx::OnSetActive();
+}
+
+void CMyPropertyPageConfigIP::ApplyAddressMode() {
+    if (Item<QRadioButton>(IDC_IPV4)->isChecked()) {
+        ShowIPv4(true);
+        SetDlgItemText(IDC_V6_ADDRESS, QString());
+        SetDlgItemText(IDC_PREFIX, QStringLiteral("0"));
+        SetDlgItemText(IDC_V6_GATEWAY, QString());
+        SetRow(ids_.gateway, {"0", "0", "0", "0"});
+    } else {
+        ShowIPv4(false);
+        SetOctetsForIPv6();
+    }
+}
+
+int CMyPropertyPageConfigIP::OnWizardNext() {
+    if (!UpdateData(true)) {
+        return -1;
+    }
+    return CheckAndWrite();
+}
+
+}  // namespace wizard

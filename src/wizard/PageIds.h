@@ -1,0 +1,33 @@
+#pragma once
+// The identifiers of the wizard pages (their template numbers), by which Next and Back
+// handlers name their targets, and their positions in the sheet.
+
+namespace wizard {
+
+constexpr int IDD_MAIN = 157;
+constexpr int IDD_CONFIG_IP = 105;
+constexpr int IDD_CONFIG_IP_DONE = 106;
+constexpr int IDD_RESET_PASSWORD_DONE = 108;
+constexpr int IDD_RESET_IP = 109;
+constexpr int IDD_RESET_IP_DONE = 110;
+constexpr int IDD_EXPAND = 138;
+constexpr int IDD_NESK_P1 = 150;
+constexpr int IDD_NESK_P2 = 151;
+constexpr int IDD_NESK_DONE = 154;
+
+enum PageIndex {
+    kPageMain = 0,
+    kPageConfigIP = 1,
+    kPageConfigIPDone = 2,
+    kPageResetPasswordDone = 3,
+    kPageResetIP = 4,
+    kPageResetIPDone = 5,
+    kPageExpand = 6,
+    kPageNeskP1 = 7,
+    kPageNeskP2 = 8,
+    kPageNeskDone = 9,
+};
+
+constexpr int IDC_TITLE = 1001;
+
+}  // namespace wizard

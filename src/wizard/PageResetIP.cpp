@@ -1,0 +1,172 @@
+#include "wizard/PageResetIP.h"
+
+#include <QRadioButton>
+
+#include "framework/PropertySheet.h"
+#include "framework/QtPlatform.h"
+#include "taskfile/TaskFile.h"
+#include "wizard/PageIds.h"
+#include "wizard/ToolTitle.h"
+
+namespace wizard {
+
+using namespace framework;
+using Page = CMyPropertyPageResetIP;
+
+namespace {
+
+const DialogTemplate kTemplate{
+    285,
+    175,
+    {
+        Static(IDC_TITLE, 7, 7, 248, 13),
+        Radio(Page::IDC_CONFIGURE, 15, 25, 221, 10, kGroup),
+        Radio(Page::IDC_IPV4, 38, 44, 42, 10, kGroup),
+        Radio(Page::IDC_IPV6, 90, 44, 67, 10),
+        Static(Page::IDC_ADDRESS_LABEL, 15, 60, 75, 14, kVCenter),
+        Edit(Page::IDC_ADDRESS_OCTET1, 90, 60, 20, 14, kDigitsOnly | kGroup),
+        Edit(Page::IDC_ADDRESS_OCTET2, 111, 60, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_ADDRESS_OCTET3, 131, 60, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_ADDRESS_OCTET4, 151, 60, 20, 14, kDigitsOnly),
+        Static(Page::IDC_MASK_LABEL, 15, 86, 75, 14, kVCenter),
+        Edit(Page::IDC_MASK_OCTET1, 90, 86, 20, 14, kDigitsOnly | kGroup),
+        Edit(Page::IDC_MASK_OCTET2, 111, 86, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_MASK_OCTET3, 131, 86, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_MASK_OCTET4, 151, 86, 20, 14, kDigitsOnly),
+        Static(Page::IDC_GATEWAY_LABEL, 15, 110, 75, 14, kVCenter),
+        Edit(Page::IDC_GATEWAY_OCTET1, 90, 110, 20, 14, kDigitsOnly | kGroup),
+        Edit(Page::IDC_GATEWAY_OCTET2, 111, 110, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_GATEWAY_OCTET3, 131, 110, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_GATEWAY_OCTET4, 151, 110, 20, 14, kDigitsOnly),
+        Edit(Page::IDC_V6_ADDRESS, 90, 60, 150, 14),
+        Edit(Page::IDC_PREFIX, 90, 86, 40, 14, kDigitsOnly),
+        Edit(Page::IDC_V6_GATEWAY, 90, 110, 150, 14),
+        Radio(Page::IDC_RESET_DEFAULT, 15, 135, 222, 32, kStyleNone, Page::IDC_CONFIGURE),
+    }};
+
+const AddressPageIds kIds{
+    {Page::IDC_ADDRESS_OCTET1, Page::IDC_ADDRESS_OCTET2, Page::IDC_ADDRESS_OCTET3,
+     Page::IDC_ADDRESS_OCTET4},
+    {Page::IDC_MASK_OCTET1, Page::IDC_MASK_OCTET2, Page::IDC_MASK_OCTET3, Page::IDC_MASK_OCTET4},
+    {Page::IDC_GATEWAY_OCTET1, Page::IDC_GATEWAY_OCTET2, Page::IDC_GATEWAY_OCTET3,
+     Page::IDC_GATEWAY_OCTET4},
+    Page::IDC_V6_ADDRESS,
+    Page::IDC_PREFIX,
+    Page::IDC_V6_GATEWAY,
+    Page::IDC_MASK_LABEL,
+    taskfile::ServiceIPv4,
+    taskfile::ServiceIPv6,
+};
+
+}  // namespace
+
+CMyPropertyPageResetIP::CMyPropertyPageResetIP() : CMyAddressPage(IDD_RESET_IP, kTemplate, kIds) {
+    SetCaption(LoadToolTitle());
+    m_strAddressLabel = LoadQString(113);
+    m_strGatewayLabel = LoadQString(116);
+}
+
+void CMyPropertyPageResetIP::DoDataExchange(DataExchange& dx) {
+    dx.Radio(IDC_CONFIGURE, m_nConfigMode);
+    dx.Radio(IDC_IPV4, m_nAddressMode);
+    for (int i = 3; i >= 0; --i) {
+        dx.Int(ids_.mask[i], m_nMask[i]);
+    }
+    for (int i = 3; i >= 0; --i) {
+        dx.Int(ids_.address[i], m_nAddress[i]);
+    }
+    for (int i : {1, 3, 2, 0}) {
+        dx.Int(ids_.gateway[i], m_nGateway[i]);
+    }
+    dx.Int(IDC_PREFIX, m_nPrefix);
+    dx.Text(IDC_ADDRESS_LABEL, m_strAddressLabel);
+    dx.Text(IDC_GATEWAY_LABEL, m_strGatewayLabel);
+}
+
+bool CMyPropertyPageResetIP::OnInitDialog() {
+    ConnectAddressHandlers();
+    auto onClick = [this](int id, int focus) {
+        connect(Item<QRadioButton>(id), &QRadioButton::clicked, this, [this, focus] {
+            ApplyAddressMode();
+            if (focus) {
+                GetDlgItem(focus)->setFocus();
+            }
+        });
+    };
+    onClick(IDC_CONFIGURE, IDC_ADDRESS_OCTET1);
+    onClick(IDC_RESET_DEFAULT, 0);
+    onClick(IDC_IPV4, IDC_ADDRESS_OCTET1);
+    onClick(IDC_IPV6, IDC_V6_ADDRESS);
+    CPropertyPageEx::OnInitDialog();
+    SetDlgItemText(IDC_TITLE, LoadQString(132));
+    SetDlgItemText(IDC_MASK_LABEL, LoadQString(114));
+    SetDlgItemText(IDC_CONFIGURE, LoadQString(133));
+    SetDlgItemText(IDC_IPV4, LoadQString(117));
+    SetDlgItemText(IDC_IPV6, LoadQString(118));
+    SetDlgItemText(IDC_RESET_DEFAULT, LoadQString(134));
+    InitAddressBoxes();
+    return true;
+}
+
+bool CMyPropertyPageResetIP::OnSetActive() {
+    GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    MakeTitleBold(GetDlgItem(IDC_TITLE));
+    ApplyAddressMode();
+    return CPropertyPageEx::OnSetActive();
+}
+
+void CMyPropertyPageResetIP::ApplyAddressMode() {
+    const std::array<int, 3> v6Boxes{IDC_V6_ADDRESS, IDC_PREFIX, IDC_V6_GATEWAY};
+    auto enableFields = [&](bool enable) {
+        for (int id : v6Boxes) {
+            GetDlgItem(id)->setEnabled(enable);
+        }
+        for (const auto* row : {&ids_.address, &ids_.mask, &ids_.gateway}) {
+            for (int id : *row) {
+                GetDlgItem(id)->setEnabled(enable);
+            }
+        }
+        GetDlgItem(IDC_IPV4)->setEnabled(enable);
+        GetDlgItem(IDC_IPV6)->setEnabled(enable);
+    };
+    if (Item<QRadioButton>(IDC_CONFIGURE)->isChecked()) {
+        if (Item<QRadioButton>(IDC_IPV4)->isChecked()) {
+            ShowIPv4(true);
+            SetDlgItemText(IDC_V6_ADDRESS, QString());
+            SetDlgItemText(IDC_PREFIX, QStringLiteral("0"));
+            SetDlgItemText(IDC_V6_GATEWAY, QString());
+            SetRow(ids_.gateway, {"0", "0", "0", "0"});
+        } else {
+            ShowIPv4(false);
+            SetOctetsForIPv6();
+        }
+        enableFields(true);
+        m_nConfigMode = 0;
+        return;
+    }
+    // Reset to the default: the IPv4 rows greyed out at 0.0.0.0, 255.255.255.0, 0.0.0.0.
+    ShowIPv4(true);
+    Item<QRadioButton>(IDC_IPV4)->setChecked(true);
+    enableFields(false);
+    SetOctetsForIPv6();
+    SetDlgItemText(IDC_V6_ADDRESS, QString());
+    SetDlgItemText(IDC_PREFIX, QStringLiteral("0"));
+    SetDlgItemText(IDC_V6_GATEWAY, QString());
+    m_nConfigMode = 1;
+}
+
+int CMyPropertyPageResetIP::OnWizardBack() {
+    return IDD_MAIN;
+}
+
+int CMyPropertyPageResetIP::OnWizardNext() {
+    if (!UpdateData(true)) {
+        return -1;
+    }
+    if (m_nConfigMode == 1) {
+        return taskfile::WriteTaskCommand(taskfile::ServiceDefault, L"", L"", L"") == 0 ? 0 : -1;
+    }
+    return CheckAndWrite();
+}
+
+}  // namespace wizard

@@ -1,0 +1,151 @@
+#include "wizard/PagesDone.h"
+
+#include "framework/PropertySheet.h"
+#include "framework/QtPlatform.h"
+#include "taskfile/TaskFile.h"
+#include "wizard/PageIds.h"
+#include "wizard/ToolTitle.h"
+
+namespace wizard {
+
+using namespace framework;
+
+namespace {
+const char kRearView[] = ":/images/enclosure_rear.svg";
+}
+
+CMyInfoPage::CMyInfoPage(Setup setup)
+    : CPropertyPageEx(setup.templateId, *setup.dialogTemplate), setup_(std::move(setup)) {
+    SetCaption(LoadToolTitle());
+    for (const Text& text : setup_.texts) {
+        m_strTexts.push_back(text.formatted
+                                 ? FormatQString(text.stringId, {LoadQString(IDS_PRODUCT_NAME)})
+                                 : LoadQString(text.stringId));
+    }
+}
+
+void CMyInfoPage::DoDataExchange(DataExchange& dx) {
+    for (std::size_t i = 0; i < setup_.texts.size(); ++i) {
+        dx.Text(setup_.texts[i].control, m_strTexts[i]);
+    }
+}
+
+bool CMyInfoPage::OnInitDialog() {
+    CPropertyPageEx::OnInitDialog();
+    SetDlgItemText(setup_.titleControl, LoadQString(setup_.titleString));
+    return true;
+}
+
+bool CMyInfoPage::OnSetActive() {
+    GetSheet()->SetWizardButtons(setup_.buttons);
+    MakeTitleBold(GetDlgItem(setup_.titleControl));
+    return CPropertyPageEx::OnSetActive();
+}
+
+int CMyInfoPage::OnWizardBack() {
+    return setup_.backTarget;
+}
+
+void CMyInfoPage::OnCancel() {
+    for (const char* file : setup_.cancelDeletes) {
+        taskfile::RemoveQuietly(file);
+    }
+}
+
+namespace {
+
+const DialogTemplate kConfigIPDoneTemplate{
+    285,
+    175,
+    {Static(IDC_TITLE, 6, 7, 271, 18), Static(1059, 15, 25, 255, 22), Static(1060, 15, 51, 255, 38),
+     Picture(1061, 40, 94, 205, 73, kRearView)}};
+
+const DialogTemplate kResetPasswordDoneTemplate{
+    285,
+    175,
+    {Static(IDC_TITLE, 7, 7, 271, 13), Static(1065, 15, 22, 263, 35), Static(1066, 15, 62, 263, 32),
+     Picture(1067, 40, 94, 205, 74, kRearView)}};
+
+const DialogTemplate kResetIPDoneTemplate{
+    285,
+    175,
+    {Static(IDC_TITLE, 7, 6, 271, 13), Static(1071, 15, 25, 255, 26), Static(1072, 15, 54, 255, 36),
+     Picture(1073, 40, 94, 205, 73, kRearView)}};
+
+const DialogTemplate kExpandTemplate{
+    285,
+    175,
+    {Static(1095, 7, 7, 271, 18), Static(1093, 7, 25, 271, 25), Static(1096, 7, 50, 271, 15),
+     Static(1097, 15, 65, 263, 25), Static(1098, 7, 90, 271, 15), Static(1099, 15, 105, 263, 20),
+     Static(1100, 7, 125, 271, 19), Static(1101, 15, 144, 263, 24)}};
+
+const DialogTemplate kConfigNeskDoneTemplate{
+    285,
+    175,
+    {Static(IDC_TITLE, 7, 7, 271, 23), Static(1121, 7, 29, 271, 31), Static(1122, 7, 60, 271, 39),
+     Picture(1123, 7, 117, 133, 47, ":/images/step1_enclosure.svg"),
+     Picture(1124, 155, 117, 133, 47, ":/images/step2_file_module.svg")}};
+
+const CMyInfoPage::Setup kConfigIPDoneSetup{
+    IDD_CONFIG_IP_DONE,         &kConfigIPDoneTemplate, IDC_TITLE, 123,
+    {{1059, 119}, {1060, 120}}, PSWIZB_FINISH,          0,         {taskfile::kTaskFile}};
+
+const CMyInfoPage::Setup kResetPasswordDoneSetup{IDD_RESET_PASSWORD_DONE,
+                                                 &kResetPasswordDoneTemplate,
+                                                 IDC_TITLE,
+                                                 127,
+                                                 {{1065, 129}, {1066, 130}},
+                                                 PSWIZB_FINISH,
+                                                 0,
+                                                 {taskfile::kTaskFile}};
+
+const CMyInfoPage::Setup kResetIPDoneSetup{IDD_RESET_IP_DONE,
+                                           &kResetIPDoneTemplate,
+                                           IDC_TITLE,
+                                           138,
+                                           {{1071, 135}, {1072, 137, true}},
+                                           PSWIZB_FINISH,
+                                           0,
+                                           {taskfile::kTaskFile}};
+
+const CMyInfoPage::Setup kExpandSetup{
+    IDD_EXPAND,
+    &kExpandTemplate,
+    1095,
+    174,
+    {{1093, 175}, {1096, 176}, {1097, 177}, {1098, 178}, {1099, 179}, {1100, 180}, {1101, 181}},
+    PSWIZB_BACK | PSWIZB_FINISH,
+    IDD_MAIN,
+    {}};
+
+const CMyInfoPage::Setup kConfigNeskDoneSetup{IDD_NESK_DONE,
+                                              &kConfigNeskDoneTemplate,
+                                              IDC_TITLE,
+                                              123,
+                                              {{1121, 187}, {1122, 188}},
+                                              PSWIZB_FINISH,
+                                              0,
+                                              {taskfile::kTaskFile, taskfile::kFileModuleTaskFile}};
+
+}  // namespace
+
+CMyPropertyPageConfigIPDone::CMyPropertyPageConfigIPDone() : CMyInfoPage(kConfigIPDoneSetup) {}
+
+CMyPropertyPageResetPasswordDone::CMyPropertyPageResetPasswordDone()
+    : CMyInfoPage(kResetPasswordDoneSetup) {}
+
+bool CMyPropertyPageResetPasswordDone::OnInitDialog() {
+    CMyInfoPage::OnInitDialog();
+    // The reset needs no input: the task is written as soon as the page exists, and the page
+    // is shown whatever the writer returned (it has told the user about a failure).
+    taskfile::WriteTaskCommand(taskfile::ResetPassword, L"", L"", L"");
+    return true;
+}
+
+CMyPropertyPageResetIPDone::CMyPropertyPageResetIPDone() : CMyInfoPage(kResetIPDoneSetup) {}
+
+CMyPropertyPageExpand::CMyPropertyPageExpand() : CMyInfoPage(kExpandSetup) {}
+
+MyPropertyPageConfigNeskDone::MyPropertyPageConfigNeskDone() : CMyInfoPage(kConfigNeskDoneSetup) {}
+
+}  // namespace wizard

@@ -1,0 +1,81 @@
+#pragma once
+// The pages that only inform: the four done pages at the end of every task path, and the
+// procedure for adding an enclosure. Each is a table of texts on one shared class.
+
+#include <vector>
+
+#include "framework/PropertyPage.h"
+
+namespace wizard {
+
+class CMyInfoPage : public framework::CPropertyPageEx {
+    Q_OBJECT
+  public:
+    struct Text {
+        int control;
+        int stringId;
+        bool formatted = false;  // passed through formatting with the product name
+    };
+    struct Setup {
+        int templateId;
+        const framework::DialogTemplate* dialogTemplate;
+        int titleControl;
+        int titleString;
+        std::vector<Text> texts;
+        int buttons;
+        int backTarget = 0;                      // 0: Back is disabled
+        std::vector<const char*> cancelDeletes;  // files Cancel removes, in this order
+    };
+
+    explicit CMyInfoPage(Setup setup);
+
+    bool OnInitDialog() override;
+    bool OnSetActive() override;
+    int OnWizardBack() override;
+    void OnCancel() override;
+
+  protected:
+    void DoDataExchange(framework::DataExchange& dx) override;
+
+  private:
+    Setup setup_;
+    std::vector<QString> m_strTexts;
+};
+
+// Index 2: after the new-system task was written.
+class CMyPropertyPageConfigIPDone : public CMyInfoPage {
+    Q_OBJECT
+  public:
+    CMyPropertyPageConfigIPDone();
+};
+
+// Index 3: writes the password-reset task when its window is created.
+class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
+    Q_OBJECT
+  public:
+    CMyPropertyPageResetPasswordDone();
+    bool OnInitDialog() override;
+};
+
+// Index 5: after the service-IP task was written.
+class CMyPropertyPageResetIPDone : public CMyInfoPage {
+    Q_OBJECT
+  public:
+    CMyPropertyPageResetIPDone();
+};
+
+// Index 6: how to add an enclosure without this tool.
+class CMyPropertyPageExpand : public CMyInfoPage {
+    Q_OBJECT
+  public:
+    CMyPropertyPageExpand();
+};
+
+// Index 9: after both unified task files were written.
+class MyPropertyPageConfigNeskDone : public CMyInfoPage {
+    Q_OBJECT
+  public:
+    MyPropertyPageConfigNeskDone();
+};
+
+}  // namespace wizard

@@ -1,0 +1,91 @@
+#include "Gallery.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QRadioButton>
+#include <memory>
+
+#include "dialogs/ResultDialogs.h"
+#include "framework/QtPlatform.h"
+#include "wizard/MyPropertySheet.h"
+#include "wizard/PageIds.h"
+
+namespace gallery {
+
+namespace {
+
+void Settle() {
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+void Click(framework::CPropertyPageEx& page, int id) {
+    if (auto* radio = page.Item<QRadioButton>(id)) {
+        radio->click();
+    }
+    Settle();
+}
+
+}  // namespace
+
+bool SaveShot(QWidget* window, const QString& path) {
+    return window->grab().save(path);
+}
+
+void VisitAllScreens(const Visitor& visit) {
+    using namespace wizard;
+    for (int index = 0; index < 10; ++index) {
+        CMyPropertySheet sheet(index);
+        sheet.SetActivePage(index);
+        sheet.show();
+        Settle();
+        const QString name = QStringLiteral("page%1").arg(index);
+        if (index == kPageConfigIP) {
+            visit(name + "-ipv4", &sheet);
+            Click(sheet.m_pageConfigIP, CMyPropertyPageConfigIP::IDC_IPV6);
+            visit(name + "-ipv6", &sheet);
+        } else if (index == kPageResetIP) {
+            visit(name + "-ipv4", &sheet);
+            Click(sheet.m_pageResetIP, CMyPropertyPageResetIP::IDC_IPV6);
+            visit(name + "-ipv6", &sheet);
+            Click(sheet.m_pageResetIP, CMyPropertyPageResetIP::IDC_RESET_DEFAULT);
+            visit(name + "-default", &sheet);
+        } else {
+            visit(name, &sheet);
+        }
+        sheet.hide();
+    }
+
+    const QString address = QStringLiteral("192.168.100.200");
+    const QString error = QStringLiteral(
+        "cmmvc5706e an invalid argument has been entered for the command on the node canister.");
+    std::vector<std::pair<int, std::unique_ptr<dialogs::CResultDialog>>> all;
+    all.emplace_back(102, std::make_unique<dialogs::CConfigIPSuccessDlg>());
+    all.emplace_back(133, std::make_unique<dialogs::CConfigIPFailureDlg>());
+    all.emplace_back(134, std::make_unique<dialogs::CResetPasswordSuccessDlg>());
+    all.emplace_back(135, std::make_unique<dialogs::CResetPasswordFailureDlg>());
+    all.emplace_back(136, std::make_unique<dialogs::CResetIPSuccessDlg>());
+    all.emplace_back(137, std::make_unique<dialogs::CResetIPFailureDlg>());
+    all.emplace_back(155, std::make_unique<dialogs::CConfigNeskSuccessDlg>());
+    all.emplace_back(156, std::make_unique<dialogs::CConfigNeskFailureDlg>());
+    for (auto& [id, dialog] : all) {
+        dialog->m_strMessage += address;
+        dialog->m_strBattery = framework::FormatQString(148, {QStringLiteral("12")});
+        if (id == 102) {
+            dialog->m_strLogin = framework::LoadQString(154);
+        }
+        dialog->m_strError = error;
+        dialog->m_strManagementIP = address;
+        dialog->m_strStorageIP = address;
+        dialog->m_strFileModule1IP = address;
+        dialog->m_strFileModule2IP = address;
+        dialog->Create();
+        dialog->show();
+        Settle();
+        visit(QStringLiteral("dialog%1").arg(id), dialog.get());
+        dialog->hide();
+    }
+}
+
+}  // namespace gallery
