@@ -1,0 +1,96 @@
+#pragma once
+// The fixture of the offscreen GUI tests: a scratch key folder as current directory, the
+// English string table, and the recording platform with the real texts.
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "FakePlatform.h"
+#include "TempDir.h"
+#include "framework/Language.h"
+#include "framework/QtPlatform.h"
+#include "wizard/MyPropertySheet.h"
+#include "wizard/ToolTitle.h"
+
+namespace uitest {
+
+inline void Settle() {
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+inline std::wstring Text(int id) { return framework::QtPlatform().LoadString(id); }
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        framework::InstallLanguage("en_US");
+        fake.loader = [](int id) { return Text(id); };
+        QApplication::setApplicationDisplayName(wizard::LoadToolTitle());
+    }
+
+    // A sheet opened on `index`, shown and settled.
+    std::unique_ptr<wizard::CMyPropertySheet> Open(int index) {
+        auto sheet = std::make_unique<wizard::CMyPropertySheet>(index);
+        sheet->SetActivePage(index);
+        sheet->show();
+        Settle();
+        return sheet;
+    }
+
+    static void Next(framework::CPropertySheetEx& sheet) {
+        QTest::mouseClick(sheet.NextButton(), Qt::LeftButton);
+        Settle();
+    }
+    static void Back(framework::CPropertySheetEx& sheet) {
+        QTest::mouseClick(sheet.BackButton(), Qt::LeftButton);
+        Settle();
+    }
+
+    template <class T = QLineEdit>
+    static T* Control(framework::CPropertyPageEx& page, int id) {
+        T* widget = page.Item<T>(id);
+        EXPECT_NE(widget, nullptr) << "no control " << id;
+        return widget;
+    }
+
+    // Replaces a box's text by typing, as a user would.
+    static void Type(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+
+    // Types an address into four octet boxes.
+    static void TypeRow(framework::CPropertyPageEx& page, const std::array<int, 4>& ids,
+                        const QStringList& octets) {
+        for (int i = 0; i < 4; ++i) {
+            Type(Control(page, ids[i]), octets[i]);
+        }
+    }
+
+    static QString RowText(framework::CPropertyPageEx& page, const std::array<int, 4>& ids) {
+        QStringList parts;
+        for (int id : ids) {
+            parts << page.GetDlgItemText(id);
+        }
+        return parts.join('.');
+    }
+
+    std::wstring Formatted(int id, const std::wstring& arg) {
+        return platform::FormatMessage(Text(id), {arg});
+    }
+
+    testing_support::TempKey key;
+    testing_support::FakePlatform fake;
+};
+
+}  // namespace uitest
