@@ -35,14 +35,18 @@ class TempKey {
     }
     static bool Exists(const std::string& name) { return std::filesystem::exists(name); }
 
-    // Copies the files of a fixture folder into the key.
+    // Copies the files of a fixture folder into the key, in place of the results there.
     static void CopyFixture(const std::filesystem::path& fixture) {
+        for (const char* name : {"satask_result.html", "DORNA_results.txt"}) {
+            std::filesystem::remove_all(name);
+        }
         for (const auto& entry : std::filesystem::directory_iterator(fixture)) {
             if (entry.path().filename() == "expect.txt") {
                 continue;
             }
             std::filesystem::copy(entry.path(), entry.path().filename(),
-                                  std::filesystem::copy_options::recursive);
+                                  std::filesystem::copy_options::recursive |
+                                      std::filesystem::copy_options::overwrite_existing);
         }
     }
 
