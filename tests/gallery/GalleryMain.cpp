@@ -1,6 +1,8 @@
 // Renders every page and result dialog to PNG: gallery LANGUAGE OUTPUT_DIR.
+// gallery --language prints the table chosen from the environment.
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -11,6 +13,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    if (argc == 2 && QString::fromLocal8Bit(argv[1]) == "--language") {
+        // The table the wizard would choose from this environment.
+        std::printf("%s\n", qPrintable(framework::ChooseLanguage(QLocale::system().uiLanguages())));
+        return 0;
+    }
     if (argc != 3) {
         std::fprintf(stderr, "usage: gallery LANGUAGE OUTPUT_DIR\n");
         return 2;

@@ -1,0 +1,161 @@
+// The string table in ten languages: the .ts files are the single source of every text.
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <map>
+#include <set>
+
+#include "UiTest.h"
+
+namespace {
+
+using namespace uitest;
+
+using Table = std::map<int, QString>;
+
+Table ReadTable(const QString& language) {
+    QFile file(QStringLiteral(K4400_STRINGS "/k4400_%1.ts").arg(language));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << language.toStdString();
+    QXmlStreamReader xml(&file);
+    Table table;
+    int id = -1;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("message")) {
+            id = xml.attributes().value("id").toInt();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            table[id] = xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << language.toStdString();
+    return table;
+}
+
+std::multiset<QString> Placeholders(const QString& text) {
+    std::multiset<QString> found;
+    for (const auto& match : QRegularExpression("%[0-9]").globalMatch(text)) {
+        found.insert(match.captured());
+    }
+    return found;
+}
+
+const QStringList kLanguages = framework::SupportedLanguages();
+
+// Texts a language really shares with English: names, and words that language uses too.
+bool SharedWithEnglish(const QString& language, int id) {
+    static const std::set<int> everywhere = {100, 101, 117, 118, 184, 185, 194};
+    static const std::map<QString, std::set<int>> perLanguage = {
+        {"de_DE", {116}},         // Gateway
+        {"it_IT", {116}},         // Gateway
+        {"pt_BR", {116}},         // Gateway
+        {"fr_FR", {9020}},        // "octet" is French too
+    };
+    if (everywhere.count(id)) {
+        return true;
+    }
+    const auto it = perLanguage.find(language);
+    return it != perLanguage.end() && it->second.count(id);
+}
+
+TEST(Strings, EveryLanguageHasEveryTextWithItsPlaceholdersAndNames) {
+    const Table english = ReadTable("en_US");
+    ASSERT_GT(english.size(), 80u);
+    for (const QString& language : kLanguages) {
+        const Table table = ReadTable(language);
+        std::set<int> ids, englishIds;
+        for (const auto& [id, text] : table) {
+            ids.insert(id);
+        }
+        for (const auto& [id, text] : english) {
+            englishIds.insert(id);
+        }
+        EXPECT_EQ(ids, englishIds) << language.toStdString();
+        for (const auto& [id, text] : table) {
+            const QString& en = english.at(id);
+            const std::string where = language.toStdString() + " " + std::to_string(id);
+            EXPECT_FALSE(text.trimmed().isEmpty()) << where;
+            EXPECT_EQ(Placeholders(text), Placeholders(en)) << where;
+            EXPECT_EQ(text.count('\n'), en.count('\n')) << where;
+            for (const char* name : {"Veltara K4400 File Module", "Veltara K4400 Unified",
+                                     "Veltara K4400", "Quorvex", "K4400", "kelpw1nd", "admin",
+                                     "brisk", "Windows", "https://"}) {
+                EXPECT_GE(text.count(name), en.count(name)) << where << " " << name;
+            }
+            if (id == 154) {
+                EXPECT_TRUE(text.contains("superuser \n")) << where;  // the user id itself
+            }
+            if (language != "en_US") {
+                EXPECT_EQ(text == en, SharedWithEnglish(language, id))
+                    << where << ": " << text.toStdString();
+            }
+        }
+    }
+}
+
+TEST(Strings, EnglishTextsStandAsTheSystemWordsThem) {
+    const Table en = ReadTable("en_US");
+    EXPECT_EQ(en.at(140), "%1' is  not valid.  Enter a valid subnet mask for the system.");
+    EXPECT_EQ(en.at(148),
+              "The battery must reach sufficient charge in order to launch the GUI. \nThe "
+              "estimated battery charging time is: %1 minutes. \n");
+    EXPECT_EQ(en.at(164), "%1 System Service Assitant IP address  was NOT reset successfully.");
+    EXPECT_EQ(en.at(129),
+              "Click Finish to reset the superuser password to:   kelpw1nd \n\nRemove the USB key "
+              "and insert it into any USB port on the appropriate node canister.");
+    EXPECT_EQ(en.at(170), "'%1' is not valid. Enter a valid prefix between 0-127.");
+    EXPECT_EQ(en.at(112),
+              "Note: You must have physical access to the %1 system to complete initialization.  "
+              "You are required to insert the USB key into the system.");
+}
+
+TEST(Strings, CompiledTablesGiveTheToolTitleInEachLanguage) {
+    const std::map<QString, QString> titles = {
+        {"en_US", "Quorvex Veltara K4400 Initialization Tool"},
+        {"de_DE", "Quorvex Veltara K4400 Initialisierungstool"},
+        {"fr_FR", "Outil d'initialisation Quorvex Veltara K4400"},
+        {"it_IT", "Strumento di inizializzazione Quorvex Veltara K4400"},
+        {"es_ES", "Veltara K4400 de Quorvex: herramienta de inicialización"},
+        {"pt_BR", "Ferramenta de Inicialização do Quorvex Veltara K4400"},
+        {"ja_JP", "Quorvex Veltara K4400 初期化ツール"},
+        {"ko_KR", "Quorvex Veltara K4400 초기화 도구"},
+        {"zh_CN", "Quorvex Veltara K4400 初始化工具"},
+        {"zh_TW", "Quorvex Veltara K4400 起始設定工具"},
+    };
+    framework::QtPlatform platform;
+    platform::Install(&platform);
+    for (const auto& [language, title] : titles) {
+        framework::InstallLanguage(language);
+        EXPECT_EQ(wizard::LoadToolTitle(), title) << language.toStdString();
+        // Qt's own buttons follow: its catalogue for the language is embedded and real.
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        EXPECT_EQ(cancel == "Cancel", language == "en_US") << language.toStdString();
+    }
+    // An id missing from a language shows English, never the bare id.
+    framework::InstallLanguage("ja_JP");
+    EXPECT_EQ(qtTrId("100"), "Veltara K4400");
+    framework::InstallLanguage("en_US");
+    platform::Install(nullptr);
+}
+
+TEST(Language, UserLanguagesMapToTables) {
+    struct Case {
+        QStringList ui;
+        QString language;
+    };
+    const Case cases[] = {
+        {{"de-DE"}, "de_DE"},       {{"de-AT", "en-US"}, "de_DE"}, {{"fr-CA"}, "fr_FR"},
+        {{"it"}, "it_IT"},          {{"es-MX"}, "es_ES"},          {{"pt-PT"}, "pt_BR"},
+        {{"pt-BR"}, "pt_BR"},       {{"ja-JP"}, "ja_JP"},          {{"ko"}, "ko_KR"},
+        {{"zh-TW"}, "zh_TW"},       {{"zh-HK"}, "zh_TW"},          {{"zh-MO"}, "zh_TW"},
+        {{"zh-Hant-CN"}, "zh_TW"},  {{"zh-Hans-TW"}, "zh_TW"},     {{"zh-CN"}, "zh_CN"},
+        {{"zh-SG"}, "zh_CN"},       {{"zh"}, "zh_CN"},             {{"nl-NL", "fr-FR"}, "fr_FR"},
+        {{"nl-NL", "ru"}, "en_US"}, {{}, "en_US"},                 {{"en-GB", "de"}, "en_US"},
+        {{"ja_JP"}, "ja_JP"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(framework::ChooseLanguage(c.ui), c.language) << c.ui.join(',').toStdString();
+    }
+}
+
+}  // namespace
