@@ -222,10 +222,12 @@ QSize ControlHost::Relayout() {
         int needed = size.height();
         if (auto* label = qobject_cast<QLabel*>(widget);
             label && spec.kind == ControlKind::Static) {
+            // A one-line label whose text is too long for it wraps rather than being cut.
+            if (!label->wordWrap() && label->sizeHint().width() > size.width()) {
+                label->setWordWrap(true);
+            }
             if (label->wordWrap()) {
                 needed = label->heightForWidth(size.width());
-            } else {
-                size.setWidth(std::max(size.width(), label->sizeHint().width()));
             }
         } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
             const QString full = radio->property(kFullText).toString();
@@ -234,6 +236,9 @@ QSize ControlHost::Relayout() {
                                   4;
             radio->setText(WrapToWidth(full, radio->font(), size.width() - indicator));
             needed = radio->sizeHint().height();
+        } else if (spec.kind == ControlKind::Push) {
+            // A caption longer than its button widens it; the row makes room below.
+            size.setWidth(std::max(size.width(), widget->sizeHint().width()));
         } else if (spec.kind == ControlKind::Combo) {
             size.setHeight(widget->sizeHint().height());
             needed = size.height();
@@ -248,6 +253,25 @@ QSize ControlHost::Relayout() {
                           QRect(QPoint(origin.width(), origin.height()),
                                 QSize(size.width(), std::max(size.height(), needed))),
                           needed});
+    }
+    // Buttons on one row keep their order and a gap between them after any widening.
+    const int gap = DialogUnitsToPixels(owner_, 4, 0).width();
+    std::vector<Placed*> buttons;
+    for (Placed& p : placed) {
+        if (qobject_cast<QPushButton*>(p.widget)) {
+            buttons.push_back(&p);
+        }
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const Placed* a, const Placed* b) {
+        return a->rect.top() != b->rect.top() ? a->rect.top() < b->rect.top()
+                                              : a->rect.left() < b->rect.left();
+    });
+    for (std::size_t i = 1; i < buttons.size(); ++i) {
+        const QRect& before = buttons[i - 1]->rect;
+        QRect& rect = buttons[i]->rect;
+        if (rect.top() == before.top() && rect.left() < before.right() + 1 + gap) {
+            rect.moveLeft(before.right() + 1 + gap);
+        }
     }
     int width = base.width();
     int height = base.height();
@@ -264,7 +288,8 @@ QSize ControlHost::Relayout() {
         }
         p.rect.translate(0, offset);
         p.widget->setGeometry(p.rect);
-        width = std::max(width, p.rect.right() + 1);
+        width =
+            std::max(width, p.rect.right() + 1 + (qobject_cast<QPushButton*>(p.widget) ? gap : 0));
         if (!p.widget->isHidden()) {
             height = std::max(height, p.rect.bottom() + 1 + base.height() / 40);
         }

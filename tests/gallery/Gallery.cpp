@@ -70,7 +70,9 @@ void VisitAllScreens(const Visitor& visit) {
     all.emplace_back(155, std::make_unique<dialogs::CConfigNeskSuccessDlg>());
     all.emplace_back(156, std::make_unique<dialogs::CConfigNeskFailureDlg>());
     for (auto& [id, dialog] : all) {
-        dialog->m_strMessage += address;
+        if (id == 102 || id == 136) {
+            dialog->m_strMessage += address;  // the caller adds the address to these two
+        }
         dialog->m_strBattery = framework::FormatQString(148, {QStringLiteral("12")});
         if (id == 102) {
             dialog->m_strLogin = framework::LoadQString(154);

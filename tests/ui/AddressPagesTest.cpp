@@ -24,7 +24,7 @@ const std::array<int, 4> kGateway4{P4::IDC_GATEWAY_OCTET1, P4::IDC_GATEWAY_OCTET
                                    P4::IDC_GATEWAY_OCTET3, P4::IDC_GATEWAY_OCTET4};
 
 class AddressPages : public UiTest {
-protected:
+  protected:
     // Page 1 or page 4 reached from the main menu.
     std::unique_ptr<CMyPropertySheet> OpenPage(int index) {
         auto sheet = Open(kPageMain);
@@ -42,10 +42,14 @@ protected:
         EXPECT_EQ(sheet.GetActiveIndex(), page);
         ASSERT_FALSE(fake.messages.empty());
         EXPECT_EQ(fake.messages.back().text, text);
-        EXPECT_EQ(fake.messages.back().caption.value_or(L""), wizard::LoadToolTitle().toStdWString());
+        EXPECT_EQ(fake.messages.back().caption.value_or(L""),
+                  wizard::LoadToolTitle().toStdWString());
         EXPECT_EQ(fake.messages.back().owner, sheet.GetPage(page));
         EXPECT_EQ(QApplication::focusWidget(), sheet.GetPage(page)->GetDlgItem(focus))
-            << "focus on " << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "nothing");
+            << "focus on "
+            << (QApplication::focusWidget()
+                    ? QApplication::focusWidget()->objectName().toStdString()
+                    : "nothing");
         EXPECT_FALSE(TempKey::Exists("satask.txt"));
     }
 };
@@ -90,7 +94,8 @@ TEST_F(AddressPages, WorkedExamplesWriteTheirCommands) {
     {
         auto sheet = OpenPage(kPageResetIP);
         TypeRow(sheet->m_pageResetIP, kAddress4, {"10", "1", "2", "30"});
-        QTest::keyClick(Control(sheet->m_pageResetIP, kAddress4[3]), Qt::Key_Return);  // Enter is Next
+        QTest::keyClick(Control(sheet->m_pageResetIP, kAddress4[3]),
+                        Qt::Key_Return);  // Enter is Next
         Settle();
         EXPECT_EQ(sheet->GetActiveIndex(), kPageResetIPDone);
         EXPECT_EQ(TempKey::Read("satask.txt"),
@@ -112,14 +117,25 @@ TEST_F(AddressPages, Ipv4RowsRefusedWithMessageAndFocus) {
         {{"256", "999", "1", "1"}, {"255", "255", "255", "0"}, {}, 139, L"256.999.1.1", 0, 0},
         {{"10", "0", "0", "1"}, {"0", "0", "0", "0"}, {}, 140, L"0.0.0.0", 1, 0},
         {{"10", "0", "0", "1"}, {"255", "0", "256", "0"}, {}, 140, L"255.0.256.0", 1, 2},
-        {{"10", "0", "0", "1"}, {"255", "0", "0", "0"}, {"0", "0", "0", "0"}, 143, L"0.0.0.0", 2, 0},
-        {{"10", "0", "0", "1"}, {"255", "0", "0", "0"}, {"10", "0", "0", "999"}, 143, L"10.0.0.999", 2, 3},
+        {{"10", "0", "0", "1"},
+         {"255", "0", "0", "0"},
+         {"0", "0", "0", "0"},
+         143,
+         L"0.0.0.0",
+         2,
+         0},
+        {{"10", "0", "0", "1"},
+         {"255", "0", "0", "0"},
+         {"10", "0", "0", "999"},
+         143,
+         L"10.0.0.999",
+         2,
+         3},
     };
     for (int pageIndex : {kPageConfigIP, kPageResetIP}) {
         const bool first = pageIndex == kPageConfigIP;
-        const std::array<std::array<int, 4>, 3> rows{first ? kAddress1 : kAddress4,
-                                                     first ? kMask1 : kMask4,
-                                                     first ? kGateway1 : kGateway4};
+        const std::array<std::array<int, 4>, 3> rows{
+            first ? kAddress1 : kAddress4, first ? kMask1 : kMask4, first ? kGateway1 : kGateway4};
         for (const Case& c : cases) {
             auto sheet = OpenPage(pageIndex);
             auto& page = *sheet->GetPage(pageIndex);
@@ -139,7 +155,8 @@ TEST_F(AddressPages, UntouchedPageIsRefused) {
     for (int pageIndex : {kPageConfigIP, kPageResetIP}) {
         auto sheet = OpenPage(pageIndex);
         Next(*sheet);
-        ExpectRefused(*sheet, pageIndex, L"'0.0.0.0' is not valid.  Enter a valid IP address for the system.",
+        ExpectRefused(*sheet, pageIndex,
+                      L"'0.0.0.0' is not valid.  Enter a valid IP address for the system.",
                       pageIndex == kPageConfigIP ? kAddress1[0] : kAddress4[0]);
     }
 }
@@ -187,16 +204,15 @@ TEST_F(AddressPages, Ipv6StepsInOrder) {
         int box;  // 0 address, 1 prefix, 2 gateway
     };
     const Case cases[] = {
-        {"   ", "64", "fd00::1", 141, L"", 0},
-        {" :: ", "64", "fd00::1", 139, L"::", 0},
-        {"fd00::1", "128", "", 170, L"128", 1},
-        {"fd00::1", "127", "", 169, L"", 2},
+        {"   ", "64", "fd00::1", 141, L"", 0},  {" :: ", "64", "fd00::1", 139, L"::", 0},
+        {"fd00::1", "128", "", 170, L"128", 1}, {"fd00::1", "127", "", 169, L"", 2},
         {"fd00::1", "0", "::", 143, L"::", 2},
     };
     for (int pageIndex : {kPageConfigIP, kPageResetIP}) {
         const bool first = pageIndex == kPageConfigIP;
-        const std::array<int, 3> boxes = first ? std::array<int, 3>{P1::IDC_V6_ADDRESS, P1::IDC_PREFIX, P1::IDC_V6_GATEWAY}
-                                               : std::array<int, 3>{P4::IDC_V6_ADDRESS, P4::IDC_PREFIX, P4::IDC_V6_GATEWAY};
+        const std::array<int, 3> boxes =
+            first ? std::array<int, 3>{P1::IDC_V6_ADDRESS, P1::IDC_PREFIX, P1::IDC_V6_GATEWAY}
+                  : std::array<int, 3>{P4::IDC_V6_ADDRESS, P4::IDC_PREFIX, P4::IDC_V6_GATEWAY};
         for (const Case& c : cases) {
             auto sheet = OpenPage(pageIndex);
             auto& page = *sheet->GetPage(pageIndex);
@@ -207,9 +223,10 @@ TEST_F(AddressPages, Ipv6StepsInOrder) {
             Type(Control(page, boxes[2]), c.gateway);
             fake.messages.clear();  // a blank typed into the address box was reported already
             Next(*sheet);
-            const std::wstring text = c.argument[0] || c.messageId == 139 || c.messageId == 143 || c.messageId == 170
-                                          ? Formatted(c.messageId, c.argument)
-                                          : Text(c.messageId);
+            const std::wstring text =
+                c.argument[0] || c.messageId == 139 || c.messageId == 143 || c.messageId == 170
+                    ? Formatted(c.messageId, c.argument)
+                    : Text(c.messageId);
             ExpectRefused(*sheet, pageIndex, text, boxes[c.box]);
         }
     }
@@ -217,8 +234,10 @@ TEST_F(AddressPages, Ipv6StepsInOrder) {
 
 TEST_F(AddressPages, Ipv6TaskWithTrimmedTexts) {
     const std::pair<int, std::string> cases[] = {
-        {kPageConfigIP, "satask mkcluster -clusterip_6 2001:DB8::1 -gw_6 2001:db8::fe -prefix_6 064"},
-        {kPageResetIP, "satask chserviceip -serviceip_6 2001:DB8::1 -gw_6 2001:db8::fe -prefix_6 064"}};
+        {kPageConfigIP,
+         "satask mkcluster -clusterip_6 2001:DB8::1 -gw_6 2001:db8::fe -prefix_6 064"},
+        {kPageResetIP,
+         "satask chserviceip -serviceip_6 2001:DB8::1 -gw_6 2001:db8::fe -prefix_6 064"}};
     for (const auto& [pageIndex, command] : cases) {
         auto sheet = OpenPage(pageIndex);
         auto& page = *sheet->GetPage(pageIndex);
@@ -270,10 +289,12 @@ TEST_F(AddressPages, ParserConfirmationDecidesWhetherTheAddressIsWritten) {
         Next(*sheet);
         ASSERT_EQ(fake.messages.size(), 1u);
         EXPECT_EQ(fake.messages[0].buttons, platform::MessageButtons::OkCancel);
-        EXPECT_EQ(fake.messages[0].text,
-                  L"1:2" + Text(144) + L"\n\nClick OK to proceed or CANCEL to re-enter the IP address.");
+        EXPECT_EQ(
+            fake.messages[0].text,
+            L"1:2" + Text(144) + L"\n\nClick OK to proceed or CANCEL to re-enter the IP address.");
         if (answer == platform::kAnswerOk) {
-            EXPECT_EQ(TempKey::Read("satask.txt"), "satask mkcluster -clusterip_6 1:2 -gw_6 1::1 -prefix_6 64");
+            EXPECT_EQ(TempKey::Read("satask.txt"),
+                      "satask mkcluster -clusterip_6 1:2 -gw_6 1::1 -prefix_6 64");
             EXPECT_EQ(sheet->GetActiveIndex(), kPageConfigIPDone);
         } else {
             EXPECT_FALSE(TempKey::Exists("satask.txt"));

@@ -14,15 +14,15 @@ using testing_support::TempKey;
 // Runs `body`; when a modal window opens, hands it to `act` (which must close it).
 template <class Body>
 auto WithModal(const std::function<void(QWidget*)>& act, Body body) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, poll] {
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll.stop();
             act(modal);
-        } else {
-            QTimer::singleShot(5, *poll);
         }
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    poll.start();
     return body();
 }
 
@@ -48,26 +48,53 @@ TEST_F(Dialogs, TextsButtonsAndFocus) {
     };
     const std::wstring product = L"Veltara K4400";
     const Case cases[] = {
-        {[] { return std::make_unique<CConfigIPSuccessDlg>(); }, 146, 1074,
-         L"Veltara K4400 System was successfully configured with IP: ", {{1002, 149}, {1, 150}}, 1},
-        {[] { return std::make_unique<CConfigIPFailureDlg>(); }, 151, 1076,
-         L"Veltara K4400 System was not configured successfully", {{1, 153}, {2, 155}}, 1},
-        {[] { return std::make_unique<CResetPasswordSuccessDlg>(); }, 156, 1078,
+        {[] { return std::make_unique<CConfigIPSuccessDlg>(); },
+         146,
+         1074,
+         L"Veltara K4400 System was successfully configured with IP: ",
+         {{1002, 149}, {1, 150}},
+         1},
+        {[] { return std::make_unique<CConfigIPFailureDlg>(); },
+         151,
+         1076,
+         L"Veltara K4400 System was not configured successfully",
+         {{1, 153}, {2, 155}},
+         1},
+        {[] { return std::make_unique<CResetPasswordSuccessDlg>(); },
+         156,
+         1078,
          L"Veltara K4400 System password was successfully reset to : kelpw1nd.",
-         {{2, 150}, {1025, 149}, {1090, 153}}, 1090},
-        {[] { return std::make_unique<CResetPasswordFailureDlg>(); }, 158, 1079,
-         L"Veltara K4400 System password was NOT reset successfully.", {{1, 155}, {2, 150}}, 1},
-        {[] { return std::make_unique<CResetIPSuccessDlg>(); }, 162, 1081,
+         {{2, 150}, {1025, 149}, {1090, 153}},
+         1090},
+        {[] { return std::make_unique<CResetPasswordFailureDlg>(); },
+         158,
+         1079,
+         L"Veltara K4400 System password was NOT reset successfully.",
+         {{1, 155}, {2, 150}},
+         1},
+        {[] { return std::make_unique<CResetIPSuccessDlg>(); },
+         162,
+         1081,
          L"Veltara K4400 System Service Assistant IP address was successfully reset to: ",
-         {{2, 150}, {1025, 149}, {1090, 153}}, 1090},
-        {[] { return std::make_unique<CResetIPFailureDlg>(); }, 163, 1082,
+         {{2, 150}, {1025, 149}, {1090, 153}},
+         1090},
+        {[] { return std::make_unique<CResetIPFailureDlg>(); },
+         163,
+         1082,
          L"Veltara K4400 System Service Assitant IP address  was NOT reset successfully.",
-         {{1, 155}, {2, 150}}, 1},
-        {[] { return std::make_unique<CConfigNeskSuccessDlg>(); }, 146, 1125,
+         {{1, 155}, {2, 150}},
+         1},
+        {[] { return std::make_unique<CConfigNeskSuccessDlg>(); },
+         146,
+         1125,
          L"The Veltara K4400 Unified was successfully configured with the following IP addresses:",
-         {{1002, 149}, {1, 150}}, 1},
-        {[] { return std::make_unique<CConfigNeskFailureDlg>(); }, 151, 1128,
-         L"Veltara K4400 File Module System was not configured successfully", {{1126, 195}, {1, 155}},
+         {{1002, 149}, {1, 150}},
+         1},
+        {[] { return std::make_unique<CConfigNeskFailureDlg>(); },
+         151,
+         1128,
+         L"Veltara K4400 File Module System was not configured successfully",
+         {{1126, 195}, {1, 155}},
          1126},
     };
     for (const Case& c : cases) {
@@ -88,7 +115,8 @@ TEST_F(Dialogs, TextsButtonsAndFocus) {
             auto* button = dialog->Item<QPushButton>(id);
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(button->text().toStdWString(), Text(caption));
-            EXPECT_EQ(button->isDefault(), id == c.defaultButton) << dialog->GetTemplateId() << " " << id;
+            EXPECT_EQ(button->isDefault(), id == c.defaultButton)
+                << dialog->GetTemplateId() << " " << id;
             EXPECT_EQ(current, button) << "tab order of " << dialog->GetTemplateId();
             current = current->nextInFocusChain();
             while (current->focusPolicy() == Qt::NoFocus || !current->isVisible()) {
@@ -108,10 +136,14 @@ TEST_F(Dialogs, UnifiedSuccessShowsItsFourRows) {
     dialog.m_strFileModule1IP = "10.0.0.21";
     dialog.m_strFileModule2IP = "10.0.0.22";
     dialog.Create();
-    const std::pair<int, QString> rows[] = {
-        {1130, "Management IP"}, {1134, "10.0.0.20"}, {1131, "Veltara K4400"}, {1135, "10.0.0.10"},
-        {1132, "Veltara K4400 File Module 1"}, {1136, "10.0.0.21"},
-        {1133, "Veltara K4400 File Module 2"}, {1137, "10.0.0.22"}};
+    const std::pair<int, QString> rows[] = {{1130, "Management IP"},
+                                            {1134, "10.0.0.20"},
+                                            {1131, "Veltara K4400"},
+                                            {1135, "10.0.0.10"},
+                                            {1132, "Veltara K4400 File Module 1"},
+                                            {1136, "10.0.0.21"},
+                                            {1133, "Veltara K4400 File Module 2"},
+                                            {1137, "10.0.0.22"}};
     for (const auto& [id, text] : rows) {
         EXPECT_EQ(dialog.GetDlgItemText(id), text);
     }
@@ -130,7 +162,10 @@ TEST_F(Dialogs, InfoCenterOpensTheDocumentationAndStays) {
     for (int i = 0; i < 3; ++i) {
         QTest::mouseClick(dialog.Item<QPushButton>(1126), Qt::LeftButton);
     }
-    EXPECT_EQ(fake.launches, std::vector<std::wstring>(3, L"https://www.quorvex.com/support/docs/veltara-k4400/installation/troubleshooting"));
+    EXPECT_EQ(
+        fake.launches,
+        std::vector<std::wstring>(
+            3, L"https://www.quorvex.com/support/docs/veltara-k4400/installation/troubleshooting"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.GetDlgItemText(1129), "file module 2 did not respond");
     QTest::mouseClick(dialog.Item<QPushButton>(1), Qt::LeftButton);
@@ -182,7 +217,7 @@ TEST_F(Dialogs, LaunchButtonsOpenTheirUrlAndEndTheProgram) {
 }
 
 class Startup : public UiTest {
-protected:
+  protected:
     // Copies a fixture onto the key and runs the start-up flow, handing the dialog (if any)
     // to `act`. Returns the start page.
     int Run(const char* fixture, const std::function<void(QWidget*)>& act = {}) {
@@ -211,7 +246,8 @@ TEST_F(Startup, FirstRunStartsOnTheMainMenuSilently) {
 }
 
 TEST_F(Startup, UnusableResultsShowMessage172) {
-    for (const char* fixture : {"empty", "unrecognised-extra-option", "unified-file-modules-missing", "command-end-before-task-line"}) {
+    for (const char* fixture : {"empty", "unrecognised-extra-option",
+                                "unified-file-modules-missing", "command-end-before-task-line"}) {
         fake.messages.clear();
         EXPECT_EQ(Run(fixture), 0) << fixture;
         EXPECT_EQ(fake.texts(), std::vector<std::wstring>{Text(172)}) << fixture;
@@ -241,24 +277,50 @@ TEST_F(Startup, ResultDialogsAndTheirAnswers) {
         std::vector<std::pair<int, std::wstring>> texts;
     };
     const Case cases[] = {
-        {"ipv4-init-ok", 102, 1, 0,
+        {"ipv4-init-ok",
+         102,
+         1,
+         0,
          {{1074, L"Veltara K4400 System was successfully configured with IP: 192.168.1.50"},
-          {1075, L"The battery must reach sufficient charge in order to launch the GUI. \nThe "
-                 L"estimated battery charging time is: 12 minutes. \n"},
+          {1075,
+           L"The battery must reach sufficient charge in order to launch the GUI. \nThe "
+           L"estimated battery charging time is: 12 minutes. \n"},
           {1089, L"To log into the Management GUI use \nUser: superuser \nPassword: kelpw1nd"}}},
-        {"ipv4-init-failed", 133, 2, 0, {{1077, L"cmmvc5706e an invalid argument has been entered"}}},
+        {"ipv4-init-failed",
+         133,
+         2,
+         0,
+         {{1077, L"cmmvc5706e an invalid argument has been entered"}}},
         {"unified-storage-failed", 133, 0, 0, {{1077, L"cmmvc1 failed"}}},
-        {"reset-password-ok", 134, 2, 0, {{1085, Text(148).replace(Text(148).find(L"%1"), 2, L"12")}}},
+        {"reset-password-ok",
+         134,
+         2,
+         0,
+         {{1085, Text(148).replace(Text(148).find(L"%1"), 2, L"12")}}},
         {"reset-password-failed", 135, 1, 3, {{1080, L"cmmvc8000e not allowed"}}},
         {"reset-password-failed", 135, 2, 0, {}},
-        {"service-ipv4-ok", 136, 2, 0,
-         {{1081, L"Veltara K4400 System Service Assistant IP address was successfully reset to: 192.168.70.121"}}},
+        {"service-ipv4-ok",
+         136,
+         2,
+         0,
+         {{1081,
+           L"Veltara K4400 System Service Assistant IP address was successfully reset to: "
+           L"192.168.70.121"}}},
         {"service-ipv6-ok", 136, 0, 0, {}},
         {"service-default-failed", 137, 1, 4, {{1084, L"error"}}},
         {"service-ipv4-failed", 137, 2, 0, {}},
-        {"unified-ok", 155, 1, 0,
-         {{1134, L"192.168.1.20"}, {1135, L"192.168.1.50"}, {1136, L"192.168.1.21"}, {1137, L"192.168.1.22"}}},
-        {"unified-file-modules-failed", 156, 1, 7,
+        {"unified-ok",
+         155,
+         1,
+         0,
+         {{1134, L"192.168.1.20"},
+          {1135, L"192.168.1.50"},
+          {1136, L"192.168.1.21"},
+          {1137, L"192.168.1.22"}}},
+        {"unified-file-modules-failed",
+         156,
+         1,
+         7,
          {{1129, L"file module 2 did not respond; console ip unchanged"}}},
     };
     for (const Case& c : cases) {

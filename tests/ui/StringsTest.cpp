@@ -46,10 +46,10 @@ const QStringList kLanguages = framework::SupportedLanguages();
 bool SharedWithEnglish(const QString& language, int id) {
     static const std::set<int> everywhere = {100, 101, 117, 118, 184, 185, 194};
     static const std::map<QString, std::set<int>> perLanguage = {
-        {"de_DE", {116}},         // Gateway
-        {"it_IT", {116}},         // Gateway
-        {"pt_BR", {116}},         // Gateway
-        {"fr_FR", {9020}},        // "octet" is French too
+        {"de_DE", {116}},   // Gateway
+        {"it_IT", {116}},   // Gateway
+        {"pt_BR", {116}},   // Gateway
+        {"fr_FR", {9020}},  // "octet" is French too
     };
     if (everywhere.count(id)) {
         return true;
@@ -77,9 +77,9 @@ TEST(Strings, EveryLanguageHasEveryTextWithItsPlaceholdersAndNames) {
             EXPECT_FALSE(text.trimmed().isEmpty()) << where;
             EXPECT_EQ(Placeholders(text), Placeholders(en)) << where;
             EXPECT_EQ(text.count('\n'), en.count('\n')) << where;
-            for (const char* name : {"Veltara K4400 File Module", "Veltara K4400 Unified",
-                                     "Veltara K4400", "Quorvex", "K4400", "kelpw1nd", "admin",
-                                     "brisk", "Windows", "https://"}) {
+            for (const char* name :
+                 {"Veltara K4400 File Module", "Veltara K4400 Unified", "Veltara K4400", "Quorvex",
+                  "K4400", "kelpw1nd", "admin", "brisk", "Windows", "https://"}) {
                 EXPECT_GE(text.count(name), en.count(name)) << where << " " << name;
             }
             if (id == 154) {
@@ -144,14 +144,17 @@ TEST(Language, UserLanguagesMapToTables) {
         QString language;
     };
     const Case cases[] = {
-        {{"de-DE"}, "de_DE"},       {{"de-AT", "en-US"}, "de_DE"}, {{"fr-CA"}, "fr_FR"},
-        {{"it"}, "it_IT"},          {{"es-MX"}, "es_ES"},          {{"pt-PT"}, "pt_BR"},
-        {{"pt-BR"}, "pt_BR"},       {{"ja-JP"}, "ja_JP"},          {{"ko"}, "ko_KR"},
-        {{"zh-TW"}, "zh_TW"},       {{"zh-HK"}, "zh_TW"},          {{"zh-MO"}, "zh_TW"},
-        {{"zh-Hant-CN"}, "zh_TW"},  {{"zh-Hans-TW"}, "zh_TW"},     {{"zh-CN"}, "zh_CN"},
-        {{"zh-SG"}, "zh_CN"},       {{"zh"}, "zh_CN"},             {{"nl-NL", "fr-FR"}, "fr_FR"},
-        {{"nl-NL", "ru"}, "en_US"}, {{}, "en_US"},                 {{"en-GB", "de"}, "en_US"},
-        {{"ja_JP"}, "ja_JP"},
+        {{"de-DE"}, "de_DE"},       {{"de-AT", "en-US"}, "de_DE"},
+        {{"fr-CA"}, "fr_FR"},       {{"it"}, "it_IT"},
+        {{"es-MX"}, "es_ES"},       {{"pt-PT"}, "pt_BR"},
+        {{"pt-BR"}, "pt_BR"},       {{"ja-JP"}, "ja_JP"},
+        {{"ko"}, "ko_KR"},          {{"zh-TW"}, "zh_TW"},
+        {{"zh-HK"}, "zh_TW"},       {{"zh-MO"}, "zh_TW"},
+        {{"zh-Hant-CN"}, "zh_TW"},  {{"zh-Hans-TW"}, "zh_TW"},
+        {{"zh-CN"}, "zh_CN"},       {{"zh-SG"}, "zh_CN"},
+        {{"zh"}, "zh_CN"},          {{"nl-NL", "fr-FR"}, "fr_FR"},
+        {{"nl-NL", "ru"}, "en_US"}, {{}, "en_US"},
+        {{"en-GB", "de"}, "en_US"}, {{"ja_JP"}, "ja_JP"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(framework::ChooseLanguage(c.ui), c.language) << c.ui.join(',').toStdString();

@@ -2,13 +2,13 @@
 // The fixture of the offscreen GUI tests: a scratch key folder as current directory, the
 // English string table, and the recording platform with the real texts.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "FakePlatform.h"
@@ -26,10 +26,12 @@ inline void Settle() {
     }
 }
 
-inline std::wstring Text(int id) { return framework::QtPlatform().LoadString(id); }
+inline std::wstring Text(int id) {
+    return framework::QtPlatform().LoadString(id);
+}
 
 class UiTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         framework::InstallLanguage("en_US");
         fake.loader = [](int id) { return Text(id); };

@@ -15,7 +15,7 @@ using P1 = MyPropertyPageConfigNeskP1;
 using P2 = MyPropertyPageConfigNeskP2;
 
 class UnifiedPages : public UiTest {
-protected:
+  protected:
     void SetUp() override {
         UiTest::SetUp();
         std::uint32_t zero = 0;
@@ -239,7 +239,8 @@ TEST_F(UnifiedPages, SecondPageComparesWithTheLastAcceptedFirstPage) {
     ASSERT_EQ(sheet->GetActiveIndex(), kPageNeskP2);
     Next(*sheet);  // page 8 kept its entries; they now fit the new storage address
     EXPECT_EQ(sheet->GetActiveIndex(), kPageNeskDone);
-    EXPECT_EQ(TempKey::Read("satask.txt").rfind("satask mknascluster -clusterip 10.0.0.10 -mask", 0), 0u);
+    EXPECT_EQ(
+        TempKey::Read("satask.txt").rfind("satask mknascluster -clusterip 10.0.0.10 -mask", 0), 0u);
 }
 
 TEST_F(UnifiedPages, WriterFailureKeepsTheSecondPage) {

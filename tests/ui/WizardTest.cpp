@@ -22,7 +22,7 @@ class Wizard : public UiTest {};
 
 TEST_F(Wizard, EveryPageHasItsButtonsAndTheToolTitle) {
     const ButtonState expected[10] = {
-        {false, true, false}, {true, true, false}, {false, false, true}, {false, false, true},
+        {false, true, false}, {true, true, false},  {false, false, true}, {false, false, true},
         {true, true, false},  {false, false, true}, {true, false, true},  {true, true, false},
         {true, true, false},  {false, false, true}};
     for (int index = 0; index < 10; ++index) {
@@ -47,8 +47,8 @@ TEST_F(Wizard, MainMenuLeadsToTheChosenTaskAndRemembersIt) {
                           {CMyPropertyPageMain::IDC_SERVICE_IP, kPageResetIP},
                           {CMyPropertyPageMain::IDC_RESET_PASSWORD, kPageResetPasswordDone}};
     auto sheet = Open(kPageMain);
-    EXPECT_TRUE(Control<QRadioButton>(sheet->m_pageMain, CMyPropertyPageMain::IDC_NEW_SYSTEM)
-                    ->isChecked());
+    EXPECT_TRUE(
+        Control<QRadioButton>(sheet->m_pageMain, CMyPropertyPageMain::IDC_NEW_SYSTEM)->isChecked());
     for (const Case& c : cases) {
         Control<QRadioButton>(sheet->m_pageMain, c.option)->click();
         Next(*sheet);
@@ -73,8 +73,10 @@ TEST_F(Wizard, NoOptionSelectedLeadsToTheNewSystemPage) {
 }
 
 TEST_F(Wizard, BackFromLaterPagesNamesItsTarget) {
-    const std::pair<int, int> cases[] = {{kPageConfigIP, kPageMain}, {kPageResetIP, kPageMain},
-                                         {kPageExpand, kPageMain},   {kPageNeskP1, kPageMain},
+    const std::pair<int, int> cases[] = {{kPageConfigIP, kPageMain},
+                                         {kPageResetIP, kPageMain},
+                                         {kPageExpand, kPageMain},
+                                         {kPageNeskP1, kPageMain},
                                          {kPageNeskP2, kPageNeskP1}};
     for (const auto& [from, to] : cases) {
         auto sheet = Open(from);
@@ -126,12 +128,9 @@ TEST_F(Wizard, CancelRemovesTheTaskFilesOfDonePagesOnly) {
         int page;
         bool removesTask, removesFileModuleTask;
     };
-    const Case cases[] = {{kPageConfigIPDone, true, false},
-                          {kPageResetPasswordDone, true, false},
-                          {kPageResetIPDone, true, false},
-                          {kPageNeskDone, true, true},
-                          {kPageExpand, false, false},
-                          {kPageConfigIP, false, false},
+    const Case cases[] = {{kPageConfigIPDone, true, false}, {kPageResetPasswordDone, true, false},
+                          {kPageResetIPDone, true, false},  {kPageNeskDone, true, true},
+                          {kPageExpand, false, false},      {kPageConfigIP, false, false},
                           {kPageNeskP2, false, false}};
     for (const Case& c : cases) {
         for (bool finish : {false, true}) {
@@ -150,7 +149,8 @@ TEST_F(Wizard, CancelRemovesTheTaskFilesOfDonePagesOnly) {
             QTest::keyClick(sheet.get(), Qt::Key_Escape);  // Escape is Cancel
             EXPECT_EQ(sheet->result(), 2);
             EXPECT_EQ(TempKey::Exists("satask.txt"), !c.removesTask) << "page " << c.page;
-            EXPECT_EQ(TempKey::Exists("cfgtask.txt"), !c.removesFileModuleTask) << "page " << c.page;
+            EXPECT_EQ(TempKey::Exists("cfgtask.txt"), !c.removesFileModuleTask)
+                << "page " << c.page;
         }
     }
 }
