@@ -1,6 +1,4 @@
 // The result dialogs, and the start-up flow that reads the key and shows them.
-#include <QTimer>
-
 #include "UiTest.h"
 #include "app/MyWizardApp.h"
 #include "dialogs/ResultDialogs.h"
@@ -10,21 +8,6 @@ namespace {
 using namespace uitest;
 using namespace dialogs;
 using testing_support::TempKey;
-
-// Runs `body`; when a modal window opens, hands it to `act` (which must close it).
-template <class Body>
-auto WithModal(const std::function<void(QWidget*)>& act, Body body) {
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll.stop();
-            act(modal);
-        }
-    });
-    poll.start();
-    return body();
-}
 
 QPushButton* Button(QWidget* dialog, int id) {
     return dialog->findChild<QPushButton*>(QString::number(id));

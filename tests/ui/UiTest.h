@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "FakePlatform.h"
@@ -24,6 +25,21 @@ inline void Settle() {
     for (int i = 0; i < 3; ++i) {
         QApplication::processEvents();
     }
+}
+
+// Runs `body`; when a modal window opens, hands it to `act` (which must close it).
+template <class Body>
+auto WithModal(const std::function<void(QWidget*)>& act, Body body) {
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll.stop();
+            act(modal);
+        }
+    });
+    poll.start();
+    return body();
 }
 
 inline std::wstring Text(int id) {

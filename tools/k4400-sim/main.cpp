@@ -1,0 +1,426 @@
+// k4400-sim: a stand-in for a Veltara K4400 storage system and its file modules. Given a key
+// folder, it executes the task files it finds there the way the system would and writes
+// the results files back, honouring only their formats.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kUsage[] = R"(usage: k4400-sim [options] [KEY_FOLDER]
+
+Executes the task files on a key folder (default: the current directory) as a Veltara
+K4400 storage system and its file modules would, and writes their results files:
+  satask.txt   -> satask_result.html   (the storage system)
+  cfgtask.txt  -> DORNA_results.txt    (the file modules)
+The system's state (addresses set by earlier tasks) is kept in .k4400-sim-state in the
+key folder, so a later service IP change or password reset reports them.
+
+Options:
+  --fail[=CODE[:TEXT]]         the storage task fails with exit code CODE (default 1) and
+                               the error text TEXT
+  --fail-file-modules[=TEXT]   the file modules report a failed configuration
+  --omit=storage|file-modules  write no results file for that side
+  --crlf                       end the results files' lines with CR LF
+  --upper                      write the results files in upper case
+  --help                       show this text
+
+A task file that the system would not execute (unknown command, wrong options, an
+invalid address) is refused with a message; nothing is written then. Exit codes: 0 done,
+1 nothing to execute, 2 refused or bad usage.
+)";
+
+struct Options {
+    fs::path key = ".";
+    bool fail = false;
+    std::string failCode = "1";
+    std::string failText = "CMMVC5707E Required parameters are missing.";
+    bool failFileModules = false;
+    std::string fileModuleText = "File module 2 did not respond to the configuration request.";
+    bool omitStorage = false;
+    bool omitFileModules = false;
+    bool crlf = false;
+    bool upper = false;
+};
+
+struct State {
+    std::map<std::string, std::string> values;
+    std::string Get(const std::string& key, const std::string& fallback = "") const {
+        auto it = values.find(key);
+        return it == values.end() ? fallback : it->second;
+    }
+};
+
+State LoadState(const fs::path& file) {
+    State state;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto eq = line.find('=');
+        if (eq != std::string::npos) {
+            state.values[line.substr(0, eq)] = line.substr(eq + 1);
+        }
+    }
+    return state;
+}
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Writes a file so that its name never holds a partial text.
+bool WriteFile(const fs::path& file, const std::string& text) {
+    const fs::path temporary = file.string() + ".sim-tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush()) {
+            return false;
+        }
+    }
+    std::error_code error;
+    fs::rename(temporary, file, error);
+    return !error;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+bool IsIPv4(const std::string& text) {
+    in_addr address{};
+    return inet_pton(AF_INET, text.c_str(), &address) == 1 && text != "0.0.0.0";
+}
+
+bool IsIPv6(const std::string& text) {
+    in6_addr address{};
+    return inet_pton(AF_INET6, text.c_str(), &address) == 1;
+}
+
+bool IsPrefix(const std::string& text) {
+    return !text.empty() && text.size() <= 3 &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }) &&
+           std::stoi(text) <= 127;
+}
+
+// Option values of "satask VERB -a x -b y -c z" in the given order, or nothing.
+std::optional<std::vector<std::string>> Options3(const std::vector<std::string>& words,
+                                                 const std::vector<std::string>& names) {
+    if (words.size() != 2 + 2 * names.size()) {
+        return std::nullopt;
+    }
+    std::vector<std::string> values;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (words[2 + 2 * i] != names[i]) {
+            return std::nullopt;
+        }
+        values.push_back(words[3 + 2 * i]);
+    }
+    return values;
+}
+
+struct Refusal {
+    std::string why;
+};
+
+// Executes a storage command on the state; throws Refusal for what the system would reject.
+void ExecuteStorage(const std::string& command, State& state) {
+    const std::vector<std::string> words = Words(command);
+    if (words.size() < 2 || words[0] != "satask") {
+        throw Refusal{"not a satask command"};
+    }
+    const std::string& verb = words[1];
+    auto need = [&](const std::vector<std::string>& names) {
+        auto values = Options3(words, names);
+        if (!values) {
+            throw Refusal{"satask " + verb + " takes exactly the options " + [&] {
+                std::string all;
+                for (const auto& n : names) all += n + " ";
+                return all;
+            }()};
+        }
+        return *values;
+    };
+    auto v4 = [](const std::string& what, const std::string& value) {
+        if (!IsIPv4(value)) throw Refusal{what + " '" + value + "' is not a valid IPv4 address"};
+    };
+    auto v6 = [](const std::string& what, const std::string& value) {
+        if (!IsIPv6(value)) throw Refusal{what + " '" + value + "' is not a valid IPv6 address"};
+    };
+    if (verb == "resetpassword" && words.size() == 2) {
+        return;
+    }
+    if (verb == "mkcluster") {
+        if (words.size() > 2 && words[2] == "-clusterip_6") {
+            const auto v = need({"-clusterip_6", "-gw_6", "-prefix_6"});
+            v6("cluster address", v[0]);
+            v6("gateway", v[1]);
+            if (!IsPrefix(v[2])) throw Refusal{"prefix '" + v[2] + "' is not 0 to 127"};
+            state.values["cluster_ip_6"] = v[0];
+            state.values["cluster_gw_6"] = v[1];
+            state.values["cluster_prefix_6"] = v[2];
+        } else {
+            const auto v = need({"-clusterip", "-gw", "-mask"});
+            v4("cluster address", v[0]);
+            v4("gateway", v[1]);
+            v4("mask", v[2]);
+            state.values["cluster_ip"] = v[0];
+            state.values["cluster_gw"] = v[1];
+            state.values["cluster_mask"] = v[2];
+        }
+        state.values["cluster_name"] = "Cluster_" + words[3];
+        return;
+    }
+    if (verb == "chserviceip") {
+        if (words.size() == 3 && words[2] == "-default") {
+            state.values["service_ip_address"] = "192.168.70.121";
+            state.values["service_gateway"] = "";
+            state.values["service_subnet_mask"] = "255.255.255.0";
+            return;
+        }
+        if (words.size() > 2 && words[2] == "-serviceip_6") {
+            const auto v = need({"-serviceip_6", "-gw_6", "-prefix_6"});
+            v6("service address", v[0]);
+            v6("gateway", v[1]);
+            if (!IsPrefix(v[2])) throw Refusal{"prefix '" + v[2] + "' is not 0 to 127"};
+            state.values["service_ip_address_6"] = v[0];
+            state.values["service_gateway_6"] = v[1];
+            state.values["service_prefix_6"] = v[2];
+            return;
+        }
+        const auto v = need({"-serviceip", "-gw", "-mask"});
+        v4("service address", v[0]);
+        v4("gateway", v[1]);
+        v4("mask", v[2]);
+        state.values["service_ip_address"] = v[0];
+        state.values["service_gateway"] = v[1];
+        state.values["service_subnet_mask"] = v[2];
+        return;
+    }
+    if (verb == "mknascluster") {
+        const auto v = need({"-clusterip", "-mask", "-gw", "-consoleip"});
+        v4("cluster address", v[0]);
+        v4("mask", v[1]);
+        v4("gateway", v[2]);
+        v4("management address", v[3]);
+        state.values["cluster_ip"] = v[0];
+        state.values["cluster_mask"] = v[1];
+        state.values["cluster_gw"] = v[2];
+        state.values["cluster_name"] = "Cluster_" + v[0];
+        state.values["console_ip"] = v[3];
+        return;
+    }
+    throw Refusal{"satask " + verb + " is not a task this tool writes"};
+}
+
+std::string StorageResults(const std::string& echoed, const std::string& output,
+                           const std::string& exitCode, const State& s) {
+    std::ostringstream out;
+    out << "<html>\n<head><title>Satask results</title></head>\n<body><pre>\n";
+    out << "command=\"" << echoed << "\" output=\"" << output << "\" exit=\"" << exitCode << "\"\n\n";
+    out << "sainfo lsservicestatus\n";
+    out << "panel_name 78G00LM-1\n";
+    out << "cluster_id 0000020060C14A32\n";
+    out << "cluster_name " << s.Get("cluster_name") << "\n";
+    out << "cluster_status " << (s.Get("cluster_name").empty() ? "" : "Active") << "\n";
+    out << "cluster_ip_count 2\n";
+    out << "cluster_port 1\n";
+    for (const char* key : {"cluster_ip", "cluster_gw", "cluster_mask", "cluster_ip_6",
+                            "cluster_gw_6", "cluster_prefix_6"}) {
+        out << key << " " << s.Get(key) << "\n";
+    }
+    out << "cluster_port 2\n";
+    for (const char* key : {"cluster_ip", "cluster_gw", "cluster_mask", "cluster_ip_6",
+                            "cluster_gw_6", "cluster_prefix_6"}) {
+        out << key << " \n";
+    }
+    out << "node_id 1\nnode_name node1\nnode_status Active\nconfig_node Yes\n";
+    out << "service_ip_address " << s.Get("service_ip_address", "192.168.70.121") << "\n";
+    out << "service_gateway " << s.Get("service_gateway") << "\n";
+    out << "service_subnet_mask " << s.Get("service_subnet_mask", "255.255.255.0") << "\n";
+    for (const char* key : {"service_ip_address_6", "service_gateway_6", "service_prefix_6"}) {
+        out << key << " " << s.Get(key) << "\n";
+    }
+    out << "node_sw_version 8.6.0.0\n";
+    out << "time_to_charge " << s.Get("time_to_charge", "0") << "\n";
+    out << "battery_count 2\nbattery_status online\nbattery_id 2\nbattery_status online\n";
+    out << "command_end\n</pre></body>\n</html>\n";
+    return out.str();
+}
+
+// "--key=value" options of a cfginit line.
+std::optional<std::map<std::string, std::string>> CfgInit(const std::string& line) {
+    if (line.rfind("cfginit ", 0) != 0) {
+        return std::nullopt;
+    }
+    std::map<std::string, std::string> values;
+    const std::string keys[] = {"ip", "netmask", "gateway", "serviceip1", "serviceip2",
+                                "internalips", "veltaraip"};
+    std::size_t pos = 8;
+    for (std::size_t i = 0; i < 7; ++i) {
+        const std::string key = "--" + keys[i] + "=";
+        if (line.compare(pos, key.size(), key) != 0) {
+            return std::nullopt;
+        }
+        pos += key.size();
+        std::size_t end = i == 6 ? line.size() : line.find(" --", pos);
+        if (end == std::string::npos) {
+            return std::nullopt;
+        }
+        values[keys[i]] = line.substr(pos, end - pos);
+        pos = end + 1;
+        while (i < 6 && pos < line.size() && line[pos] == ' ') {
+            ++pos;
+        }
+    }
+    return values;
+}
+
+std::string Finish(std::string text, const Options& o) {
+    if (o.upper) {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    }
+    if (o.crlf) {
+        std::string crlf;
+        for (char c : text) {
+            if (c == '\n') crlf += '\r';
+            crlf += c;
+        }
+        text = crlf;
+    }
+    return text;
+}
+
+int Fail(const std::string& why) {
+    std::fprintf(stderr, "k4400-sim: %s; nothing was written\n", why.c_str());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "--fail" || arg.rfind("--fail=", 0) == 0) {
+            o.fail = true;
+            if (arg.size() > 7) {
+                const std::string value = arg.substr(7);
+                const auto colon = value.find(':');
+                o.failCode = value.substr(0, colon);
+                if (colon != std::string::npos) o.failText = value.substr(colon + 1);
+            }
+        } else if (arg == "--fail-file-modules" || arg.rfind("--fail-file-modules=", 0) == 0) {
+            o.failFileModules = true;
+            if (arg.size() > 20) o.fileModuleText = arg.substr(20);
+        } else if (arg == "--omit=storage") {
+            o.omitStorage = true;
+        } else if (arg == "--omit=file-modules") {
+            o.omitFileModules = true;
+        } else if (arg == "--crlf") {
+            o.crlf = true;
+        } else if (arg == "--upper") {
+            o.upper = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            std::fprintf(stderr, "k4400-sim: unknown option %s (see --help)\n", arg.c_str());
+            return 2;
+        } else {
+            o.key = arg;
+        }
+    }
+    if (!fs::is_directory(o.key)) {
+        return Fail("no key folder at " + o.key.string());
+    }
+    const fs::path task = o.key / "satask.txt";
+    const fs::path cfg = o.key / "cfgtask.txt";
+    const bool haveTask = fs::is_regular_file(task);
+    const bool haveCfg = fs::is_regular_file(cfg);
+    if (!haveTask && !haveCfg) {
+        std::fprintf(stderr, "k4400-sim: no satask.txt or cfgtask.txt in %s\n", o.key.c_str());
+        return 1;
+    }
+
+    // Decide everything before writing anything.
+    State state = LoadState(o.key / ".k4400-sim-state");
+    std::string storageResults, fileModuleResults;
+    if (haveTask) {
+        const std::string command = ReadFile(task);
+        if (command.find('\n') != std::string::npos || command.find('\r') != std::string::npos) {
+            return Fail("satask.txt holds more than one line");
+        }
+        State after = state;
+        try {
+            ExecuteStorage(command, after);
+        } catch (const Refusal& refusal) {
+            return Fail("satask.txt: " + refusal.why);
+        }
+        if (!o.fail) {
+            state = after;
+        }
+        storageResults = StorageResults(command + " -usb", o.fail ? o.failText : "",
+                                        o.fail ? o.failCode : "0", state);
+    }
+    if (haveCfg) {
+        const auto values = CfgInit(ReadFile(cfg));
+        if (!values) {
+            return Fail("cfgtask.txt does not hold a cfginit line with its seven options");
+        }
+        for (const char* key : {"ip", "netmask", "gateway", "serviceip1", "serviceip2", "veltaraip"}) {
+            if (!IsIPv4(values->at(key))) {
+                return Fail(std::string("cfgtask.txt: --") + key + " is not a valid IPv4 address");
+            }
+        }
+        std::ostringstream out;
+        out << "Input Command|" << ReadFile(cfg) << "|\n";
+        out << "Output Result|" << (o.failFileModules ? "1" : "0") << "|\n";
+        out << "Output Message|" << (o.failFileModules ? o.fileModuleText : "Configuration complete") << "|\n";
+        out << "Console IP|" << values->at("ip") << "|\n";
+        out << "DORNA IP1|" << values->at("serviceip1") << "|\n";
+        out << "DORNA IP2|" << values->at("serviceip2") << "|\n";
+        fileModuleResults = out.str();
+    }
+
+    bool ok = true;
+    if (haveTask && !o.omitStorage) {
+        ok = ok && WriteFile(o.key / "satask_result.html", Finish(storageResults, o));
+    }
+    if (haveCfg && !o.omitFileModules) {
+        ok = ok && WriteFile(o.key / "DORNA_results.txt", Finish(fileModuleResults, o));
+    }
+    std::ostringstream saved;
+    for (const auto& [key, value] : state.values) {
+        saved << key << "=" << value << "\n";
+    }
+    ok = ok && WriteFile(o.key / ".k4400-sim-state", saved.str());
+    if (!ok) {
+        std::fprintf(stderr, "k4400-sim: could not write the results in %s\n", o.key.c_str());
+        return 2;
+    }
+    std::printf("k4400-sim: executed%s%s in %s\n", haveTask ? " satask.txt" : "",
+                haveCfg ? " cfgtask.txt" : "", o.key.c_str());
+    return 0;
+}
