@@ -155,17 +155,20 @@ void ExecuteStorage(const std::string& command, State& state) {
         if (!values) {
             throw Refusal{"satask " + verb + " takes exactly the options " + [&] {
                 std::string all;
-                for (const auto& n : names) all += n + " ";
+                for (const auto& n : names)
+                    all += n + " ";
                 return all;
             }()};
         }
         return *values;
     };
     auto v4 = [](const std::string& what, const std::string& value) {
-        if (!IsIPv4(value)) throw Refusal{what + " '" + value + "' is not a valid IPv4 address"};
+        if (!IsIPv4(value))
+            throw Refusal{what + " '" + value + "' is not a valid IPv4 address"};
     };
     auto v6 = [](const std::string& what, const std::string& value) {
-        if (!IsIPv6(value)) throw Refusal{what + " '" + value + "' is not a valid IPv6 address"};
+        if (!IsIPv6(value))
+            throw Refusal{what + " '" + value + "' is not a valid IPv6 address"};
     };
     if (verb == "resetpassword" && words.size() == 2) {
         return;
@@ -175,7 +178,8 @@ void ExecuteStorage(const std::string& command, State& state) {
             const auto v = need({"-clusterip_6", "-gw_6", "-prefix_6"});
             v6("cluster address", v[0]);
             v6("gateway", v[1]);
-            if (!IsPrefix(v[2])) throw Refusal{"prefix '" + v[2] + "' is not 0 to 127"};
+            if (!IsPrefix(v[2]))
+                throw Refusal{"prefix '" + v[2] + "' is not 0 to 127"};
             state.values["cluster_ip_6"] = v[0];
             state.values["cluster_gw_6"] = v[1];
             state.values["cluster_prefix_6"] = v[2];
@@ -202,7 +206,8 @@ void ExecuteStorage(const std::string& command, State& state) {
             const auto v = need({"-serviceip_6", "-gw_6", "-prefix_6"});
             v6("service address", v[0]);
             v6("gateway", v[1]);
-            if (!IsPrefix(v[2])) throw Refusal{"prefix '" + v[2] + "' is not 0 to 127"};
+            if (!IsPrefix(v[2]))
+                throw Refusal{"prefix '" + v[2] + "' is not 0 to 127"};
             state.values["service_ip_address_6"] = v[0];
             state.values["service_gateway_6"] = v[1];
             state.values["service_prefix_6"] = v[2];
@@ -237,7 +242,8 @@ std::string StorageResults(const std::string& echoed, const std::string& output,
                            const std::string& exitCode, const State& s) {
     std::ostringstream out;
     out << "<html>\n<head><title>Satask results</title></head>\n<body><pre>\n";
-    out << "command=\"" << echoed << "\" output=\"" << output << "\" exit=\"" << exitCode << "\"\n\n";
+    out << "command=\"" << echoed << "\" output=\"" << output << "\" exit=\"" << exitCode
+        << "\"\n\n";
     out << "sainfo lsservicestatus\n";
     out << "panel_name 78G00LM-1\n";
     out << "cluster_id 0000020060C14A32\n";
@@ -274,8 +280,8 @@ std::optional<std::map<std::string, std::string>> CfgInit(const std::string& lin
         return std::nullopt;
     }
     std::map<std::string, std::string> values;
-    const std::string keys[] = {"ip", "netmask", "gateway", "serviceip1", "serviceip2",
-                                "internalips", "veltaraip"};
+    const std::string keys[] = {"ip",         "netmask",     "gateway",  "serviceip1",
+                                "serviceip2", "internalips", "veltaraip"};
     std::size_t pos = 8;
     for (std::size_t i = 0; i < 7; ++i) {
         const std::string key = "--" + keys[i] + "=";
@@ -304,7 +310,8 @@ std::string Finish(std::string text, const Options& o) {
     if (o.crlf) {
         std::string crlf;
         for (char c : text) {
-            if (c == '\n') crlf += '\r';
+            if (c == '\n')
+                crlf += '\r';
             crlf += c;
         }
         text = crlf;
@@ -332,11 +339,13 @@ int main(int argc, char* argv[]) {
                 const std::string value = arg.substr(7);
                 const auto colon = value.find(':');
                 o.failCode = value.substr(0, colon);
-                if (colon != std::string::npos) o.failText = value.substr(colon + 1);
+                if (colon != std::string::npos)
+                    o.failText = value.substr(colon + 1);
             }
         } else if (arg == "--fail-file-modules" || arg.rfind("--fail-file-modules=", 0) == 0) {
             o.failFileModules = true;
-            if (arg.size() > 20) o.fileModuleText = arg.substr(20);
+            if (arg.size() > 20)
+                o.fileModuleText = arg.substr(20);
         } else if (arg == "--omit=storage") {
             o.omitStorage = true;
         } else if (arg == "--omit=file-modules") {
@@ -389,7 +398,8 @@ int main(int argc, char* argv[]) {
         if (!values) {
             return Fail("cfgtask.txt does not hold a cfginit line with its seven options");
         }
-        for (const char* key : {"ip", "netmask", "gateway", "serviceip1", "serviceip2", "veltaraip"}) {
+        for (const char* key :
+             {"ip", "netmask", "gateway", "serviceip1", "serviceip2", "veltaraip"}) {
             if (!IsIPv4(values->at(key))) {
                 return Fail(std::string("cfgtask.txt: --") + key + " is not a valid IPv4 address");
             }
@@ -397,7 +407,8 @@ int main(int argc, char* argv[]) {
         std::ostringstream out;
         out << "Input Command|" << ReadFile(cfg) << "|\n";
         out << "Output Result|" << (o.failFileModules ? "1" : "0") << "|\n";
-        out << "Output Message|" << (o.failFileModules ? o.fileModuleText : "Configuration complete") << "|\n";
+        out << "Output Message|"
+            << (o.failFileModules ? o.fileModuleText : "Configuration complete") << "|\n";
         out << "Console IP|" << values->at("ip") << "|\n";
         out << "DORNA IP1|" << values->at("serviceip1") << "|\n";
         out << "DORNA IP2|" << values->at("serviceip2") << "|\n";
