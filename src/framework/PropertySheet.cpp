@@ -113,6 +113,41 @@ bool CPropertySheetEx::SetActivePage(int index) {
     return true;
 }
 
+bool CPropertySheetEx::focusNextPrevChild(bool next) {
+    // Tab runs through the current page's controls in their order, then the button bar,
+    // whatever order the page's controls were created in relative to the bar.
+    QList<QWidget*> order;
+    CPropertyPageEx* page = GetActivePage();
+    auto takesTab = [](QWidget* w) {
+        return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+               !w->focusProxy();
+    };
+    if (page) {
+        for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+            if (page->isAncestorOf(w) && takesTab(w)) {
+                order << w;
+            }
+            if (!page->isAncestorOf(w) && w->nextInFocusChain() == page) {
+                break;
+            }
+        }
+    }
+    for (QWidget* button : {back_, next_, finish_, cancel_}) {
+        if (takesTab(button)) {
+            order << button;
+        }
+    }
+    if (order.isEmpty()) {
+        return QDialog::focusNextPrevChild(next);
+    }
+    const int current = order.indexOf(focusWidget());
+    const int count = static_cast<int>(order.size());
+    const int target =
+        current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
+    order[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 int CPropertySheetEx::IndexOfTemplate(int templateId) const {
     for (int i = 0; i < GetPageCount(); ++i) {
         if (pages_[i]->GetTemplateId() == templateId) {

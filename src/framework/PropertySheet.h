@@ -42,6 +42,9 @@ class CPropertySheetEx : public QDialog {
   public slots:
     void reject() override;  // Cancel, the close box and Escape
 
+  protected:
+    bool focusNextPrevChild(bool next) override;
+
   private:
     void ApplyButtons(int flags);
     void PressNext();

@@ -23,6 +23,7 @@ CIPAddressCtrl::CIPAddressCtrl(QWidget* parent) : QFrame(parent) {
     for (int i = 0; i < 4; ++i) {
         auto* field = new QLineEdit(this);
         field->setFrame(false);
+        field->setObjectName(QStringLiteral("field%1").arg(i + 1));
         field->setMaxLength(3);
         field->setAlignment(Qt::AlignCenter);
         field->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), field));
