@@ -2,7 +2,10 @@
 KEY ?= build/usb-key
 PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
-.PHONY: all deps build run test test-release test-asan bench-memory clean
+.PHONY: all deps build run simulate test test-release test-asan package bench bench-memory \
+        fuzz fuzz-smoke test-windows clean
+FUZZ_SECONDS ?= 60
+SIM = build/release/tools/k4400-sim/k4400-sim
 
 all: build
 
@@ -21,7 +24,12 @@ run: build
 	    echo "The wizard is not built yet: only the core library exists so far."; \
 	fi
 
-test: deps test-release test-asan
+# The storage system's side of the trip: executes the task files on the key folder.
+simulate: build
+	@mkdir -p "$(KEY)"
+	@$(SIM) $(SIM_OPTIONS) "$(KEY)"
+
+test: deps test-release test-asan fuzz-smoke
 
 test-release:
 	@$(call PRESET_BUILD,release)
@@ -31,9 +39,26 @@ test-asan:
 	@$(call PRESET_BUILD,asan)
 	ctest --preset asan
 
+# A .deb and a portable .tar.gz in build/release.
+package: build
+	cd build/release && cpack
+
+# Benchmarks (not part of `make test`); see bench/README.md.
+bench: build
+	build/release/bench/reader_bench
+	bench/startup.sh build/release/bench
+
 # Peak memory of the results reader on huge hostile files (not part of `make test`).
 bench-memory: build
 	bench/results-memory.sh build/release/bench/results_memory
+
+# Fuzzing with clang and libFuzzer: FUZZ_SECONDS per target (default 60).
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS)
+
+# The short fuzzing round that `make test` (and so CI) runs.
+fuzz-smoke: deps
+	fuzz/run.sh 20
 
 clean:
 	rm -rf build

@@ -5,13 +5,12 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
+#include <QImageReader>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QStyle>
-#include <QSvgRenderer>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -22,11 +21,18 @@ namespace {
 const char kFullText[] = "k4400FullText";
 
 // Dialog base units of a font: the average width of the Latin letters and the line height.
+// Every control of every page asks for them, nearly always in the same font: measured once.
 QSize BaseUnits(const QFont& font) {
-    const QFontMetrics metrics(font);
-    const int width =
-        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return QSize((width + 26) / 52, metrics.height());
+    static QFont measured;
+    static QSize units;
+    if (units.isEmpty() || font != measured) {
+        const QFontMetrics metrics(font);
+        const int width =
+            metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        measured = font;
+        units = QSize((width + 26) / 52, metrics.height());
+    }
+    return units;
 }
 
 // Breaks `text` into lines no wider than `width` (words, or characters for CJK).
@@ -47,14 +53,14 @@ QString WrapToWidth(const QString& text, const QFont& font, int width) {
     return lines.join('\n');
 }
 
+// Pictures are SVG, rendered at the control's size and the screen's pixel ratio by Qt's SVG
+// image plugin, which is loaded only when the first picture is shown.
 QPixmap RenderPicture(const char* resource, QSize size, qreal ratio) {
-    QSvgRenderer renderer(QString::fromLatin1(resource));
-    QSize target = renderer.defaultSize().scaled(size, Qt::KeepAspectRatio);
-    QPixmap pixmap(target * ratio);
+    QImageReader reader(QString::fromLatin1(resource));
+    const QSize target = reader.size().scaled(size, Qt::KeepAspectRatio);
+    reader.setScaledSize(target * ratio);
+    QPixmap pixmap = QPixmap::fromImageReader(&reader);
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(target)));
     return pixmap;
 }
 

@@ -2,7 +2,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <algorithm>
 #include <cerrno>
+#include <string_view>
 
 #ifdef _WIN32
 #include <io.h>
@@ -93,35 +95,47 @@ class ResultsFile final : public ByteSource {
     int error_ = 0;
 };
 
-// Each byte becomes one character; A-Z become a-z. Reuses the line's storage.
-void WidenLoweredInto(const std::string& bytes, std::wstring& wide) {
-    wide.resize(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        wide[i] = static_cast<wchar_t>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    }
-}
-
 std::wstring Unreadable() {
     return platform::Current().LoadString(IDS_RESULTS_UNREADABLE);
 }
 
-bool Contains(const std::wstring& text, const wchar_t* what) {
-    return text.find(what) != std::wstring::npos;
+constexpr std::string_view kBlanks = " \t\r\n\v\f";
+
+bool Contains(std::string_view text, std::string_view what) {
+    return text.find(what) != std::string_view::npos;
 }
 
-// Reads a line into `line` (lowered); false at the end of the source or on a read error.
+std::string_view TrimLeft(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::wstring Widen(std::string_view bytes) {
+    std::wstring wide(bytes.size(), L'\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        wide[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]));
+    }
+    return wide;
+}
+
+// Lines as bytes with A-Z lowered. Keys are searched in these bytes; only the values that are
+// kept become wide text. Next is false at the end of the source or on a read error.
 class Lines {
   public:
     explicit Lines(LineReader& reader) : reader_(reader) {}
 
-    bool Next(std::wstring& line) {
+    bool Next(std::string& line) {
         if (failed_) {
+            line.clear();
             return false;
         }
-        const LineReader::Status status = reader_.Next(bytes_);
+        const LineReader::Status status = reader_.Next(line);
         if (status == LineReader::Status::Line) {
-            WidenLoweredInto(bytes_, line);
+            for (char& c : line) {
+                if (c >= 'A' && c <= 'Z') {
+                    c = static_cast<char>(c + ('a' - 'A'));
+                }
+            }
             return true;
         }
         failed_ = status == LineReader::Status::Error;
@@ -130,14 +144,13 @@ class Lines {
     }
 
     // A line read by position: past the end it is empty.
-    std::wstring Positional() {
-        std::wstring line;
-        Next(line);
-        return line;
+    const std::string& Positional() {
+        Next(positional_);
+        return positional_;
     }
 
     // Reads until a line contains `key`; false when the source ends first.
-    bool FindLine(const wchar_t* key, std::wstring& line) {
+    bool FindLine(std::string_view key, std::string& line) {
         while (Next(line)) {
             if (Contains(line, key)) {
                 return true;
@@ -150,43 +163,46 @@ class Lines {
 
   private:
     LineReader& reader_;
-    std::string bytes_;
+    std::string positional_;
     bool failed_ = false;
 };
 
-// The value from `start` of `text` up to, not including, the next double quote; empty when
-// `start` lies past the end or the closing quote is missing.
-std::wstring QuotedValue(const std::wstring& text) {
-    const std::size_t quote = text.find(L'"');
-    return quote == std::wstring::npos ? std::wstring() : text.substr(0, quote);
+// The value of a "key value" line (see CutKeyedValue), as wide text.
+std::wstring Cut(std::string_view line, std::string_view key) {
+    std::string_view value = TrimLeft(line);
+    if (value.substr(0, key.size()) == key) {
+        value = TrimLeft(value.substr(key.size()));
+    }
+    return Widen(value);
+}
+
+// The text up to, not including, the next double quote; empty when there is none.
+std::string_view QuotedValue(std::string_view text) {
+    const std::size_t quote = text.find('"');
+    return quote == std::string_view::npos ? std::string_view() : text.substr(0, quote);
 }
 
 // What remains of `text` from `offset` characters after the start of `key`; a missing key
-// counts as found at -1.
-std::wstring After(const std::wstring& text, const wchar_t* key, std::size_t offset) {
+// counts as found at -1, and a start past the end leaves nothing.
+std::string_view After(std::string_view text, std::string_view key, std::size_t offset) {
     const std::size_t found = text.find(key);
-    const std::size_t start = found == std::wstring::npos ? offset - 1 : found + offset;
-    return start < text.size() ? text.substr(start) : std::wstring();
+    const std::size_t start = found == std::string_view::npos ? offset - 1 : found + offset;
+    return start < text.size() ? text.substr(start) : std::string_view();
+}
+
+std::wstring Trimmed(const std::wstring& text) {
+    const wchar_t* blanks = L" \t\r\n\v\f";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::wstring::npos) {
+        return std::wstring();
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 void RemoveAll(std::wstring& text, const std::wstring& what) {
     for (std::size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at)) {
         text.erase(at, what.size());
     }
-}
-
-std::wstring Trimmed(const std::wstring& text) {
-    const std::size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::wstring::npos) {
-        return std::wstring();
-    }
-    const std::size_t last = text.find_last_not_of(kWhiteSpace);
-    return text.substr(first, last - first + 1);
-}
-
-std::wstring TrimLeft(const std::wstring& text) {
-    const std::size_t first = text.find_first_not_of(kWhiteSpace);
-    return first == std::wstring::npos ? std::wstring() : text.substr(first);
 }
 
 int Fail(TaskResults& task) {
@@ -196,10 +212,11 @@ int Fail(TaskResults& task) {
 
 // The six entries of one address set, read by position.
 void ReadAddressSet(Lines& lines, TaskResults& task, int first) {
-    static const wchar_t* const kKeys[] = {L"cluster_ip",   L"cluster_gw",   L"cluster_mask",
-                                           L"cluster_ip_6", L"cluster_gw_6", L"cluster_prefix_6"};
+    static constexpr std::string_view kKeys[] = {"cluster_ip",   "cluster_gw",
+                                                 "cluster_mask", "cluster_ip_6",
+                                                 "cluster_gw_6", "cluster_prefix_6"};
     for (int i = 0; i < 6; ++i) {
-        task[first + i] = CutKeyedValue(lines.Positional(), kKeys[i]);
+        task[first + i] = Cut(lines.Positional(), kKeys[i]);
     }
 }
 
@@ -210,95 +227,102 @@ void ReadStatusValues(Lines& lines, TaskResults& task) {
     lines.Positional();
     ReadAddressSet(lines, task, SecondClusterIp);
 
-    std::wstring line;
-    if (lines.FindLine(L"service_ip_address ", line)) {
-        task[ServiceIp] = CutKeyedValue(line, L"service_ip_address");
+    std::string line;
+    if (lines.FindLine("service_ip_address ", line)) {
+        task[ServiceIp] = Cut(line, "service_ip_address");
     }
-    static const wchar_t* const kServiceKeys[] = {L"service_gateway", L"service_subnet_mask",
-                                                  L"service_ip_address_6", L"service_gateway_6",
-                                                  L"service_prefix_6"};
+    static constexpr std::string_view kServiceKeys[] = {"service_gateway", "service_subnet_mask",
+                                                        "service_ip_address_6", "service_gateway_6",
+                                                        "service_prefix_6"};
     for (int i = 0; i < 5; ++i) {
-        task[ServiceGateway + i] = CutKeyedValue(lines.Positional(), kServiceKeys[i]);
+        task[ServiceGateway + i] = Cut(lines.Positional(), kServiceKeys[i]);
     }
-    if (lines.FindLine(L"time_to_charge ", line)) {
-        task[TimeToCharge] = CutKeyedValue(line, L"time_to_charge");
+    if (lines.FindLine("time_to_charge ", line)) {
+        task[TimeToCharge] = Cut(line, "time_to_charge");
     }
-    if (lines.FindLine(L"battery_status ", line)) {
-        task[BatteryStatus] = CutKeyedValue(line, L"battery_status");
+    if (lines.FindLine("battery_status ", line)) {
+        task[BatteryStatus] = Cut(line, "battery_status");
     }
     lines.Positional();
-    task[BatteryStatus] = CutKeyedValue(lines.Positional(), L"battery_status");
+    task[BatteryStatus] = Cut(lines.Positional(), "battery_status");
 }
 
 }  // namespace
 
 std::wstring WidenLowered(const std::string& bytes) {
-    std::wstring wide;
-    WidenLoweredInto(bytes, wide);
+    std::wstring wide = Widen(bytes);
+    for (wchar_t& c : wide) {
+        if (c >= L'A' && c <= L'Z') {
+            c = static_cast<wchar_t>(c + (L'a' - L'A'));
+        }
+    }
     return wide;
 }
 
 std::wstring CutKeyedValue(const std::wstring& line, const std::wstring& key) {
-    std::wstring value = TrimLeft(line);
+    const wchar_t* blanks = L" \t\r\n\v\f";
+    std::wstring value = line.substr(std::min(line.size(), line.find_first_not_of(blanks)));
     if (value.compare(0, key.size(), key) == 0) {
-        value = TrimLeft(value.substr(key.size()));
+        value.erase(0, key.size());
+        value.erase(0, std::min(value.size(), value.find_first_not_of(blanks)));
     }
     return value;
 }
 
 int ReadTaskResults(LineReader& reader, TaskResults& task) {
     Lines lines(reader);
-    std::wstring line;
+    std::string line;
 
     // The task line: the first that mentions "exit".
     bool found = false;
     while (lines.Next(line)) {
-        if (Contains(line, L"exit")) {
+        if (Contains(line, "exit")) {
             found = true;
             break;
         }
-        if (Contains(line, L"command_end")) {
+        if (Contains(line, "command_end")) {
             return Fail(task);
         }
     }
     if (lines.failed()) {
         return Fail(task);
     }
-    std::wstring command, output, exitCode;
+    std::string_view command, output, exitCode;
     if (found) {
-        std::wstring rest = After(line, L"command=", 9);
+        std::string_view rest = After(line, "command=", 9);
         command = QuotedValue(rest);
-        rest = After(rest, L"output=", 8);
+        rest = After(rest, "output=", 8);
         output = QuotedValue(rest);
-        rest = After(rest, L"exit=", 6);
+        rest = After(rest, "exit=", 6);
         exitCode = QuotedValue(rest);
     }
     if (command.empty() || exitCode.empty()) {
         return Fail(task);
     }
-    RemoveAll(command, L"-usb");
-    task[Command] = Trimmed(command);
-    task[ExitCode] = exitCode;
-    task[Output] = output;
+    std::wstring wideCommand = Widen(command);
+    RemoveAll(wideCommand, L"-usb");
+    task[Command] = Trimmed(wideCommand);
+    task[ExitCode] = Widen(exitCode);
+    task[Output] = Widen(output);
 
     // The status command, then its block up to the address count.
     bool statusBlock = false;
     while (lines.Next(line)) {
-        if (Contains(line, L"sainfo lsservicestatus")) {
+        if (Contains(line, "sainfo lsservicestatus")) {
             statusBlock = true;
             break;
         }
-        if (Contains(line, L"command_end")) {
+        if (Contains(line, "command_end")) {
             return Fail(task);
         }
     }
     while (statusBlock && lines.Next(line)) {
-        if (Contains(line, L"command_end")) {
+        if (Contains(line, "command_end")) {
             return Fail(task);
         }
-        if (Contains(line, L"cluster_name ")) {
-            task[ClusterName] = CutKeyedValue(line, L"cluster_name");
-        } else if (Contains(line, L"cluster_ip_count")) {
+        if (Contains(line, "cluster_name ")) {
+            task[ClusterName] = Cut(line, "cluster_name");
+        } else if (Contains(line, "cluster_ip_count")) {
             ReadStatusValues(lines, task);
             if (lines.failed()) {
                 return Fail(task);
@@ -312,20 +336,20 @@ int ReadTaskResults(LineReader& reader, TaskResults& task) {
 
 int ReadFileModuleResults(LineReader& reader, FileModuleResults& fileModules, TaskResults& task) {
     struct Key {
-        const wchar_t* key;
-        const wchar_t* prefix;
+        std::string_view key;
+        std::string_view prefix;
         int entry;
     };
-    static const Key kKeys[] = {
-        {L"input command", L"input command|", InputCommand},
-        {L"output result", L"output result|", OutputResult},
-        {L"output message", L"output message|", OutputMessage},
-        {L"console ip", L"console ip|", ConsoleIp},
-        {L"dorna ip1", L"dorna ip1|", FileModuleIp1},
-        {L"dorna ip2", L"dorna ip2|", FileModuleIp2},
+    static constexpr Key kKeys[] = {
+        {"input command", "input command|", InputCommand},
+        {"output result", "output result|", OutputResult},
+        {"output message", "output message|", OutputMessage},
+        {"console ip", "console ip|", ConsoleIp},
+        {"dorna ip1", "dorna ip1|", FileModuleIp1},
+        {"dorna ip2", "dorna ip2|", FileModuleIp2},
     };
     Lines lines(reader);
-    std::wstring line;
+    std::string line;
     while (lines.Next(line)) {
         for (const Key& key : kKeys) {
             if (!Contains(line, key.key)) {
@@ -333,15 +357,14 @@ int ReadFileModuleResults(LineReader& reader, FileModuleResults& fileModules, Ta
             }
             // Only the first key a line holds is filled: a message that mentions another
             // key must not overwrite that key's value.
-            std::wstring value = line;
-            const std::wstring indented = TrimLeft(line);
-            const std::wstring prefix = key.prefix;
-            if (indented.compare(0, prefix.size(), prefix) == 0) {
-                value = indented.substr(prefix.size());
+            std::string_view value = line;
+            const std::string_view indented = TrimLeft(line);
+            if (indented.substr(0, key.prefix.size()) == key.prefix) {
+                value = indented.substr(key.prefix.size());
             }
-            const std::size_t end = value.find_last_not_of(L'|');
-            value.erase(end == std::wstring::npos ? 0 : end + 1);
-            fileModules[key.entry] = value;
+            const std::size_t end = value.find_last_not_of('|');
+            fileModules[key.entry] =
+                Widen(value.substr(0, end == std::string_view::npos ? 0 : end + 1));
             break;
         }
     }
