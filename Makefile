@@ -29,7 +29,7 @@ simulate: build
 	@mkdir -p "$(KEY)"
 	@$(SIM) $(SIM_OPTIONS) "$(KEY)"
 
-test: deps test-release test-asan fuzz-smoke
+test: deps test-release test-asan fuzz-smoke test-windows
 
 test-release:
 	@$(call PRESET_BUILD,release)
@@ -59,6 +59,10 @@ fuzz: deps
 # The short fuzzing round that `make test` (and so CI) runs.
 fuzz-smoke: deps
 	fuzz/run.sh 20
+
+# The plain C++ core and its tests built for Windows and run under Wine.
+test-windows: deps
+	scripts/test-windows
 
 clean:
 	rm -rf build

@@ -31,7 +31,9 @@ std::string Realistic() {
     return text;
 }
 
-std::string OneLine(std::size_t size) { return std::string(size, 'a'); }
+std::string OneLine(std::size_t size) {
+    return std::string(size, 'a');
+}
 
 std::string ShortLines(std::size_t size) {
     std::string text;
@@ -52,12 +54,17 @@ void Read(benchmark::State& state, const std::string& bytes) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 
-void BM_Realistic8KB(benchmark::State& state) { Read(state, Realistic()); }
-void BM_OneLine64MB(benchmark::State& state) { Read(state, OneLine(64 << 20)); }
+void BM_Realistic8KB(benchmark::State& state) {
+    Read(state, Realistic());
+}
+void BM_OneLine64MB(benchmark::State& state) {
+    Read(state, OneLine(64 << 20));
+}
 void BM_ShortLines64MB(benchmark::State& state) {
     // The task line first, so the reader walks the whole status block.
-    Read(state, "command=\"satask resetpassword\" output=\"\" exit=\"0\"\nsainfo lsservicestatus\n" +
-                    ShortLines(64 << 20));
+    Read(state,
+         "command=\"satask resetpassword\" output=\"\" exit=\"0\"\nsainfo lsservicestatus\n" +
+             ShortLines(64 << 20));
 }
 
 // The whole reader on a file in the current directory, as at start-up.

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     }
     address::LiveIPv6CheckFails(whole);
-    address::Ipv6Entries entries{parts[0], parts[1], static_cast<int>(parts[1].size()) * 50, parts[2]};
+    address::Ipv6Entries entries{parts[0], parts[1], static_cast<int>(parts[1].size()) * 50,
+                                 parts[2]};
     address::CheckIpv6Entries(entries);
     address::CheckAddressWithSystem(whole, data[0] % 3);
     if (const auto url = address::SafeLaunchUrl(L"https://" + whole)) {

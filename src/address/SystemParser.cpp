@@ -1,15 +1,19 @@
 // The platform's own text-to-address parser and version test.
-#include "address/AddressChecks.h"
-
 #ifdef _WIN32
-#include <windows.h>
+// winsock2.h must come before windows.h, and windows.h must not bring the old winsock.h.
+// clang-format off
+#define WIN32_LEAN_AND_MEAN
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <windows.h>
+// clang-format on
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <cerrno>
 #endif
+
+#include "address/AddressChecks.h"
 
 namespace address {
 

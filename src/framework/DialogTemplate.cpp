@@ -3,9 +3,9 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QImageReader>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>

@@ -24,7 +24,9 @@ FileErrorCause CauseFromErrno(int error) {
         case EINVAL:
             return FileErrorCause::BadPath;
         case EBUSY:
+#ifdef ETXTBSY
         case ETXTBSY:
+#endif
             return FileErrorCause::SharingViolation;
         case EMFILE:
         case ENFILE:

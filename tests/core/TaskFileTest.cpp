@@ -1,7 +1,13 @@
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#else
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
+#endif
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -85,6 +91,7 @@ TEST(WriteTaskCommand, ADirectoryUnderTheNameIsAFailedOpen) {
     EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
 }
 
+#ifndef _WIN32
 TEST(WriteTaskCommand, ReplacesASymbolicLinkInsteadOfWritingThroughIt) {
     TempKey key;
     testing_support::FakePlatform fake;
@@ -127,6 +134,23 @@ TEST(WriteTaskCommand, AWriteThatHitsTheSizeLimitLeavesNoPartialCommand) {
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
     EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
 }
+
+#else
+// On Windows a task file held open without sharing cannot be replaced: a failed open, and
+// the file keeps what it held.
+TEST(WriteTaskCommand, AFileHeldOpenByAnotherProgramIsAFailedOpen) {
+    TempKey key;
+    testing_support::FakePlatform fake;
+    TempKey::Write("satask.txt", "satask resetpassword");
+    int held = -1;
+    ASSERT_EQ(_sopen_s(&held, "satask.txt", _O_RDONLY, _SH_DENYRW, 0), 0);
+    EXPECT_EQ(WriteTaskCommand(ServiceDefault, L"", L"", L""), 1);
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171"});
+    _close(held);
+    EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
+    EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
+}
+#endif
 
 const UnifiedTaskAddresses kWorkedExample{"192.168.1.10", "255.255.255.0", "192.168.1.1",
                                           "192.168.1.20", "192.168.1.21",  "192.168.1.22",
@@ -177,6 +201,7 @@ TEST(WriteUnifiedTaskFiles, StorageFileFailingTouchesNeither) {
     EXPECT_EQ(TempKey::Read("cfgtask.txt"), "earlier");
 }
 
+#ifndef _WIN32
 TEST(WriteUnifiedTaskFiles, SizeLimitOnTheSecondFile) {
     TempKey key;
     // Room for the 103-byte storage command, not for the 174-byte file-module command.
@@ -185,5 +210,7 @@ TEST(WriteUnifiedTaskFiles, SizeLimitOnTheSecondFile) {
     EXPECT_EQ(TempKey::Read("satask.txt").size(), 103u);
     EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
 }
+
+#endif
 
 }  // namespace

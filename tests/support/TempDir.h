@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace testing_support {
@@ -11,9 +12,11 @@ namespace testing_support {
 class TempKey {
   public:
     TempKey() : previous_(std::filesystem::current_path()) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "k4400-key-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::random_device random;
+        do {
+            path_ =
+                std::filesystem::temp_directory_path() / ("k4400-key-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
         std::filesystem::current_path(path_);
     }
     ~TempKey() {
