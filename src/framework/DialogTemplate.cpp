@@ -75,14 +75,14 @@ void ControlHost::Create(const DialogTemplate& dialogTemplate) {
     template_ = dialogTemplate;
     QButtonGroup* group = nullptr;
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : template_.controls) {
+    for (const ControlSpec& row : template_.controls) {
         QWidget* widget = nullptr;
-        if (spec.style & kGroup) {
+        if (row.style & kGroup) {
             group = nullptr;
         }
-        switch (spec.kind) {
+        switch (row.kind) {
             case ControlKind::Static: {
-                if (spec.style & kScroll) {
+                if (row.style & kScroll) {
                     // Text read from a key may be of any length: it scrolls, the layout stays.
                     auto* text = new QPlainTextEdit(owner_);
                     text->setReadOnly(true);
@@ -93,16 +93,16 @@ void ControlHost::Create(const DialogTemplate& dialogTemplate) {
                     break;
                 }
                 auto* label = new QLabel(owner_);
-                label->setWordWrap(!(spec.style & kVCenter));
-                label->setAlignment(spec.style & kVCenter ? Qt::AlignLeft | Qt::AlignVCenter
-                                                          : Qt::AlignLeft | Qt::AlignTop);
+                label->setWordWrap(!(row.style & kVCenter));
+                label->setAlignment(row.style & kVCenter ? Qt::AlignLeft | Qt::AlignVCenter
+                                                         : Qt::AlignLeft | Qt::AlignTop);
                 label->setTextFormat(Qt::PlainText);
                 widget = label;
                 break;
             }
             case ControlKind::Edit: {
                 auto* edit = new QLineEdit(owner_);
-                if (spec.style & kDigitsOnly) {
+                if (row.style & kDigitsOnly) {
                     // Refuses anything but digits, typed or pasted.
                     edit->setValidator(
                         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
@@ -113,28 +113,27 @@ void ControlHost::Create(const DialogTemplate& dialogTemplate) {
             case ControlKind::Radio: {
                 auto* radio = new QRadioButton(owner_);
                 radio->setAutoExclusive(false);
-                QButtonGroup* joined =
-                    spec.groupWith ? radioGroups_.value(spec.groupWith) : nullptr;
+                QButtonGroup* joined = row.groupWith ? radioGroups_.value(row.groupWith) : nullptr;
                 if (!joined && !group) {
                     group = new QButtonGroup(owner_);
                     group->setExclusive(true);
                 }
                 joined = joined ? joined : group;
-                joined->addButton(radio, spec.id);
-                radioGroups_.insert(spec.id, joined);
+                joined->addButton(radio, row.id);
+                radioGroups_.insert(row.id, joined);
                 widget = radio;
                 break;
             }
             case ControlKind::Push: {
                 auto* button = new QPushButton(owner_);
-                button->setDefault(spec.style & kDefault);
+                button->setDefault(row.style & kDefault);
                 widget = button;
                 break;
             }
             case ControlKind::Combo: {
                 auto* combo = new QComboBox(owner_);
-                combo->setInsertPolicy(spec.style & kSorted ? QComboBox::InsertAlphabetically
-                                                            : QComboBox::InsertAtBottom);
+                combo->setInsertPolicy(row.style & kSorted ? QComboBox::InsertAlphabetically
+                                                           : QComboBox::InsertAtBottom);
                 widget = combo;
                 break;
             }
@@ -145,22 +144,22 @@ void ControlHost::Create(const DialogTemplate& dialogTemplate) {
                 break;
             }
             case ControlKind::Custom:
-                widget = spec.factory(owner_);
+                widget = row.factory(owner_);
                 break;
         }
-        if (spec.style & kNoFocus || spec.kind == ControlKind::Static ||
-            spec.kind == ControlKind::Picture) {
+        if (row.style & kNoFocus || row.kind == ControlKind::Static ||
+            row.kind == ControlKind::Picture) {
             widget->setFocusPolicy(Qt::NoFocus);
         }
-        widget->setObjectName(QString::number(spec.id));
+        widget->setObjectName(QString::number(row.id));
         if (previous && widget->focusPolicy() != Qt::NoFocus) {
             QWidget::setTabOrder(previous, widget);
         }
         if (widget->focusPolicy() != Qt::NoFocus) {
             previous = widget;
         }
-        items_.insert(spec.id, widget);
-        ids_.push_back(spec.id);
+        items_.insert(row.id, widget);
+        ids_.push_back(row.id);
         widget->show();
     }
     created_ = true;
@@ -221,13 +220,12 @@ QSize ControlHost::Relayout() {
     std::vector<Placed> placed;
     std::vector<std::pair<int, int>> growths;  // (bottom of the grown control, extra height)
     const QSize base = BaseSize();
-    for (const ControlSpec& spec : template_.controls) {
-        QWidget* widget = Item(spec.id);
-        const QSize origin = DialogUnitsToPixels(owner_, spec.x, spec.y);
-        QSize size = DialogUnitsToPixels(owner_, spec.cx, spec.cy);
+    for (const ControlSpec& row : template_.controls) {
+        QWidget* widget = Item(row.id);
+        const QSize origin = DialogUnitsToPixels(owner_, row.x, row.y);
+        QSize size = DialogUnitsToPixels(owner_, row.cx, row.cy);
         int needed = size.height();
-        if (auto* label = qobject_cast<QLabel*>(widget);
-            label && spec.kind == ControlKind::Static) {
+        if (auto* label = qobject_cast<QLabel*>(widget); label && row.kind == ControlKind::Static) {
             // A one-line label whose text is too long for it wraps rather than being cut.
             if (!label->wordWrap() && label->sizeHint().width() > size.width()) {
                 label->setWordWrap(true);
@@ -242,15 +240,15 @@ QSize ControlHost::Relayout() {
                                   4;
             radio->setText(WrapToWidth(full, radio->font(), size.width() - indicator));
             needed = radio->sizeHint().height();
-        } else if (spec.kind == ControlKind::Push) {
+        } else if (row.kind == ControlKind::Push) {
             // A caption longer than its button widens it; the row makes room below.
             size.setWidth(std::max(size.width(), widget->sizeHint().width()));
-        } else if (spec.kind == ControlKind::Combo) {
+        } else if (row.kind == ControlKind::Combo) {
             size.setHeight(widget->sizeHint().height());
             needed = size.height();
-        } else if (spec.kind == ControlKind::Picture && spec.resource) {
+        } else if (row.kind == ControlKind::Picture && row.resource) {
             auto* label = static_cast<QLabel*>(widget);
-            label->setPixmap(RenderPicture(spec.resource, size, owner_->devicePixelRatioF()));
+            label->setPixmap(RenderPicture(row.resource, size, owner_->devicePixelRatioF()));
         }
         if (needed > size.height()) {
             growths.emplace_back(origin.height() + size.height(), needed - size.height());

@@ -1,5 +1,6 @@
 #include "wizard/AddressPage.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "framework/QtPlatform.h"
@@ -77,6 +78,10 @@ void CMyAddressPage::ShowIPv4(bool ipv4) {
         GetDlgItem(id)->setVisible(!ipv4);
     }
     SetDlgItemText(ids_.maskLabel, LoadQString(ipv4 ? IDS_SUBNET_MASK : IDS_PREFIX));
+    // Each label names the box that follows it, for screen readers.
+    Item<QLabel>(ids_.addressLabel)->setBuddy(GetDlgItem(ipv4 ? ids_.address[0] : ids_.v6Address));
+    Item<QLabel>(ids_.maskLabel)->setBuddy(GetDlgItem(ipv4 ? ids_.mask[0] : ids_.prefix));
+    Item<QLabel>(ids_.gatewayLabel)->setBuddy(GetDlgItem(ipv4 ? ids_.gateway[0] : ids_.v6Gateway));
     for (const auto* row : {&ids_.address, &ids_.mask, &ids_.gateway}) {
         for (int id : *row) {
             GetDlgItem(id)->setVisible(ipv4);

@@ -19,7 +19,9 @@ struct AddressPageIds {
     int v6Address;
     int prefix;
     int v6Gateway;
+    int addressLabel;
     int maskLabel;
+    int gatewayLabel;
     int kindIPv4;
     int kindIPv6;
 };

@@ -52,7 +52,9 @@ const AddressPageIds kIds{
     Page::IDC_V6_ADDRESS,
     Page::IDC_PREFIX,
     Page::IDC_V6_GATEWAY,
+    Page::IDC_ADDRESS_LABEL,
     Page::IDC_MASK_LABEL,
+    Page::IDC_GATEWAY_LABEL,
     taskfile::InitIPv4,
     taskfile::InitIPv6,
 };

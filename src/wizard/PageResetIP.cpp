@@ -53,7 +53,9 @@ const AddressPageIds kIds{
     Page::IDC_V6_ADDRESS,
     Page::IDC_PREFIX,
     Page::IDC_V6_GATEWAY,
+    Page::IDC_ADDRESS_LABEL,
     Page::IDC_MASK_LABEL,
+    Page::IDC_GATEWAY_LABEL,
     taskfile::ServiceIPv4,
     taskfile::ServiceIPv6,
 };

@@ -1,6 +1,7 @@
 #include "wizard/PagesNesk.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 #include "address/IPAddress.h"
 #include "framework/PropertySheet.h"
@@ -111,6 +112,9 @@ bool MyPropertyPageConfigNeskP1::OnInitDialog() {
     Control(IDC_ADDRESS)->SetLabel(m_strAddress);
     Control(IDC_MASK)->SetLabel(m_strMask);
     Control(IDC_GATEWAY)->SetLabel(m_strGateway);
+    Item<QLabel>(IDC_ADDRESS_LABEL)->setBuddy(Control(IDC_ADDRESS));
+    Item<QLabel>(IDC_MASK_LABEL)->setBuddy(Control(IDC_MASK));
+    Item<QLabel>(IDC_GATEWAY_LABEL)->setBuddy(Control(IDC_GATEWAY));
     return true;
 }
 
@@ -171,6 +175,10 @@ bool MyPropertyPageConfigNeskP2::OnInitDialog() {
     Control(IDC_MANAGEMENT)->SetLabel(m_strManagement);
     Control(IDC_MODULE1)->SetLabel(m_strModule1);
     Control(IDC_MODULE2)->SetLabel(m_strModule2);
+    Item<QLabel>(IDC_MANAGEMENT_LABEL)->setBuddy(Control(IDC_MANAGEMENT));
+    Item<QLabel>(IDC_MODULE1_LABEL)->setBuddy(Control(IDC_MODULE1));
+    Item<QLabel>(IDC_MODULE2_LABEL)->setBuddy(Control(IDC_MODULE2));
+    Item<QLabel>(IDC_RANGE_LABEL)->setBuddy(Item<QComboBox>(IDC_RANGE));
     auto* range = Item<QComboBox>(IDC_RANGE);
     QStringList entries;
     for (const char* entry : kRanges) {
