@@ -90,6 +90,19 @@ void CMyAddressPage::ShowIPv4(bool ipv4) {
     m_nAddressMode = ipv4 ? address::kModeIPv4 : address::kModeIPv6;
 }
 
+void CMyAddressPage::ApplyIPv4Mode() {
+    ShowIPv4(true);
+    SetDlgItemText(ids_.v6Address, QString());
+    SetDlgItemText(ids_.prefix, QStringLiteral("0"));
+    SetDlgItemText(ids_.v6Gateway, QString());
+    SetRow(ids_.gateway, {"0", "0", "0", "0"});
+}
+
+void CMyAddressPage::ApplyIPv6Mode() {
+    ShowIPv4(false);
+    SetOctetsForIPv6();
+}
+
 void CMyAddressPage::CopyOctetToGateway(int octet, const QString& text) {
     SetDlgItemText(ids_.gateway[octet], octet < 3 ? text : QStringLiteral("1"));
 }

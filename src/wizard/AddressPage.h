@@ -26,6 +26,25 @@ struct AddressPageIds {
     int kindIPv6;
 };
 
+// The ids of an address page class that names its controls the same way as the others.
+template <class Page>
+AddressPageIds AddressPageIdsOf(int kindIPv4, int kindIPv6) {
+    return {{Page::IDC_ADDRESS_OCTET1, Page::IDC_ADDRESS_OCTET2, Page::IDC_ADDRESS_OCTET3,
+             Page::IDC_ADDRESS_OCTET4},
+            {Page::IDC_MASK_OCTET1, Page::IDC_MASK_OCTET2, Page::IDC_MASK_OCTET3,
+             Page::IDC_MASK_OCTET4},
+            {Page::IDC_GATEWAY_OCTET1, Page::IDC_GATEWAY_OCTET2, Page::IDC_GATEWAY_OCTET3,
+             Page::IDC_GATEWAY_OCTET4},
+            Page::IDC_V6_ADDRESS,
+            Page::IDC_PREFIX,
+            Page::IDC_V6_GATEWAY,
+            Page::IDC_ADDRESS_LABEL,
+            Page::IDC_MASK_LABEL,
+            Page::IDC_GATEWAY_LABEL,
+            kindIPv4,
+            kindIPv6};
+}
+
 class CMyAddressPage : public framework::CPropertyPageEx {
     Q_OBJECT
   public:
@@ -41,6 +60,10 @@ class CMyAddressPage : public framework::CPropertyPageEx {
 
     // The IPv4 or IPv6 set of boxes, with the texts that go with the switch.
     void ShowIPv4(bool ipv4);
+    // Switches to the octet rows: the IPv6 texts are cleared, the gateway row set to 0.0.0.0.
+    void ApplyIPv4Mode();
+    // Switches to the IPv6 boxes: the octet rows go back to their first texts.
+    void ApplyIPv6Mode();
     void SetRow(const std::array<int, 4>& row, const std::array<const char*, 4>& texts);
     void SetOctetsForIPv6();  // address 0.0.0.0, mask 255.255.255.0, gateway 0.0.0.0
 

@@ -43,21 +43,7 @@ const DialogTemplate kTemplate{
         Edit(Page::IDC_V6_GATEWAY, 90, 124, 150, 14),
     }};
 
-const AddressPageIds kIds{
-    {Page::IDC_ADDRESS_OCTET1, Page::IDC_ADDRESS_OCTET2, Page::IDC_ADDRESS_OCTET3,
-     Page::IDC_ADDRESS_OCTET4},
-    {Page::IDC_MASK_OCTET1, Page::IDC_MASK_OCTET2, Page::IDC_MASK_OCTET3, Page::IDC_MASK_OCTET4},
-    {Page::IDC_GATEWAY_OCTET1, Page::IDC_GATEWAY_OCTET2, Page::IDC_GATEWAY_OCTET3,
-     Page::IDC_GATEWAY_OCTET4},
-    Page::IDC_V6_ADDRESS,
-    Page::IDC_PREFIX,
-    Page::IDC_V6_GATEWAY,
-    Page::IDC_ADDRESS_LABEL,
-    Page::IDC_MASK_LABEL,
-    Page::IDC_GATEWAY_LABEL,
-    taskfile::InitIPv4,
-    taskfile::InitIPv6,
-};
+const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::InitIPv4, taskfile::InitIPv6);
 
 }  // namespace
 
@@ -115,14 +101,9 @@ bool CMyPropertyPageConfigIP::OnSetActive() {
 
 void CMyPropertyPageConfigIP::ApplyAddressMode() {
     if (Item<QRadioButton>(IDC_IPV4)->isChecked()) {
-        ShowIPv4(true);
-        SetDlgItemText(IDC_V6_ADDRESS, QString());
-        SetDlgItemText(IDC_PREFIX, QStringLiteral("0"));
-        SetDlgItemText(IDC_V6_GATEWAY, QString());
-        SetRow(ids_.gateway, {"0", "0", "0", "0"});
+        ApplyIPv4Mode();
     } else {
-        ShowIPv4(false);
-        SetOctetsForIPv6();
+        ApplyIPv6Mode();
     }
 }
 

@@ -44,21 +44,7 @@ const DialogTemplate kTemplate{
         Radio(Page::IDC_RESET_DEFAULT, 15, 135, 222, 32, kStyleNone, Page::IDC_CONFIGURE),
     }};
 
-const AddressPageIds kIds{
-    {Page::IDC_ADDRESS_OCTET1, Page::IDC_ADDRESS_OCTET2, Page::IDC_ADDRESS_OCTET3,
-     Page::IDC_ADDRESS_OCTET4},
-    {Page::IDC_MASK_OCTET1, Page::IDC_MASK_OCTET2, Page::IDC_MASK_OCTET3, Page::IDC_MASK_OCTET4},
-    {Page::IDC_GATEWAY_OCTET1, Page::IDC_GATEWAY_OCTET2, Page::IDC_GATEWAY_OCTET3,
-     Page::IDC_GATEWAY_OCTET4},
-    Page::IDC_V6_ADDRESS,
-    Page::IDC_PREFIX,
-    Page::IDC_V6_GATEWAY,
-    Page::IDC_ADDRESS_LABEL,
-    Page::IDC_MASK_LABEL,
-    Page::IDC_GATEWAY_LABEL,
-    taskfile::ServiceIPv4,
-    taskfile::ServiceIPv6,
-};
+const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::ServiceIPv4, taskfile::ServiceIPv6);
 
 }  // namespace
 
@@ -133,14 +119,9 @@ void CMyPropertyPageResetIP::ApplyAddressMode() {
     };
     if (Item<QRadioButton>(IDC_CONFIGURE)->isChecked()) {
         if (Item<QRadioButton>(IDC_IPV4)->isChecked()) {
-            ShowIPv4(true);
-            SetDlgItemText(IDC_V6_ADDRESS, QString());
-            SetDlgItemText(IDC_PREFIX, QStringLiteral("0"));
-            SetDlgItemText(IDC_V6_GATEWAY, QString());
-            SetRow(ids_.gateway, {"0", "0", "0", "0"});
+            ApplyIPv4Mode();
         } else {
-            ShowIPv4(false);
-            SetOctetsForIPv6();
+            ApplyIPv6Mode();
         }
         enableFields(true);
         m_nConfigMode = 0;
