@@ -231,7 +231,9 @@ QSize ControlHost::Relayout() {
                 label->setWordWrap(true);
             }
             if (label->wordWrap()) {
-                needed = label->heightForWidth(size.width());
+                // Any translation fits in a few times the template's height; only text read
+                // from a key can need more, and it must not stretch the window off the screen.
+                needed = std::min(label->heightForWidth(size.width()), size.height() * 8);
             }
         } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
             const QString full = radio->property(kFullText).toString();

@@ -137,6 +137,24 @@ TEST_F(Dialogs, UnifiedSuccessShowsItsFourRows) {
     EXPECT_EQ(dialog.GetDlgItem(1134)->y(), dialog.GetDlgItem(1130)->y());
 }
 
+TEST_F(Dialogs, HostileTextsFromTheKeyKeepTheDialogOnScreen) {
+    // Addresses and times come from the key: 64 KiB of them must not make a giant window.
+    QString huge;
+    for (int i = 0; i < 8000; ++i) {
+        huge += "10.0.0.1 ";
+    }
+    CConfigIPSuccessDlg success;
+    success.m_strMessage += huge;
+    success.m_strBattery = framework::FormatQString(148, {huge});
+    success.Create();
+    EXPECT_LT(success.height(), 1200);
+    CConfigIPFailureDlg failure;
+    failure.m_strError = huge;
+    failure.Create();
+    EXPECT_LT(failure.height(), 600);
+    EXPECT_EQ(failure.GetDlgItemText(1077), huge);  // all of it, scrollable
+}
+
 TEST_F(Dialogs, InfoCenterOpensTheDocumentationAndStays) {
     CConfigNeskFailureDlg dialog;
     dialog.m_strError = "file module 2 did not respond";
