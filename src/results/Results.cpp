@@ -30,9 +30,8 @@ class ResultsFile final : public ByteSource {
     explicit ResultsFile(const char* name) {
 #ifdef _WIN32
         // Other writers are denied while the file is open.
-        const int rc = _sopen_s(&fd_, name, _O_RDONLY | _O_BINARY, _SH_DENYWR, 0);
-        error_ = rc == 0 ? 0 : errno;
-        if (rc != 0) {
+        error_ = _sopen_s(&fd_, name, _O_RDONLY | _O_BINARY, _SH_DENYWR, 0);
+        if (error_ != 0) {
             fd_ = -1;
         }
 #else
