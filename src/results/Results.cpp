@@ -9,6 +9,7 @@
 #ifdef _WIN32
 #include <io.h>
 #include <share.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -33,6 +34,10 @@ class ResultsFile final : public ByteSource {
         error_ = _sopen_s(&fd_, name, _O_RDONLY | _O_BINARY, _SH_DENYWR, 0);
         if (error_ != 0) {
             fd_ = -1;
+            // Another program writing the file is a sharing violation, not a denied access.
+            if (_doserrno == ERROR_SHARING_VIOLATION) {
+                error_ = EBUSY;
+            }
         }
 #else
         fd_ = ::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);

@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#endif
+
+#include "TempDir.h"
+
 #include "FakePlatform.h"
 #include "results/LineReader.h"
 #include "results/Results.h"
@@ -106,6 +114,28 @@ TEST(Results, ReadErrorMakesEitherFileUnusable) {
     EXPECT_EQ(fileModules[OutputResult], L"0");
     EXPECT_EQ(fileModules[FileModuleStatus], L"x");
 }
+
+#ifdef _WIN32
+// Other writers are denied while the reader has the file open, and a file another program
+// is writing is reported as a sharing violation.
+TEST(Results, AFileBeingWrittenIsASharingViolation) {
+    testing_support::TempKey key;
+    testing_support::FakePlatform fake;
+    testing_support::TempKey::Write("satask_result.html", "command=\"x\" output=\"\" exit=\"0\"\n");
+    int writer = -1;
+    ASSERT_EQ(_sopen_s(&writer, "satask_result.html", _O_WRONLY, _SH_DENYNO, 0), 0);
+    TaskResults task;
+    FileModuleResults fileModules;
+    ResetToPlaceholder(task);
+    ResetToPlaceholder(fileModules);
+    bool reported = false;
+    EXPECT_EQ(ReadResults(task, fileModules, &reported), -1);
+    _close(writer);
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(task[Status], L"#9012");
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#9012"});
+}
+#endif
 
 TEST(Results, CutKeyedValue) {
     struct Case {
