@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -88,6 +89,9 @@ void ControlHost::Create(const DialogTemplate& dialogTemplate) {
                     text->setReadOnly(true);
                     text->setFrameShape(QFrame::NoFrame);
                     text->viewport()->setAutoFillBackground(false);
+                    text->document()->setDocumentMargin(0);  // aligned with the labels
+                    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+                    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
                     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
                     widget = text;
                     break;
