@@ -105,7 +105,7 @@ bool ParserRejects(const std::wstring& address, int mode) {
 std::wstring ParserConfirmationText(const std::wstring& address) {
     platform::Platform& p = platform::Current();
     return address + p.LoadString(IDS_CANNOT_VALIDATE) + L"\n\n" +
-           p.LoadString(platform::IDS_FW_CONFIRM_PROCEED);
+           p.LoadString(IDS_FW_CONFIRM_PROCEED);
 }
 
 }  // namespace address

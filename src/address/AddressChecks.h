@@ -8,14 +8,6 @@
 
 namespace address {
 
-constexpr int IDS_INVALID_ADDRESS = 139;
-constexpr int IDS_INVALID_MASK = 140;
-constexpr int IDS_EMPTY_ADDRESS = 141;
-constexpr int IDS_INVALID_GATEWAY = 143;
-constexpr int IDS_CANNOT_VALIDATE = 144;
-constexpr int IDS_EMPTY_GATEWAY = 169;
-constexpr int IDS_INVALID_PREFIX = 170;
-
 // Address mode of an address page; also the family for the parser check.
 enum AddressMode { kModeIPv4 = 0, kModeIPv6 = 1 };
 

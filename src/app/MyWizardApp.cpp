@@ -7,6 +7,7 @@
 #include "dialogs/ResultDialogs.h"
 #include "framework/QtPlatform.h"
 #include "platform/Platform.h"
+#include "platform/StringIds.h"
 #include "results/ClassifyTask.h"
 #include "results/Results.h"
 #include "taskfile/TaskFile.h"
@@ -22,24 +23,23 @@ QString Q(const std::wstring& text) {
     return QString::fromStdWString(text);
 }
 
-constexpr int IDS_PRODUCT = 100;
-
 // The dialog for an outcome, with the members the flow sets before it is shown.
 std::unique_ptr<dialogs::CResultDialog> MakeDialog(const ResultDecision& decision,
                                                    const results::TaskResults& task,
                                                    const results::FileModuleResults& fm) {
     using namespace results;
-    const QString product = framework::LoadQString(IDS_PRODUCT);
+    const QString product = framework::LoadQString(IDS_PRODUCT_NAME);
     const QString system = Q(decision.systemAddress);
-    const QString battery = framework::FormatQString(148, {Q(task[TimeToCharge])});
+    const QString battery = framework::FormatQString(IDS_BATTERY_CHARGING, {Q(task[TimeToCharge])});
     std::unique_ptr<dialogs::CResultDialog> dialog;
     switch (decision.outcome) {
         case InitSuccess:
             dialog = std::make_unique<dialogs::CConfigIPSuccessDlg>();
             dialog->m_strLaunchUrl = "https://" + system;
-            dialog->m_strMessage = framework::FormatQString(147, {product}) + system;
+            dialog->m_strMessage =
+                framework::FormatQString(IDS_CONFIGURED_WITH_IP, {product}) + system;
             dialog->m_strBattery = battery;
-            dialog->m_strLogin = framework::LoadQString(154);
+            dialog->m_strLogin = framework::LoadQString(IDS_SUPERUSER_LOGIN);
             break;
         case InitFailure:
             dialog = std::make_unique<dialogs::CConfigIPFailureDlg>();
@@ -57,8 +57,8 @@ std::unique_ptr<dialogs::CResultDialog> MakeDialog(const ResultDecision& decisio
         case ServiceIpSuccess:
             dialog = std::make_unique<dialogs::CResetIPSuccessDlg>();
             dialog->m_strIP = system;
-            dialog->m_strMessage =
-                framework::FormatQString(161, {product}) + Q(decision.serviceAddress);
+            dialog->m_strMessage = framework::FormatQString(IDS_SERVICE_IP_SET, {product}) +
+                                   Q(decision.serviceAddress);
             dialog->m_strBattery = battery;
             break;
         case ServiceIpFailure:
@@ -72,7 +72,7 @@ std::unique_ptr<dialogs::CResultDialog> MakeDialog(const ResultDecision& decisio
             dialog->m_strStorageIP = system;
             dialog->m_strFileModule1IP = Q(fm[FileModuleIp1]);
             dialog->m_strFileModule2IP = Q(fm[FileModuleIp2]);
-            dialog->m_strLogin = framework::LoadQString(196);
+            dialog->m_strLogin = framework::LoadQString(IDS_ADMIN_LOGIN);
             break;
         case UnifiedFileModuleFailure:
             dialog = std::make_unique<dialogs::CConfigNeskFailureDlg>();

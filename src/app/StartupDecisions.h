@@ -22,8 +22,6 @@ enum Outcome {
     NoResult = 8,
 };
 
-constexpr int IDS_RESULTS_UNREADABLE = 172;
-
 struct ResultDecision {
     Outcome outcome = NoResult;
     std::wstring systemAddress;

@@ -5,6 +5,7 @@
 
 #include "address/LaunchUrl.h"
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 #include "wizard/ToolTitle.h"
 
 namespace dialogs {
@@ -15,14 +16,6 @@ namespace {
 
 constexpr int IDC_HEADER = 1001;
 constexpr int IDC_PICTURE = 1000;
-constexpr int IDS_PRODUCT = 100;
-constexpr int IDS_UNIFIED_PRODUCT = 101;
-constexpr int IDS_FILE_MODULE = 194;
-constexpr int IDS_LAUNCH_GUI = 149;
-constexpr int IDS_RETURN = 150;
-constexpr int IDS_LAUNCH_SERVICE = 153;
-constexpr int IDS_TRY_AGAIN = 155;
-constexpr int IDS_INFO_CENTER = 195;
 
 const char kSuccess[] = ":/images/success.svg";
 const char kFailure[] = ":/images/failure.svg";
@@ -51,7 +44,7 @@ std::vector<ControlSpec> Join(std::vector<ControlSpec> a, const std::vector<Cont
 }
 
 QString Product() {
-    return LoadQString(IDS_PRODUCT);
+    return LoadQString(IDS_PRODUCT_NAME);
 }
 
 }  // namespace
@@ -113,14 +106,14 @@ CConfigIPSuccessDlg::CConfigIPSuccessDlg()
                             Join({Static(1074, 50, 30, 243, 20), Static(1075, 50, 52, 243, 26),
                                   Static(1089, 50, 80, 243, 30)},
                                  TwoButtons(1002, IDOK, 128, IDOK))),
-                     146,
+                     IDS_INIT_RESULTS_HEADING,
                      {{1074, &CResultDialog::m_strMessage},
                       {1075, &CResultDialog::m_strBattery},
                       {1089, &CResultDialog::m_strLogin}},
                      {},
-                     {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN}},
+                     {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
                      {{1002, "", &CResultDialog::m_strLaunchUrl, "", true}}}) {
-    m_strMessage = FormatQString(147, {Product()});
+    m_strMessage = FormatQString(IDS_CONFIGURED_WITH_IP, {Product()});
 }
 
 CConfigIPFailureDlg::CConfigIPFailureDlg()
@@ -129,12 +122,12 @@ CConfigIPFailureDlg::CConfigIPFailureDlg()
            Layout(150, kFailure,
                   Join({Static(1076, 50, 30, 243, 20), Static(1077, 50, 52, 243, 70, kScroll)},
                        TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
-           151,
+           IDS_INIT_FAILURE_HEADING,
            {{1076, &CResultDialog::m_strMessage}, {1077, &CResultDialog::m_strError}},
            {},
-           {{IDOK, IDS_LAUNCH_SERVICE}, {IDCANCEL, IDS_TRY_AGAIN}},
+           {{IDOK, IDS_LAUNCH_SERVICE_ASSISTANT}, {IDCANCEL, IDS_TRY_AGAIN}},
            {}}) {
-    m_strMessage = FormatQString(152, {Product()});
+    m_strMessage = FormatQString(IDS_NOT_CONFIGURED, {Product()});
 }
 
 namespace {
@@ -150,13 +143,15 @@ CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
                      Layout(150, kSuccess,
                             Join({Static(1078, 50, 30, 243, 20), Static(1085, 50, 52, 243, 30)},
                                  ThreeButtons())),
-                     156,
+                     IDS_RESET_SUCCESS_HEADING,
                      {{1078, &CResultDialog::m_strMessage}, {1085, &CResultDialog::m_strBattery}},
                      {},
-                     {{IDCANCEL, IDS_RETURN}, {1025, IDS_LAUNCH_GUI}, {1090, IDS_LAUNCH_SERVICE}},
+                     {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
+                      {1025, IDS_LAUNCH_GUI},
+                      {1090, IDS_LAUNCH_SERVICE_ASSISTANT}},
                      {{1025, "https://", &CResultDialog::m_strIP, "", true},
                       {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
-    m_strMessage = FormatQString(157, {Product()});
+    m_strMessage = FormatQString(IDS_PASSWORD_RESET, {Product()});
 }
 
 CResetPasswordFailureDlg::CResetPasswordFailureDlg()
@@ -165,12 +160,12 @@ CResetPasswordFailureDlg::CResetPasswordFailureDlg()
            Layout(150, kFailure,
                   Join({Static(1079, 50, 30, 243, 20), Static(1080, 50, 52, 243, 70, kScroll)},
                        TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
-           158,
+           IDS_RESET_FAILURE_HEADING,
            {{1079, &CResultDialog::m_strMessage}, {1080, &CResultDialog::m_strError}},
            {},
-           {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN}},
+           {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN_TO_MAIN_MENU}},
            {}}) {
-    m_strMessage = FormatQString(159, {Product()});
+    m_strMessage = FormatQString(IDS_PASSWORD_NOT_RESET, {Product()});
 }
 
 CResetIPSuccessDlg::CResetIPSuccessDlg()
@@ -178,13 +173,15 @@ CResetIPSuccessDlg::CResetIPSuccessDlg()
                      Layout(150, kSuccess,
                             Join({Static(1081, 50, 30, 243, 20), Static(1086, 50, 52, 243, 30)},
                                  ThreeButtons())),
-                     162,
+                     IDS_SERVICE_SUCCESS_HEADING,
                      {{1081, &CResultDialog::m_strMessage}, {1086, &CResultDialog::m_strBattery}},
                      {},
-                     {{IDCANCEL, IDS_RETURN}, {1025, IDS_LAUNCH_GUI}, {1090, IDS_LAUNCH_SERVICE}},
+                     {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
+                      {1025, IDS_LAUNCH_GUI},
+                      {1090, IDS_LAUNCH_SERVICE_ASSISTANT}},
                      {{1025, "http://", &CResultDialog::m_strIP, "", true},
                       {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
-    m_strMessage = FormatQString(161, {Product()});
+    m_strMessage = FormatQString(IDS_SERVICE_IP_SET, {Product()});
 }
 
 CResetIPFailureDlg::CResetIPFailureDlg()
@@ -193,12 +190,12 @@ CResetIPFailureDlg::CResetIPFailureDlg()
            Layout(150, kFailure,
                   Join({Static(1082, 50, 30, 243, 20), Static(1084, 50, 52, 243, 70, kScroll)},
                        TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
-           163,
+           IDS_SERVICE_FAILURE_HEADING,
            {{1082, &CResultDialog::m_strMessage}, {1084, &CResultDialog::m_strError}},
            {},
-           {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN}},
+           {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN_TO_MAIN_MENU}},
            {}}) {
-    m_strMessage = FormatQString(164, {Product()});
+    m_strMessage = FormatQString(IDS_SERVICE_IP_NOT_SET, {Product()});
 }
 
 CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
@@ -210,18 +207,21 @@ CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
                                   Static(1136, 195, 92, 98, 14), Static(1133, 50, 110, 145, 14),
                                   Static(1137, 195, 110, 98, 14), Static(1140, 50, 132, 243, 30)},
                                  TwoButtons(1002, IDOK, 211, IDOK))),
-                     146,
+                     IDS_INIT_RESULTS_HEADING,
                      {{1125, &CResultDialog::m_strMessage},
                       {1134, &CResultDialog::m_strManagementIP},
                       {1135, &CResultDialog::m_strStorageIP},
                       {1136, &CResultDialog::m_strFileModule1IP},
                       {1137, &CResultDialog::m_strFileModule2IP},
                       {1140, &CResultDialog::m_strLogin}},
-                     {{1130, 183}, {1131, IDS_PRODUCT}, {1132, 184}, {1133, 185}},
-                     {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN}},
+                     {{1130, IDS_MANAGEMENT_IP},
+                      {1131, IDS_PRODUCT_NAME},
+                      {1132, IDS_FILE_MODULE1},
+                      {1133, IDS_FILE_MODULE2}},
+                     {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
                      {{1002, "https://", &CResultDialog::m_strIP, "", true}}}) {
-    m_strMessage = FormatQString(193, {LoadQString(IDS_UNIFIED_PRODUCT)});
-    m_strLogin = LoadQString(196);
+    m_strMessage = FormatQString(IDS_UNIFIED_CONFIGURED, {LoadQString(IDS_UNIFIED_PRODUCT_NAME)});
+    m_strLogin = LoadQString(IDS_ADMIN_LOGIN);
 }
 
 CConfigNeskFailureDlg::CConfigNeskFailureDlg()
@@ -230,12 +230,12 @@ CConfigNeskFailureDlg::CConfigNeskFailureDlg()
            Layout(150, kFailure,
                   Join({Static(1128, 50, 30, 243, 20), Static(1129, 50, 52, 243, 70, kScroll)},
                        TwoButtons(1126, IDOK, 128, 1126))),
-           151,
+           IDS_INIT_FAILURE_HEADING,
            {{1128, &CResultDialog::m_strMessage}, {1129, &CResultDialog::m_strError}},
            {},
-           {{1126, IDS_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
+           {{1126, IDS_LAUNCH_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
            {{1126, kInfoCenterUrl, nullptr, "", false}}}) {
-    m_strMessage = FormatQString(152, {LoadQString(IDS_FILE_MODULE)});
+    m_strMessage = FormatQString(IDS_NOT_CONFIGURED, {LoadQString(IDS_FILE_MODULE)});
 }
 
 }  // namespace dialogs

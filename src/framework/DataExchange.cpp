@@ -18,7 +18,7 @@ void DataExchange::Int(int id, int& value) {
     bool ok = false;
     const int read = host_.Text(id).trimmed().toInt(&ok);
     if (!ok) {
-        MessageBoxOwned(window_, LoadQString(platform::IDS_FW_ENTER_INTEGER));
+        MessageBoxOwned(window_, LoadQString(IDS_FW_ENTER_INTEGER));
         Fail(id);
     }
     value = read;

@@ -19,10 +19,10 @@ CPropertySheetEx::CPropertySheetEx(int startPage, QWidget* parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    back_ = new QPushButton(LoadQString(platform::IDS_FW_BACK), this);
-    next_ = new QPushButton(LoadQString(platform::IDS_FW_NEXT), this);
-    finish_ = new QPushButton(LoadQString(platform::IDS_FW_FINISH), this);
-    cancel_ = new QPushButton(LoadQString(platform::IDS_FW_CANCEL), this);
+    back_ = new QPushButton(LoadQString(IDS_FW_BACK), this);
+    next_ = new QPushButton(LoadQString(IDS_FW_NEXT), this);
+    finish_ = new QPushButton(LoadQString(IDS_FW_FINISH), this);
+    cancel_ = new QPushButton(LoadQString(IDS_FW_CANCEL), this);
     for (QPushButton* button : {back_, next_, finish_, cancel_}) {
         button->setAutoDefault(false);
         button->setEnabled(false);

@@ -1,9 +1,90 @@
 #pragma once
-// String-table entries that belong to the framework layer rather than to a page or dialog.
-// They live beside the program's own texts (100-199), in every language.
+// The string table's entries by number, named once. The texts themselves, in ten
+// languages, are in src/res/strings/*.ts.
 
-namespace platform {
+constexpr int IDS_PRODUCT_NAME = 100;
+constexpr int IDS_UNIFIED_PRODUCT_NAME = 101;
+constexpr int IDS_FILE_MODULES_INTRO = 102;
+constexpr int IDS_SHEET_CAPTION = 103;
+constexpr int IDS_TOOL_TITLE = 104;
+constexpr int IDS_FIRST_TIME_HEADING = 106;
+constexpr int IDS_RECOVERY_HEADING = 107;
+constexpr int IDS_OPTION_NEW_SYSTEM = 108;
+constexpr int IDS_OPTION_RESET_PASSWORD = 109;
+constexpr int IDS_OPTION_SERVICE_IP = 110;
+constexpr int IDS_NEW_SYSTEM_INTRO = 111;
+constexpr int IDS_PHYSICAL_ACCESS_NOTE = 112;
+constexpr int IDS_IP_ADDRESS = 113;
+constexpr int IDS_SUBNET_MASK = 114;
+constexpr int IDS_PREFIX = 115;
+constexpr int IDS_GATEWAY = 116;
+constexpr int IDS_IPV4 = 117;
+constexpr int IDS_IPV6 = 118;
+constexpr int IDS_CONFIG_DONE_EJECT = 119;
+constexpr int IDS_CONFIG_DONE_RETURN = 120;
+constexpr int IDS_NOT_SAME_SUBNET = 121;
+constexpr int IDS_NEW_SYSTEM_TITLE = 122;
+constexpr int IDS_TRANSFER_TITLE = 123;
+constexpr int IDS_RESET_PASSWORD_TITLE = 127;
+constexpr int IDS_RESET_PASSWORD_EJECT = 129;
+constexpr int IDS_RESET_PASSWORD_RETURN = 130;
+constexpr int IDS_SERVICE_IP_TITLE = 132;
+constexpr int IDS_CONFIGURE_MANUALLY = 133;
+constexpr int IDS_RESET_DEFAULT_IP = 134;
+constexpr int IDS_SERVICE_DONE_EJECT = 135;
+constexpr int IDS_SERVICE_DONE_RETURN = 137;
+constexpr int IDS_SERVICE_DONE_TITLE = 138;
+constexpr int IDS_INVALID_ADDRESS = 139;
+constexpr int IDS_INVALID_MASK = 140;
+constexpr int IDS_EMPTY_ADDRESS = 141;
+constexpr int IDS_INVALID_GATEWAY = 143;
+constexpr int IDS_CANNOT_VALIDATE = 144;
+constexpr int IDS_INIT_RESULTS_HEADING = 146;
+constexpr int IDS_CONFIGURED_WITH_IP = 147;
+constexpr int IDS_BATTERY_CHARGING = 148;
+constexpr int IDS_LAUNCH_GUI = 149;
+constexpr int IDS_RETURN_TO_MAIN_MENU = 150;
+constexpr int IDS_INIT_FAILURE_HEADING = 151;
+constexpr int IDS_NOT_CONFIGURED = 152;
+constexpr int IDS_LAUNCH_SERVICE_ASSISTANT = 153;
+constexpr int IDS_SUPERUSER_LOGIN = 154;
+constexpr int IDS_TRY_AGAIN = 155;
+constexpr int IDS_RESET_SUCCESS_HEADING = 156;
+constexpr int IDS_PASSWORD_RESET = 157;
+constexpr int IDS_RESET_FAILURE_HEADING = 158;
+constexpr int IDS_PASSWORD_NOT_RESET = 159;
+constexpr int IDS_SERVICE_IP_SET = 161;
+constexpr int IDS_SERVICE_SUCCESS_HEADING = 162;
+constexpr int IDS_SERVICE_FAILURE_HEADING = 163;
+constexpr int IDS_SERVICE_IP_NOT_SET = 164;
+constexpr int IDS_EMPTY_GATEWAY = 169;
+constexpr int IDS_INVALID_PREFIX = 170;
+constexpr int IDS_TASKFILE_OPEN_FAILED = 171;
+constexpr int IDS_RESULTS_UNREADABLE = 172;
+constexpr int IDS_OPTION_ADD_ENCLOSURE = 173;
+constexpr int IDS_EXPAND_TITLE = 174;
+constexpr int IDS_EXPAND_INTRO = 175;
+constexpr int IDS_EXPAND_STEP1 = 176;
+constexpr int IDS_EXPAND_STEP1_TEXT = 177;
+constexpr int IDS_EXPAND_STEP2 = 178;
+constexpr int IDS_EXPAND_STEP2_TEXT = 179;
+constexpr int IDS_EXPAND_STEP3 = 180;
+constexpr int IDS_EXPAND_STEP3_TEXT = 181;
+constexpr int IDS_MANAGEMENT_IP = 183;
+constexpr int IDS_FILE_MODULE1 = 184;
+constexpr int IDS_FILE_MODULE2 = 185;
+constexpr int IDS_INTERNAL_RANGE = 186;
+constexpr int IDS_NESK_DONE_EJECT = 187;
+constexpr int IDS_NESK_DONE_MOVE = 188;
+constexpr int IDS_NOT_VALID_UNIQUE = 190;
+constexpr int IDS_TASKFILE_WRITE_FAILED = 191;
+constexpr int IDS_NO_INTERNAL_RANGE = 192;
+constexpr int IDS_UNIFIED_CONFIGURED = 193;
+constexpr int IDS_FILE_MODULE = 194;
+constexpr int IDS_LAUNCH_INFO_CENTER = 195;
+constexpr int IDS_ADMIN_LOGIN = 196;
 
+// Texts of the framework layer rather than of a page or dialog, in the same table.
 constexpr int IDS_FW_ENTER_INTEGER = 9001;    // data exchange: a box holds no integer
 constexpr int IDS_FW_CONFIRM_PROCEED = 9002;  // second half of the parser confirmation
 constexpr int IDS_FW_BACK = 9003;             // wizard buttons
@@ -16,5 +97,3 @@ constexpr int IDS_FW_FILE_SHARING = 9012;
 constexpr int IDS_FW_FILE_TOO_MANY_OPEN = 9013;
 constexpr int IDS_FW_FILE_GENERIC = 9014;
 constexpr int IDS_FW_OCTET_NAME = 9020;  // accessible name of an octet box: %1 row, %2 position
-
-}  // namespace platform

@@ -16,11 +16,10 @@
 
 #include "platform/FileError.h"
 #include "platform/Platform.h"
+#include "platform/StringIds.h"
 
 namespace results {
 namespace {
-
-constexpr int IDS_RESULTS_UNREADABLE = 172;
 
 const wchar_t kWhiteSpace[] = L" \t\r\n\v\f";
 

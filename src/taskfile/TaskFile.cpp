@@ -15,6 +15,7 @@
 #endif
 
 #include "platform/Platform.h"
+#include "platform/StringIds.h"
 
 namespace taskfile {
 namespace {

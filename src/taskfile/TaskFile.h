@@ -18,9 +18,6 @@ enum TaskKind {
 inline constexpr char kTaskFile[] = "satask.txt";
 inline constexpr char kFileModuleTaskFile[] = "cfgtask.txt";
 
-constexpr int IDS_TASKFILE_OPEN_FAILED = 171;
-constexpr int IDS_TASKFILE_WRITE_FAILED = 191;
-
 // The command line for a kind; fields are inserted as passed, the gateway before the mask
 // or prefix. Empty for a kind outside 1 to 6 or a field that is not plain ASCII.
 std::string ComposeTaskCommand(int kind, const std::wstring& address,

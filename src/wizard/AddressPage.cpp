@@ -11,13 +11,6 @@ namespace wizard {
 
 using namespace framework;
 
-namespace {
-constexpr int IDS_IP_ADDRESS = 113;
-constexpr int IDS_SUBNET_MASK = 114;
-constexpr int IDS_PREFIX = 115;
-constexpr int IDS_GATEWAY = 116;
-}  // namespace
-
 CMyAddressPage::CMyAddressPage(int templateId, const DialogTemplate& dialogTemplate,
                                const AddressPageIds& ids)
     : CPropertyPageEx(templateId, dialogTemplate), ids_(ids) {}
@@ -32,9 +25,9 @@ void CMyAddressPage::ConnectAddressHandlers() {
                 [this, i](const QString& text) { CopyOctetToGateway(i, text); });
     }
     connect(LineEdit(ids_.v6Address), &QLineEdit::textChanged, this,
-            [this] { LiveIPv6Check(ids_.v6Address, address::IDS_INVALID_ADDRESS); });
+            [this] { LiveIPv6Check(ids_.v6Address, IDS_INVALID_ADDRESS); });
     connect(LineEdit(ids_.v6Gateway), &QLineEdit::textChanged, this,
-            [this] { LiveIPv6Check(ids_.v6Gateway, address::IDS_INVALID_GATEWAY); });
+            [this] { LiveIPv6Check(ids_.v6Gateway, IDS_INVALID_GATEWAY); });
 }
 
 void CMyAddressPage::InitAddressBoxes() {
@@ -46,8 +39,8 @@ void CMyAddressPage::InitAddressBoxes() {
         for (int i = 0; i < 4; ++i) {
             QLineEdit* box = LineEdit((*row)[i]);
             box->setMaxLength(3);
-            box->setAccessibleName(FormatQString(platform::IDS_FW_OCTET_NAME,
-                                                 {LoadQString(label), QString::number(i + 1)}));
+            box->setAccessibleName(
+                FormatQString(IDS_FW_OCTET_NAME, {LoadQString(label), QString::number(i + 1)}));
         }
     }
     LineEdit(ids_.prefix)->setMaxLength(3);

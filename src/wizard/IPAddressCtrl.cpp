@@ -84,7 +84,7 @@ void CIPAddressCtrl::SetLabel(const QString& label) {
     setAccessibleName(label);
     for (int i = 0; i < 4; ++i) {
         fields_[i]->setAccessibleName(
-            framework::FormatQString(platform::IDS_FW_OCTET_NAME, {label, QString::number(i + 1)}));
+            framework::FormatQString(IDS_FW_OCTET_NAME, {label, QString::number(i + 1)}));
     }
 }
 

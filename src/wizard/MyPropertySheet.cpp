@@ -1,6 +1,7 @@
 #include "wizard/MyPropertySheet.h"
 
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 #include "wizard/ToolTitle.h"
 
 namespace wizard {

@@ -4,6 +4,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
@@ -50,9 +51,9 @@ const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::InitIPv4, taskfile:
 CMyPropertyPageConfigIP::CMyPropertyPageConfigIP()
     : CMyAddressPage(IDD_CONFIG_IP, kTemplate, kIds) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadQString(111);
-    m_strAddressLabel = LoadQString(113);
-    m_strGatewayLabel = LoadQString(116);
+    m_strIntro = LoadQString(IDS_NEW_SYSTEM_INTRO);
+    m_strAddressLabel = LoadQString(IDS_IP_ADDRESS);
+    m_strGatewayLabel = LoadQString(IDS_GATEWAY);
 }
 
 void CMyPropertyPageConfigIP::DoDataExchange(DataExchange& dx) {
@@ -83,10 +84,10 @@ bool CMyPropertyPageConfigIP::OnInitDialog() {
         GetDlgItem(IDC_V6_ADDRESS)->setFocus();
     });
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadQString(122));
-    SetDlgItemText(IDC_MASK_LABEL, LoadQString(114));
-    SetDlgItemText(IDC_IPV4, LoadQString(117));
-    SetDlgItemText(IDC_IPV6, LoadQString(118));
+    SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
+    SetDlgItemText(IDC_MASK_LABEL, LoadQString(IDS_SUBNET_MASK));
+    SetDlgItemText(IDC_IPV4, LoadQString(IDS_IPV4));
+    SetDlgItemText(IDC_IPV6, LoadQString(IDS_IPV6));
     InitAddressBoxes();
     GetDlgItem(IDC_ADDRESS_OCTET1)->setFocus();
     return false;

@@ -4,6 +4,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
 
@@ -30,9 +31,9 @@ const DialogTemplate kTemplate{
 CMyPropertyPageMain::CMyPropertyPageMain() : CPropertyPageEx(IDD_MAIN, kTemplate) {
     SetCaption(LoadToolTitle());
     m_strProductName = LoadQString(IDS_PRODUCT_NAME);
-    m_strFirstTime = LoadQString(106);
-    m_strRecovery = LoadQString(107);
-    m_strNote = FormatQString(112, {m_strProductName});
+    m_strFirstTime = LoadQString(IDS_FIRST_TIME_HEADING);
+    m_strRecovery = LoadQString(IDS_RECOVERY_HEADING);
+    m_strNote = FormatQString(IDS_PHYSICAL_ACCESS_NOTE, {m_strProductName});
 }
 
 void CMyPropertyPageMain::DoDataExchange(DataExchange& dx) {
@@ -44,10 +45,10 @@ void CMyPropertyPageMain::DoDataExchange(DataExchange& dx) {
 
 bool CMyPropertyPageMain::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_NEW_SYSTEM, LoadQString(108));
-    SetDlgItemText(IDC_RESET_PASSWORD, LoadQString(109));
-    SetDlgItemText(IDC_SERVICE_IP, LoadQString(110));
-    SetDlgItemText(IDC_ADD_ENCLOSURE, LoadQString(173));
+    SetDlgItemText(IDC_NEW_SYSTEM, LoadQString(IDS_OPTION_NEW_SYSTEM));
+    SetDlgItemText(IDC_RESET_PASSWORD, LoadQString(IDS_OPTION_RESET_PASSWORD));
+    SetDlgItemText(IDC_SERVICE_IP, LoadQString(IDS_OPTION_SERVICE_IP));
+    SetDlgItemText(IDC_ADD_ENCLOSURE, LoadQString(IDS_OPTION_ADD_ENCLOSURE));
     return true;
 }
 

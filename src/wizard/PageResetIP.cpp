@@ -4,6 +4,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
@@ -50,8 +51,8 @@ const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::ServiceIPv4, taskfi
 
 CMyPropertyPageResetIP::CMyPropertyPageResetIP() : CMyAddressPage(IDD_RESET_IP, kTemplate, kIds) {
     SetCaption(LoadToolTitle());
-    m_strAddressLabel = LoadQString(113);
-    m_strGatewayLabel = LoadQString(116);
+    m_strAddressLabel = LoadQString(IDS_IP_ADDRESS);
+    m_strGatewayLabel = LoadQString(IDS_GATEWAY);
 }
 
 void CMyPropertyPageResetIP::DoDataExchange(DataExchange& dx) {
@@ -86,12 +87,12 @@ bool CMyPropertyPageResetIP::OnInitDialog() {
     onClick(IDC_IPV4, IDC_ADDRESS_OCTET1);
     onClick(IDC_IPV6, IDC_V6_ADDRESS);
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadQString(132));
-    SetDlgItemText(IDC_MASK_LABEL, LoadQString(114));
-    SetDlgItemText(IDC_CONFIGURE, LoadQString(133));
-    SetDlgItemText(IDC_IPV4, LoadQString(117));
-    SetDlgItemText(IDC_IPV6, LoadQString(118));
-    SetDlgItemText(IDC_RESET_DEFAULT, LoadQString(134));
+    SetDlgItemText(IDC_TITLE, LoadQString(IDS_SERVICE_IP_TITLE));
+    SetDlgItemText(IDC_MASK_LABEL, LoadQString(IDS_SUBNET_MASK));
+    SetDlgItemText(IDC_CONFIGURE, LoadQString(IDS_CONFIGURE_MANUALLY));
+    SetDlgItemText(IDC_IPV4, LoadQString(IDS_IPV4));
+    SetDlgItemText(IDC_IPV6, LoadQString(IDS_IPV6));
+    SetDlgItemText(IDC_RESET_DEFAULT, LoadQString(IDS_RESET_DEFAULT_IP));
     InitAddressBoxes();
     return true;
 }

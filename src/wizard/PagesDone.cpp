@@ -2,6 +2,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
@@ -87,45 +88,59 @@ const DialogTemplate kConfigNeskDoneTemplate{
      Picture(1124, 155, 117, 133, 47, ":/images/step2_file_module.svg")}};
 
 const CMyInfoPage::Setup kConfigIPDoneSetup{
-    IDD_CONFIG_IP_DONE,         &kConfigIPDoneTemplate, IDC_TITLE, 123,
-    {{1059, 119}, {1060, 120}}, PSWIZB_FINISH,          0,         {taskfile::kTaskFile}};
+    IDD_CONFIG_IP_DONE,
+    &kConfigIPDoneTemplate,
+    IDC_TITLE,
+    123,
+    {{1059, IDS_CONFIG_DONE_EJECT}, {1060, IDS_CONFIG_DONE_RETURN}},
+    PSWIZB_FINISH,
+    0,
+    {taskfile::kTaskFile}};
 
-const CMyInfoPage::Setup kResetPasswordDoneSetup{IDD_RESET_PASSWORD_DONE,
-                                                 &kResetPasswordDoneTemplate,
-                                                 IDC_TITLE,
-                                                 127,
-                                                 {{1065, 129}, {1066, 130}},
-                                                 PSWIZB_FINISH,
-                                                 0,
-                                                 {taskfile::kTaskFile}};
+const CMyInfoPage::Setup kResetPasswordDoneSetup{
+    IDD_RESET_PASSWORD_DONE,
+    &kResetPasswordDoneTemplate,
+    IDC_TITLE,
+    IDS_RESET_PASSWORD_TITLE,
+    {{1065, IDS_RESET_PASSWORD_EJECT}, {1066, IDS_RESET_PASSWORD_RETURN}},
+    PSWIZB_FINISH,
+    0,
+    {taskfile::kTaskFile}};
 
-const CMyInfoPage::Setup kResetIPDoneSetup{IDD_RESET_IP_DONE,
-                                           &kResetIPDoneTemplate,
-                                           IDC_TITLE,
-                                           138,
-                                           {{1071, 135}, {1072, 137, true}},
-                                           PSWIZB_FINISH,
-                                           0,
-                                           {taskfile::kTaskFile}};
+const CMyInfoPage::Setup kResetIPDoneSetup{
+    IDD_RESET_IP_DONE,
+    &kResetIPDoneTemplate,
+    IDC_TITLE,
+    IDS_SERVICE_DONE_TITLE,
+    {{1071, IDS_SERVICE_DONE_EJECT}, {1072, IDS_SERVICE_DONE_RETURN, true}},
+    PSWIZB_FINISH,
+    0,
+    {taskfile::kTaskFile}};
 
-const CMyInfoPage::Setup kExpandSetup{
-    IDD_EXPAND,
-    &kExpandTemplate,
-    1095,
-    174,
-    {{1093, 175}, {1096, 176}, {1097, 177}, {1098, 178}, {1099, 179}, {1100, 180}, {1101, 181}},
-    PSWIZB_BACK | PSWIZB_FINISH,
-    IDD_MAIN,
-    {}};
+const CMyInfoPage::Setup kExpandSetup{IDD_EXPAND,
+                                      &kExpandTemplate,
+                                      1095,
+                                      IDS_EXPAND_TITLE,
+                                      {{1093, IDS_EXPAND_INTRO},
+                                       {1096, IDS_EXPAND_STEP1},
+                                       {1097, IDS_EXPAND_STEP1_TEXT},
+                                       {1098, IDS_EXPAND_STEP2},
+                                       {1099, IDS_EXPAND_STEP2_TEXT},
+                                       {1100, IDS_EXPAND_STEP3},
+                                       {1101, IDS_EXPAND_STEP3_TEXT}},
+                                      PSWIZB_BACK | PSWIZB_FINISH,
+                                      IDD_MAIN,
+                                      {}};
 
-const CMyInfoPage::Setup kConfigNeskDoneSetup{IDD_NESK_DONE,
-                                              &kConfigNeskDoneTemplate,
-                                              IDC_TITLE,
-                                              123,
-                                              {{1121, 187}, {1122, 188}},
-                                              PSWIZB_FINISH,
-                                              0,
-                                              {taskfile::kTaskFile, taskfile::kFileModuleTaskFile}};
+const CMyInfoPage::Setup kConfigNeskDoneSetup{
+    IDD_NESK_DONE,
+    &kConfigNeskDoneTemplate,
+    IDC_TITLE,
+    IDS_TRANSFER_TITLE,
+    {{1121, IDS_NESK_DONE_EJECT}, {1122, IDS_NESK_DONE_MOVE}},
+    PSWIZB_FINISH,
+    0,
+    {taskfile::kTaskFile, taskfile::kFileModuleTaskFile}};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "address/IPAddress.h"
 #include "framework/PropertySheet.h"
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/IPAddressCtrl.h"
 #include "wizard/PageIds.h"
@@ -17,17 +18,6 @@ namespace wizard {
 using namespace framework;
 
 namespace {
-
-constexpr int IDS_IP_ADDRESS = 113;
-constexpr int IDS_SUBNET_MASK = 114;
-constexpr int IDS_GATEWAY = 116;
-constexpr int IDS_MANAGEMENT_IP = 183;
-constexpr int IDS_FILE_MODULE1 = 184;
-constexpr int IDS_FILE_MODULE2 = 185;
-constexpr int IDS_RANGE = 186;
-constexpr int IDS_NOT_SAME_SUBNET = 121;
-constexpr int IDS_NOT_VALID_UNIQUE = 190;
-constexpr int IDS_NO_RANGE = 192;
 
 using P1 = MyPropertyPageConfigNeskP1;
 using P2 = MyPropertyPageConfigNeskP2;
@@ -92,7 +82,7 @@ bool Complete(CIPAddressCtrl* control, std::uint32_t& value) {
 MyPropertyPageConfigNeskP1::MyPropertyPageConfigNeskP1()
     : CPropertyPageEx(IDD_NESK_P1, kTemplateP1) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadQString(111);
+    m_strIntro = LoadQString(IDS_NEW_SYSTEM_INTRO);
     m_strAddress = LoadQString(IDS_IP_ADDRESS);
     m_strMask = LoadQString(IDS_SUBNET_MASK);
     m_strGateway = LoadQString(IDS_GATEWAY);
@@ -104,7 +94,7 @@ CIPAddressCtrl* MyPropertyPageConfigNeskP1::Control(int id) const {
 
 bool MyPropertyPageConfigNeskP1::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadQString(122));
+    SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
     SetDlgItemText(IDC_INTRO, m_strIntro);
     SetDlgItemText(IDC_ADDRESS_LABEL, m_strAddress);
     SetDlgItemText(IDC_MASK_LABEL, m_strMask);
@@ -153,11 +143,11 @@ int MyPropertyPageConfigNeskP1::OnWizardBack() {
 MyPropertyPageConfigNeskP2::MyPropertyPageConfigNeskP2()
     : CPropertyPageEx(IDD_NESK_P2, kTemplateP2) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadQString(102);
+    m_strIntro = LoadQString(IDS_FILE_MODULES_INTRO);
     m_strManagement = LoadQString(IDS_MANAGEMENT_IP);
     m_strModule1 = LoadQString(IDS_FILE_MODULE1);
     m_strModule2 = LoadQString(IDS_FILE_MODULE2);
-    m_strRange = LoadQString(IDS_RANGE);
+    m_strRange = LoadQString(IDS_INTERNAL_RANGE);
 }
 
 CIPAddressCtrl* MyPropertyPageConfigNeskP2::Control(int id) const {
@@ -166,7 +156,7 @@ CIPAddressCtrl* MyPropertyPageConfigNeskP2::Control(int id) const {
 
 bool MyPropertyPageConfigNeskP2::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadQString(122));
+    SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
     SetDlgItemText(IDC_INTRO, m_strIntro);
     SetDlgItemText(IDC_MANAGEMENT_LABEL, m_strManagement);
     SetDlgItemText(IDC_MODULE1_LABEL, m_strModule1);
@@ -213,7 +203,7 @@ int MyPropertyPageConfigNeskP2::OnWizardNext() {
         return Refuse(this, IDS_FILE_MODULE2, NotValid(IDS_FILE_MODULE2));
     }
     if (selected < 0) {
-        return Refuse(this, IDS_RANGE, LoadQString(IDS_NO_RANGE));
+        return Refuse(this, IDS_INTERNAL_RANGE, LoadQString(IDS_NO_INTERNAL_RANGE));
     }
     const IPAddress::SubnetMask mask(GetUnifiedMask());
     const std::pair<std::uint32_t, int> others[] = {

@@ -1,6 +1,7 @@
 #include "wizard/ToolTitle.h"
 
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 
 namespace wizard {
 

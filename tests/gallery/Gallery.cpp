@@ -7,6 +7,7 @@
 
 #include "dialogs/ResultDialogs.h"
 #include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
 #include "wizard/MyPropertySheet.h"
 #include "wizard/PageIds.h"
 
@@ -73,9 +74,10 @@ void VisitAllScreens(const Visitor& visit) {
         if (id == 102 || id == 136) {
             dialog->m_strMessage += address;  // the caller adds the address to these two
         }
-        dialog->m_strBattery = framework::FormatQString(148, {QStringLiteral("12")});
+        dialog->m_strBattery =
+            framework::FormatQString(IDS_BATTERY_CHARGING, {QStringLiteral("12")});
         if (id == 102) {
-            dialog->m_strLogin = framework::LoadQString(154);
+            dialog->m_strLogin = framework::LoadQString(IDS_SUPERUSER_LOGIN);
         }
         dialog->m_strError = error;
         dialog->m_strManagementIP = address;
