@@ -4,6 +4,11 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <cstdio>
 
@@ -35,6 +40,29 @@ int main(int argc, char* argv[]) {
     wizard::CMyPropertySheet sheet(theApp.ChooseStartPage());
     sheet.SetActivePage(0);
     sheet.show();
+#elif defined(K4400_BARE_TEXT)
+    // A plain window with the main menu's texts in plain widgets: what drawing them costs.
+    QApplication application(argc, argv);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLabel("If you are setting up your system for the first time:"));
+    layout->addWidget(new QRadioButton("Initialize a new Veltara K4400"));
+    layout->addWidget(new QRadioButton("Add an enclosure to an existing system"));
+    layout->addWidget(new QLabel("If you are unable to access your system:"));
+    layout->addWidget(new QRadioButton("Reset the K4400 superuser password"));
+    layout->addWidget(new QRadioButton("Set the service assistant IP address"));
+    auto* note = new QLabel(
+        "Note: You must have physical access to the Veltara K4400 system to complete "
+        "initialization.  You are required to insert the USB key into the system.");
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto* buttons = new QHBoxLayout;
+    for (const char* text : {"< &Back", "&Next >", "Cancel"}) {
+        buttons->addWidget(new QPushButton(text));
+    }
+    layout->addLayout(buttons);
+    window.setWindowTitle("Quorvex Veltara K4400 Initialization Tool");
+    window.show();
 #else
     QApplication application(argc, argv);
     QWidget window;

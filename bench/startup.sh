@@ -29,7 +29,10 @@ measure() {  # prints "median_ms median_rss_kib"
 "$dir/startup_wizard" >/dev/null 2>&1 || true
 read -r bare_us bare_rss < <(measure "$dir/startup_bare")
 read -r wiz_us wiz_rss < <(measure "$dir/startup_wizard")
-awk -v bt="$bare_us" -v wt="$wiz_us" -v br="$bare_rss" -v wr="$wiz_rss" -v n="$runs" 'BEGIN {
+read -r text_us text_rss < <(measure "$dir/startup_bare_text")
+awk -v bt="$bare_us" -v wt="$wiz_us" -v br="$bare_rss" -v wr="$wiz_rss" -v n="$runs" \
+    -v tt="$text_us" -v tr="$text_rss" 'BEGIN {
     printf "start-up to first window (median of %d): bare Qt %.1f ms, wizard %.1f ms, ratio %.2f (target 1.30)\n", n, bt/1000, wt/1000, wt/bt
     printf "peak RSS: bare Qt %d KiB, wizard %d KiB, ratio %.2f (target 1.30)\n", br, wr, wr/br
+    printf "for comparison, the main menu'"'"'s texts in plain Qt widgets: %.1f ms (%.2f), %d KiB (%.2f)\n", tt/1000, tt/bt, tr, tr/br
 }'
