@@ -3,9 +3,9 @@
 #include <sys/resource.h>
 
 #include <QApplication>
-#include <QLocale>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>

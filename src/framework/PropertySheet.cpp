@@ -23,8 +23,9 @@ CPropertySheetEx::CPropertySheetEx(int startPage, QWidget* parent)
     next_ = new QPushButton(LoadQString(IDS_FW_NEXT), this);
     finish_ = new QPushButton(LoadQString(IDS_FW_FINISH), this);
     cancel_ = new QPushButton(LoadQString(IDS_FW_CANCEL), this);
+    // Enter presses the focused button, or Next / Finish when the focus is in a page.
     for (QPushButton* button : {back_, next_, finish_, cancel_}) {
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setEnabled(false);
     }
     cancel_->setEnabled(true);

@@ -198,6 +198,15 @@ TEST_F(Wizard, PagesAreCreatedOnFirstActivation) {
     EXPECT_FALSE(TempKey::Exists("satask.txt"));
 }
 
+TEST_F(Wizard, EnterPressesTheFocusedButton) {
+    auto sheet = Open(kPageMain);
+    Next(*sheet);  // the new-system page
+    sheet->CancelButton()->setFocus();
+    QTest::keyClick(sheet->CancelButton(), Qt::Key_Return);
+    EXPECT_EQ(sheet->result(), 2);
+    EXPECT_FALSE(TempKey::Exists("satask.txt"));
+}
+
 TEST_F(Wizard, WizardButtonsHaveMnemonics) {
     auto sheet = Open(kPageMain);
     for (QPushButton* button : {sheet->BackButton(), sheet->NextButton(), sheet->FinishButton()}) {
