@@ -270,6 +270,10 @@ TEST_F(AddressPages, LiveCheckSpeaksAsSoonAsTheTextFails) {
     Type(address, "");  // emptying the box never speaks
     EXPECT_EQ(fake.messages.size(), 1u);
     fake.messages.clear();
+    QTest::keyClicks(address, " ");  // a typed blank, not trimmed while typing
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text, Formatted(139, L" "));
+    fake.messages.clear();
     QLineEdit* gateway = Control(page, P1::IDC_V6_GATEWAY);
     QTest::keyClicks(gateway, "fd00 ");
     ASSERT_EQ(fake.messages.size(), 1u);
