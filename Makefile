@@ -18,11 +18,11 @@ build: deps
 # Starts the wizard with its current directory on the key folder, as it runs from a USB key.
 run: build
 	@mkdir -p "$(KEY)"
-	@if [ -x build/release/src/app/k4400-init ]; then \
-	    cd "$(KEY)" && exec "$(CURDIR)/build/release/src/app/k4400-init"; \
-	else \
-	    echo "The wizard is not built yet: only the core library exists so far."; \
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	    echo "make run opens a window: run it in a desktop session (or under xvfb-run)."; \
+	    exit 1; \
 	fi
+	@cd "$(KEY)" && exec "$(CURDIR)/build/release/src/app/k4400-init"
 
 # The storage system's side of the trip: executes the task files on the key folder.
 simulate: build
