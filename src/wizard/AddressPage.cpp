@@ -2,10 +2,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
+#include "framework/PropertySheet.h"
 #include "framework/QtPlatform.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
+#include "wizard/PageIds.h"
 
 namespace wizard {
 
@@ -17,6 +20,22 @@ CMyAddressPage::CMyAddressPage(int templateId, const DialogTemplate& dialogTempl
 
 QLineEdit* CMyAddressPage::LineEdit(int id) const {
     return Item<QLineEdit>(id);
+}
+
+bool CMyAddressPage::OnSetActive() {
+    GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    MakeTitleBold(GetDlgItem(IDC_TITLE));
+    ApplyAddressMode();
+    return CPropertyPageEx::OnSetActive();
+}
+
+void CMyAddressPage::OnModeClick(int radio, int focus) {
+    connect(Item<QRadioButton>(radio), &QRadioButton::clicked, this, [this, focus] {
+        ApplyAddressMode();
+        if (focus) {
+            GetDlgItem(focus)->setFocus();
+        }
+    });
 }
 
 void CMyAddressPage::ConnectAddressHandlers() {

@@ -51,7 +51,16 @@ class CMyAddressPage : public framework::CPropertyPageEx {
     CMyAddressPage(int templateId, const framework::DialogTemplate& dialogTemplate,
                    const AddressPageIds& ids);
 
+    // Activation: Back and Next, the bold title, the boxes for the chosen mode, then the
+    // framework's reload of the bound controls.
+    bool OnSetActive() override;
+
   protected:
+    // Shows and resets the boxes for the radio buttons selected now.
+    virtual void ApplyAddressMode() = 0;
+    // A click on a mode radio button applies the mode, then moves the focus (0: not at all).
+    void OnModeClick(int radio, int focus);
+
     // Wires the prefill and the live checks; before the first data exchange, so that the
     // texts the page sets fire them like typed text.
     void ConnectAddressHandlers();

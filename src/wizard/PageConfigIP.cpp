@@ -75,14 +75,8 @@ void CMyPropertyPageConfigIP::DoDataExchange(DataExchange& dx) {
 
 bool CMyPropertyPageConfigIP::OnInitDialog() {
     ConnectAddressHandlers();
-    connect(Item<QRadioButton>(IDC_IPV4), &QRadioButton::clicked, this, [this] {
-        ApplyAddressMode();
-        GetDlgItem(IDC_ADDRESS_OCTET1)->setFocus();
-    });
-    connect(Item<QRadioButton>(IDC_IPV6), &QRadioButton::clicked, this, [this] {
-        ApplyAddressMode();
-        GetDlgItem(IDC_V6_ADDRESS)->setFocus();
-    });
+    OnModeClick(IDC_IPV4, IDC_ADDRESS_OCTET1);
+    OnModeClick(IDC_IPV6, IDC_V6_ADDRESS);
     CPropertyPageEx::OnInitDialog();
     SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
     SetDlgItemText(IDC_MASK_LABEL, LoadQString(IDS_SUBNET_MASK));
@@ -91,13 +85,6 @@ bool CMyPropertyPageConfigIP::OnInitDialog() {
     InitAddressBoxes();
     GetDlgItem(IDC_ADDRESS_OCTET1)->setFocus();
     return false;
-}
-
-bool CMyPropertyPageConfigIP::OnSetActive() {
-    GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    MakeTitleBold(GetDlgItem(IDC_TITLE));
-    ApplyAddressMode();
-    return CPropertyPageEx::OnSetActive();
 }
 
 void CMyPropertyPageConfigIP::ApplyAddressMode() {

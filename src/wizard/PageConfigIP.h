@@ -33,14 +33,13 @@ class CMyPropertyPageConfigIP : public CMyAddressPage {
     CMyPropertyPageConfigIP();
 
     bool OnInitDialog() override;
-    bool OnSetActive() override;
     int OnWizardNext() override;
 
   protected:
     void DoDataExchange(framework::DataExchange& dx) override;
 
   private:
-    void ApplyAddressMode();
+    void ApplyAddressMode() override;
 
     QString m_strGatewayLabel;
     QString m_strAddressLabel;

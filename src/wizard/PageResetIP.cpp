@@ -74,18 +74,10 @@ void CMyPropertyPageResetIP::DoDataExchange(DataExchange& dx) {
 
 bool CMyPropertyPageResetIP::OnInitDialog() {
     ConnectAddressHandlers();
-    auto onClick = [this](int id, int focus) {
-        connect(Item<QRadioButton>(id), &QRadioButton::clicked, this, [this, focus] {
-            ApplyAddressMode();
-            if (focus) {
-                GetDlgItem(focus)->setFocus();
-            }
-        });
-    };
-    onClick(IDC_CONFIGURE, IDC_ADDRESS_OCTET1);
-    onClick(IDC_RESET_DEFAULT, 0);
-    onClick(IDC_IPV4, IDC_ADDRESS_OCTET1);
-    onClick(IDC_IPV6, IDC_V6_ADDRESS);
+    OnModeClick(IDC_CONFIGURE, IDC_ADDRESS_OCTET1);
+    OnModeClick(IDC_RESET_DEFAULT, 0);
+    OnModeClick(IDC_IPV4, IDC_ADDRESS_OCTET1);
+    OnModeClick(IDC_IPV6, IDC_V6_ADDRESS);
     CPropertyPageEx::OnInitDialog();
     SetDlgItemText(IDC_TITLE, LoadQString(IDS_SERVICE_IP_TITLE));
     SetDlgItemText(IDC_MASK_LABEL, LoadQString(IDS_SUBNET_MASK));
@@ -95,13 +87,6 @@ bool CMyPropertyPageResetIP::OnInitDialog() {
     SetDlgItemText(IDC_RESET_DEFAULT, LoadQString(IDS_RESET_DEFAULT_IP));
     InitAddressBoxes();
     return true;
-}
-
-bool CMyPropertyPageResetIP::OnSetActive() {
-    GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    MakeTitleBold(GetDlgItem(IDC_TITLE));
-    ApplyAddressMode();
-    return CPropertyPageEx::OnSetActive();
 }
 
 void CMyPropertyPageResetIP::ApplyAddressMode() {

@@ -34,7 +34,6 @@ class CMyPropertyPageResetIP : public CMyAddressPage {
     CMyPropertyPageResetIP();
 
     bool OnInitDialog() override;
-    bool OnSetActive() override;
     int OnWizardBack() override;
     int OnWizardNext() override;
 
@@ -42,7 +41,7 @@ class CMyPropertyPageResetIP : public CMyAddressPage {
     void DoDataExchange(framework::DataExchange& dx) override;
 
   private:
-    void ApplyAddressMode();
+    void ApplyAddressMode() override;
 
     int m_nConfigMode = 0;  // 0: configure manually, 1: reset to the default
     QString m_strAddressLabel;
