@@ -123,8 +123,8 @@ bool IsPrefix(const std::string& text) {
            std::stoi(text) <= 127;
 }
 
-// Option values of "satask VERB -a x -b y -c z" in the given order, or nothing.
-std::optional<std::vector<std::string>> Options3(const std::vector<std::string>& words,
+// The values of "satask VERB -a x -b y ..." with exactly these options in this order.
+std::optional<std::vector<std::string>> OptionValues(const std::vector<std::string>& words,
                                                  const std::vector<std::string>& names) {
     if (words.size() != 2 + 2 * names.size()) {
         return std::nullopt;
@@ -151,7 +151,7 @@ void ExecuteStorage(const std::string& command, State& state) {
     }
     const std::string& verb = words[1];
     auto need = [&](const std::vector<std::string>& names) {
-        auto values = Options3(words, names);
+        auto values = OptionValues(words, names);
         if (!values) {
             throw Refusal{"satask " + verb + " takes exactly the options " + [&] {
                 std::string all;
@@ -173,24 +173,33 @@ void ExecuteStorage(const std::string& command, State& state) {
     if (verb == "resetpassword" && words.size() == 2) {
         return;
     }
-    if (verb == "mkcluster") {
-        if (words.size() > 2 && words[2] == "-clusterip_6") {
-            const auto v = need({"-clusterip_6", "-gw_6", "-prefix_6"});
-            v6("cluster address", v[0]);
+    // An address with its gateway and mask (IPv4) or prefix (IPv6): checked, then stored.
+    auto store = [&](const std::vector<std::string>& options, bool ipv6, const std::string& what,
+                     const std::vector<std::string>& keys) {
+        const auto v = need(options);
+        if (ipv6) {
+            v6(what, v[0]);
             v6("gateway", v[1]);
             if (!IsPrefix(v[2]))
                 throw Refusal{"prefix '" + v[2] + "' is not 0 to 127"};
-            state.values["cluster_ip_6"] = v[0];
-            state.values["cluster_gw_6"] = v[1];
-            state.values["cluster_prefix_6"] = v[2];
         } else {
-            const auto v = need({"-clusterip", "-gw", "-mask"});
-            v4("cluster address", v[0]);
+            v4(what, v[0]);
             v4("gateway", v[1]);
             v4("mask", v[2]);
-            state.values["cluster_ip"] = v[0];
-            state.values["cluster_gw"] = v[1];
-            state.values["cluster_mask"] = v[2];
+        }
+        for (int i = 0; i < 3; ++i) {
+            state.values[keys[i]] = v[i];
+        }
+    };
+    const bool ipv6 = words.size() > 2 && words[2].size() > 2 &&
+                      words[2].compare(words[2].size() - 2, 2, "_6") == 0;
+    if (verb == "mkcluster") {
+        if (ipv6) {
+            store({"-clusterip_6", "-gw_6", "-prefix_6"}, true, "cluster address",
+                  {"cluster_ip_6", "cluster_gw_6", "cluster_prefix_6"});
+        } else {
+            store({"-clusterip", "-gw", "-mask"}, false, "cluster address",
+                  {"cluster_ip", "cluster_gw", "cluster_mask"});
         }
         state.values["cluster_name"] = "Cluster_" + words[3];
         return;
@@ -200,26 +209,13 @@ void ExecuteStorage(const std::string& command, State& state) {
             state.values["service_ip_address"] = "192.168.70.121";
             state.values["service_gateway"] = "";
             state.values["service_subnet_mask"] = "255.255.255.0";
-            return;
+        } else if (ipv6) {
+            store({"-serviceip_6", "-gw_6", "-prefix_6"}, true, "service address",
+                  {"service_ip_address_6", "service_gateway_6", "service_prefix_6"});
+        } else {
+            store({"-serviceip", "-gw", "-mask"}, false, "service address",
+                  {"service_ip_address", "service_gateway", "service_subnet_mask"});
         }
-        if (words.size() > 2 && words[2] == "-serviceip_6") {
-            const auto v = need({"-serviceip_6", "-gw_6", "-prefix_6"});
-            v6("service address", v[0]);
-            v6("gateway", v[1]);
-            if (!IsPrefix(v[2]))
-                throw Refusal{"prefix '" + v[2] + "' is not 0 to 127"};
-            state.values["service_ip_address_6"] = v[0];
-            state.values["service_gateway_6"] = v[1];
-            state.values["service_prefix_6"] = v[2];
-            return;
-        }
-        const auto v = need({"-serviceip", "-gw", "-mask"});
-        v4("service address", v[0]);
-        v4("gateway", v[1]);
-        v4("mask", v[2]);
-        state.values["service_ip_address"] = v[0];
-        state.values["service_gateway"] = v[1];
-        state.values["service_subnet_mask"] = v[2];
         return;
     }
     if (verb == "mknascluster") {
