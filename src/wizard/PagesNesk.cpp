@@ -72,6 +72,15 @@ QString NotSameSubnet(int secondLabelId) {
                          {LoadQString(IDS_IP_ADDRESS), LoadQString(secondLabelId)});
 }
 
+// A label and the IP address control it names: its text, the control's field names, and
+// the label as the control's buddy.
+void NameControl(CPropertyPageEx& page, int label, int control, const QString& text) {
+    page.SetDlgItemText(label, text);
+    auto* ipControl = page.Item<CIPAddressCtrl>(control);
+    ipControl->SetLabel(text);
+    page.Item<QLabel>(label)->setBuddy(ipControl);
+}
+
 // All four fields filled and not 0.0.0.0.
 bool Complete(CIPAddressCtrl* control, std::uint32_t& value) {
     return control->GetAddress(value) == 4 && value != 0;
@@ -96,15 +105,9 @@ bool MyPropertyPageConfigNeskP1::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
     SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
     SetDlgItemText(IDC_INTRO, m_strIntro);
-    SetDlgItemText(IDC_ADDRESS_LABEL, m_strAddress);
-    SetDlgItemText(IDC_MASK_LABEL, m_strMask);
-    SetDlgItemText(IDC_GATEWAY_LABEL, m_strGateway);
-    Control(IDC_ADDRESS)->SetLabel(m_strAddress);
-    Control(IDC_MASK)->SetLabel(m_strMask);
-    Control(IDC_GATEWAY)->SetLabel(m_strGateway);
-    Item<QLabel>(IDC_ADDRESS_LABEL)->setBuddy(Control(IDC_ADDRESS));
-    Item<QLabel>(IDC_MASK_LABEL)->setBuddy(Control(IDC_MASK));
-    Item<QLabel>(IDC_GATEWAY_LABEL)->setBuddy(Control(IDC_GATEWAY));
+    NameControl(*this, IDC_ADDRESS_LABEL, IDC_ADDRESS, m_strAddress);
+    NameControl(*this, IDC_MASK_LABEL, IDC_MASK, m_strMask);
+    NameControl(*this, IDC_GATEWAY_LABEL, IDC_GATEWAY, m_strGateway);
     return true;
 }
 
@@ -158,16 +161,10 @@ bool MyPropertyPageConfigNeskP2::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
     SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
     SetDlgItemText(IDC_INTRO, m_strIntro);
-    SetDlgItemText(IDC_MANAGEMENT_LABEL, m_strManagement);
-    SetDlgItemText(IDC_MODULE1_LABEL, m_strModule1);
-    SetDlgItemText(IDC_MODULE2_LABEL, m_strModule2);
+    NameControl(*this, IDC_MANAGEMENT_LABEL, IDC_MANAGEMENT, m_strManagement);
+    NameControl(*this, IDC_MODULE1_LABEL, IDC_MODULE1, m_strModule1);
+    NameControl(*this, IDC_MODULE2_LABEL, IDC_MODULE2, m_strModule2);
     SetDlgItemText(IDC_RANGE_LABEL, m_strRange);
-    Control(IDC_MANAGEMENT)->SetLabel(m_strManagement);
-    Control(IDC_MODULE1)->SetLabel(m_strModule1);
-    Control(IDC_MODULE2)->SetLabel(m_strModule2);
-    Item<QLabel>(IDC_MANAGEMENT_LABEL)->setBuddy(Control(IDC_MANAGEMENT));
-    Item<QLabel>(IDC_MODULE1_LABEL)->setBuddy(Control(IDC_MODULE1));
-    Item<QLabel>(IDC_MODULE2_LABEL)->setBuddy(Control(IDC_MODULE2));
     Item<QLabel>(IDC_RANGE_LABEL)->setBuddy(Item<QComboBox>(IDC_RANGE));
     auto* range = Item<QComboBox>(IDC_RANGE);
     QStringList entries;
