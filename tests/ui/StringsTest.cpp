@@ -109,6 +109,68 @@ TEST(Strings, EnglishTextsStandAsTheSystemWordsThem) {
               "You are required to insert the USB key into the system.");
 }
 
+// One term a thing in each language: where the English names it, the translation uses that
+// language's term for it, and never a word that names something else.
+TEST(Strings, EachLanguageNamesTheHardwareWithOneTerm) {
+    struct Term {
+        QString language;
+        QRegularExpression english;  // texts that name the thing in English
+        QString term;                // the one term for it
+        QStringList wrong;           // words that would name something else
+    };
+    const auto names = [](const char* pattern) {
+        return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption);
+    };
+    const Term terms[] = {
+        {"de_DE", names("canister"), "anister", {}},
+        {"fr_FR", names("canister"), "cartouche", {"boîtier"}},
+        {"it_IT", names("canister"), "contenitore", {}},
+        {"es_ES", names("canister"), "contenedor", {}},
+        {"pt_BR", names("canister"), "canister", {"gabinete"}},
+        {"ja_JP", names("canister"), "キャニスター", {}},
+        {"ko_KR", names("canister"), "캐니스터", {}},
+        {"zh_CN", names("canister"), "容器", {"机柜", "机箱"}},
+        {"zh_TW", names("canister"), "節點模組", {"機櫃", "機箱"}},
+        {"zh_CN", names("enclosure"), "机箱", {"机柜"}},
+        {"zh_TW", names("enclosure"), "機箱", {"機櫃"}},
+        {"zh_CN", names("USB key"), "USB 闪存盘", {"密钥"}},
+        {"ko_KR", names("service ass(is)?itant"), "서비스 어시스턴트", {"서비스 지원"}},
+        {"pt_BR", names("\\blaunch"), "abr", {"ativ"}},
+        {"es_ES", names("Windows computer"), "ordenador Windows", {"sistema Windows"}},
+    };
+    const Table english = ReadTable("en_US");
+    for (const Term& t : terms) {
+        const Table table = ReadTable(t.language);
+        int named = 0;
+        for (const auto& [id, text] : table) {
+            const std::string where = t.language.toStdString() + " " + std::to_string(id);
+            if (!t.english.match(english.at(id)).hasMatch()) {
+                continue;
+            }
+            ++named;
+            EXPECT_TRUE(text.contains(t.term, Qt::CaseInsensitive))
+                << where << " lacks " << t.term.toStdString() << ": " << text.toStdString();
+            for (const QString& wrong : t.wrong) {
+                EXPECT_FALSE(text.contains(wrong, Qt::CaseInsensitive))
+                    << where << " says " << wrong.toStdString() << ": " << text.toStdString();
+            }
+        }
+        EXPECT_GT(named, 0) << t.language.toStdString() << " " << t.term.toStdString();
+    }
+}
+
+// A field label in %1 takes no adjective of its own: the sentence speaks of its value.
+TEST(Strings, InvalidValueSpeaksOfTheValueOfTheField) {
+    const std::map<QString, QString> starts = {
+        {"it_IT", "Il valore di %1 non è valido."},
+        {"es_ES", "El valor de %1 no es válido."},
+        {"pt_BR", "O valor de %1 não é válido."},
+    };
+    for (const auto& [language, start] : starts) {
+        EXPECT_TRUE(ReadTable(language).at(190).startsWith(start)) << language.toStdString();
+    }
+}
+
 TEST(Strings, CompiledTablesGiveTheToolTitleInEachLanguage) {
     const std::map<QString, QString> titles = {
         {"en_US", "Quorvex Veltara K4400 Initialization Tool"},

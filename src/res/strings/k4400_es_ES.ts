@@ -81,7 +81,7 @@
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
-        <translation>Cuando el LED ámbar del contenedor de nodo deje de parpadear, extraiga la llave USB del sistema, insértela en el sistema Windows y vuelva a ejecutar la herramienta de inicialización para continuar la configuración.</translation>
+        <translation>Cuando el LED ámbar del contenedor de nodo deje de parpadear, extraiga la llave USB del sistema, insértela en su ordenador Windows y vuelva a ejecutar la herramienta de inicialización para continuar la configuración.</translation>
     </message>
     <message id="121">
         <source>%1 is not on the same subnet as %2.  Please adjust your inputs so that these two addresses are on the same subnet.</source>
@@ -109,7 +109,7 @@ Extraiga la llave USB e insértela en cualquier puerto USB del contenedor de nod
     </message>
     <message id="130">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify the password reset.</source>
-        <translation>Cuando el LED ámbar del contenedor de nodo deje de parpadear, extraiga la llave USB del sistema, insértela en el sistema Windows y vuelva a ejecutar la herramienta de inicialización para verificar el restablecimiento de la contraseña.</translation>
+        <translation>Cuando el LED ámbar del contenedor de nodo deje de parpadear, extraiga la llave USB del sistema, insértela en su ordenador Windows y vuelva a ejecutar la herramienta de inicialización para verificar el restablecimiento de la contraseña.</translation>
     </message>
     <message id="132">
         <source>Set Service Assistant IP Address</source>
@@ -129,7 +129,7 @@ Extraiga la llave USB e insértela en cualquier puerto USB del contenedor de nod
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>Cuando el LED ámbar del contenedor de nodo deje de parpadear, extraiga la llave USB del sistema, insértela en el sistema Windows y vuelva a ejecutar la herramienta de inicialización para verificar el cambio de IP del asistente de servicio.</translation>
+        <translation>Cuando el LED ámbar del contenedor de nodo deje de parpadear, extraiga la llave USB del sistema, insértela en su ordenador Windows y vuelva a ejecutar la herramienta de inicialización para verificar el cambio de IP del asistente de servicio.</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>
@@ -313,7 +313,7 @@ Contraseña: kelpw1nd</translation>
     </message>
     <message id="190">
         <source>%1 not valid.  Set a valid IP value that is unique.</source>
-        <translation>%1 no es válido. Establezca un valor IP válido y exclusivo.</translation>
+        <translation>El valor de %1 no es válido. Establezca un valor IP válido y exclusivo.</translation>
     </message>
     <message id="191">
         <source>Unable to write to the initialization file.  Check your USB key available space and file permissions.</source>

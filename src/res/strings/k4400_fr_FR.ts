@@ -81,7 +81,7 @@
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
-        <translation>Lorsque le voyant orange du boîtier de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour poursuivre la configuration.</translation>
+        <translation>Lorsque le voyant orange de la cartouche de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour poursuivre la configuration.</translation>
     </message>
     <message id="121">
         <source>%1 is not on the same subnet as %2.  Please adjust your inputs so that these two addresses are on the same subnet.</source>
@@ -105,11 +105,11 @@
 Remove the USB key and insert it into any USB port on the appropriate node canister.</source>
         <translation>Cliquez sur Terminer pour réinitialiser le mot de passe du superutilisateur sur :   kelpw1nd 
 
-Retirez la clé USB et insérez-la dans un port USB quelconque du boîtier de noeud concerné.</translation>
+Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche de noeud concernée.</translation>
     </message>
     <message id="130">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify the password reset.</source>
-        <translation>Lorsque le voyant orange du boîtier de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour vérifier la réinitialisation du mot de passe.</translation>
+        <translation>Lorsque le voyant orange de la cartouche de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour vérifier la réinitialisation du mot de passe.</translation>
     </message>
     <message id="132">
         <source>Set Service Assistant IP Address</source>
@@ -121,15 +121,15 @@ Retirez la clé USB et insérez-la dans un port USB quelconque du boîtier de no
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Rétablir l'adresse IP par défaut : 192.168.70.121 pour le boîtier supérieur, 192.168.70.122 pour le boîtier inférieur</translation>
+        <translation>Rétablir l'adresse IP par défaut : 192.168.70.121 pour la cartouche supérieure, 192.168.70.122 pour la cartouche inférieure</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
-        <translation>Cliquez sur Terminer pour définir l'adresse IP de l'assistant de service. Retirez la clé USB et insérez-la dans un port USB quelconque du boîtier de noeud concerné de votre système.</translation>
+        <translation>Cliquez sur Terminer pour définir l'adresse IP de l'assistant de service. Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche de noeud concernée de votre système.</translation>
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>Lorsque le voyant orange du boîtier de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour vérifier le changement d'adresse IP de l'assistant de service.</translation>
+        <translation>Lorsque le voyant orange de la cartouche de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour vérifier le changement d'adresse IP de l'assistant de service.</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>

@@ -313,7 +313,7 @@ Password: kelpw1nd</translation>
     </message>
     <message id="190">
         <source>%1 not valid.  Set a valid IP value that is unique.</source>
-        <translation>%1 non valido. Impostare un valore IP valido e univoco.</translation>
+        <translation>Il valore di %1 non è valido. Impostare un valore IP valido e univoco.</translation>
     </message>
     <message id="191">
         <source>Unable to write to the initialization file.  Check your USB key available space and file permissions.</source>

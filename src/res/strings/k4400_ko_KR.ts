@@ -41,7 +41,7 @@
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>서비스 지원 IP 주소 설정</translation>
+        <translation>서비스 어시스턴트 IP 주소 설정</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -113,7 +113,7 @@ USB 키를 제거하여 해당 노드 캐니스터의 USB 포트에 삽입하십
     </message>
     <message id="132">
         <source>Set Service Assistant IP Address</source>
-        <translation>서비스 지원 IP 주소 설정</translation>
+        <translation>서비스 어시스턴트 IP 주소 설정</translation>
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
@@ -125,11 +125,11 @@ USB 키를 제거하여 해당 노드 캐니스터의 USB 포트에 삽입하십
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
-        <translation>서비스 지원 IP 주소를 설정하려면 마침을 클릭하십시오. USB 키를 제거하여 시스템의 해당 노드 캐니스터에 있는 USB 포트에 삽입하십시오.</translation>
+        <translation>서비스 어시스턴트 IP 주소를 설정하려면 마침을 클릭하십시오. USB 키를 제거하여 시스템의 해당 노드 캐니스터에 있는 USB 포트에 삽입하십시오.</translation>
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>노드 캐니스터의 황색 LED가 깜박임을 멈추면 시스템에서 USB 키를 제거하여 Windows 컴퓨터에 삽입한 다음 초기화 도구를 다시 실행하여 서비스 지원 IP 변경을 확인하십시오.</translation>
+        <translation>노드 캐니스터의 황색 LED가 깜박임을 멈추면 시스템에서 USB 키를 제거하여 Windows 컴퓨터에 삽입한 다음 초기화 도구를 다시 실행하여 서비스 어시스턴트 IP 변경을 확인하십시오.</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>
@@ -189,7 +189,7 @@ The estimated battery charging time is: %1 minutes.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>서비스 지원 실행</translation>
+        <translation>서비스 어시스턴트 실행</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -221,19 +221,19 @@ Password: kelpw1nd</source>
     </message>
     <message id="161">
         <source>%1 System Service Assistant IP address was successfully reset to: </source>
-        <translation>%1 시스템 서비스 지원 IP 주소가 다음으로 설정되었습니다: </translation>
+        <translation>%1 시스템 서비스 어시스턴트 IP 주소가 다음으로 설정되었습니다: </translation>
     </message>
     <message id="162">
         <source>Set Service Assistant IP Address Results</source>
-        <translation>서비스 지원 IP 주소 설정 결과</translation>
+        <translation>서비스 어시스턴트 IP 주소 설정 결과</translation>
     </message>
     <message id="163">
         <source>Set Service Assistant IP Address Results</source>
-        <translation>서비스 지원 IP 주소 설정 결과</translation>
+        <translation>서비스 어시스턴트 IP 주소 설정 결과</translation>
     </message>
     <message id="164">
         <source>%1 System Service Assitant IP address  was NOT reset successfully.</source>
-        <translation>%1 시스템 서비스 지원 IP 주소가 설정되지 않았습니다.</translation>
+        <translation>%1 시스템 서비스 어시스턴트 IP 주소가 설정되지 않았습니다.</translation>
     </message>
     <message id="169">
         <source>The gateway address is empty.  Enter a valid gateway address for the system.</source>

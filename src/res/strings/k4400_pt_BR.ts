@@ -81,7 +81,7 @@
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
-        <translation>Quando o LED âmbar do gabinete do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para continuar a configuração.</translation>
+        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para continuar a configuração.</translation>
     </message>
     <message id="121">
         <source>%1 is not on the same subnet as %2.  Please adjust your inputs so that these two addresses are on the same subnet.</source>
@@ -105,11 +105,11 @@
 Remove the USB key and insert it into any USB port on the appropriate node canister.</source>
         <translation>Clique em Concluir para redefinir a senha do superusuário para:   kelpw1nd 
 
-Remova a chave USB e insira-a em qualquer porta USB do gabinete do nó apropriado.</translation>
+Remova a chave USB e insira-a em qualquer porta USB do canister do nó apropriado.</translation>
     </message>
     <message id="130">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify the password reset.</source>
-        <translation>Quando o LED âmbar do gabinete do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para verificar a redefinição da senha.</translation>
+        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para verificar a redefinição da senha.</translation>
     </message>
     <message id="132">
         <source>Set Service Assistant IP Address</source>
@@ -121,15 +121,15 @@ Remova a chave USB e insira-a em qualquer porta USB do gabinete do nó apropriad
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Redefinir o endereço IP padrão: 192.168.70.121 para o gabinete superior, 192.168.70.122 para o gabinete inferior</translation>
+        <translation>Redefinir o endereço IP padrão: 192.168.70.121 para o canister superior, 192.168.70.122 para o canister inferior</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
-        <translation>Clique em Concluir para definir o endereço IP do assistente de serviço. Remova a chave USB e insira-a em qualquer porta USB do gabinete do nó apropriado do sistema.</translation>
+        <translation>Clique em Concluir para definir o endereço IP do assistente de serviço. Remova a chave USB e insira-a em qualquer porta USB do canister do nó apropriado do sistema.</translation>
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>Quando o LED âmbar do gabinete do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para verificar a alteração do IP do assistente de serviço.</translation>
+        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para verificar a alteração do IP do assistente de serviço.</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>
@@ -167,13 +167,13 @@ Remova a chave USB e insira-a em qualquer porta USB do gabinete do nó apropriad
         <source>The battery must reach sufficient charge in order to launch the GUI. 
 The estimated battery charging time is: %1 minutes. 
 </source>
-        <translation>A bateria deve atingir carga suficiente para ativar a GUI. 
+        <translation>A bateria deve atingir carga suficiente para abrir a GUI. 
 O tempo estimado de carga da bateria é: %1 minutos. 
 </translation>
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>Ativar GUI</translation>
+        <translation>Abrir GUI</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
@@ -189,7 +189,7 @@ O tempo estimado de carga da bateria é: %1 minutos.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>Ativar Assistente de Serviço</translation>
+        <translation>Abrir Assistente de Serviço</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -265,11 +265,11 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="176">
         <source>1. Launch the Management GUI</source>
-        <translation>1. Ative a GUI de Gerenciamento</translation>
+        <translation>1. Abra a GUI de Gerenciamento</translation>
     </message>
     <message id="177">
         <source>To launch the Management GUI, open a Web browser and enter https:// followed by the Management IP of your system</source>
-        <translation>Para ativar a GUI de Gerenciamento, abra um navegador da Web e digite https:// seguido do IP de gerenciamento do sistema</translation>
+        <translation>Para abrir a GUI de Gerenciamento, abra um navegador da Web e digite https:// seguido do IP de gerenciamento do sistema</translation>
     </message>
     <message id="178">
         <source>2. Navigate to the panel containing the system details</source>
@@ -313,7 +313,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="190">
         <source>%1 not valid.  Set a valid IP value that is unique.</source>
-        <translation>%1 não é válido. Defina um valor IP válido e exclusivo.</translation>
+        <translation>O valor de %1 não é válido. Defina um valor IP válido e exclusivo.</translation>
     </message>
     <message id="191">
         <source>Unable to write to the initialization file.  Check your USB key available space and file permissions.</source>
@@ -333,7 +333,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>Ativar o Info Center</translation>
+        <translation>Abrir o Info Center</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 

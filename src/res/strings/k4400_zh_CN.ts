@@ -49,7 +49,7 @@
     </message>
     <message id="112">
         <source>Note: You must have physical access to the %1 system to complete initialization.  You are required to insert the USB key into the system.</source>
-        <translation>注意：要完成初始化，您必须能够实际接触 %1 系统。您需要将 USB 密钥插入系统。</translation>
+        <translation>注意：要完成初始化，您必须能够实际接触 %1 系统。您需要将 USB 闪存盘插入系统。</translation>
     </message>
     <message id="113">
         <source>IP Address</source>
@@ -77,11 +77,11 @@
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
-        <translation>单击“完成”，然后弹出 USB 密钥，并将其插入系统控制机柜上的任一 USB 端口。</translation>
+        <translation>单击“完成”，然后弹出 USB 闪存盘，并将其插入系统控制机箱上的任一 USB 端口。</translation>
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
-        <translation>节点容器上的琥珀色 LED 停止闪烁后，从系统中取出 USB 密钥，将其插入 Windows 计算机，然后再次运行初始化工具以继续设置系统。</translation>
+        <translation>节点容器上的琥珀色 LED 停止闪烁后，从系统中取出 USB 闪存盘，将其插入 Windows 计算机，然后再次运行初始化工具以继续设置系统。</translation>
     </message>
     <message id="121">
         <source>%1 is not on the same subnet as %2.  Please adjust your inputs so that these two addresses are on the same subnet.</source>
@@ -105,11 +105,11 @@
 Remove the USB key and insert it into any USB port on the appropriate node canister.</source>
         <translation>单击“完成”，将超级用户密码重置为：   kelpw1nd 
 
-取出 USB 密钥，并将其插入相应节点容器上的任一 USB 端口。</translation>
+取出 USB 闪存盘，并将其插入相应节点容器上的任一 USB 端口。</translation>
     </message>
     <message id="130">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify the password reset.</source>
-        <translation>节点容器上的琥珀色 LED 停止闪烁后，从系统中取出 USB 密钥，将其插入 Windows 计算机，然后再次运行初始化工具以验证密码重置。</translation>
+        <translation>节点容器上的琥珀色 LED 停止闪烁后，从系统中取出 USB 闪存盘，将其插入 Windows 计算机，然后再次运行初始化工具以验证密码重置。</translation>
     </message>
     <message id="132">
         <source>Set Service Assistant IP Address</source>
@@ -125,11 +125,11 @@ Remove the USB key and insert it into any USB port on the appropriate node canis
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
-        <translation>单击“完成”以设置服务助手 IP 地址。取出 USB 密钥，并将其插入系统中相应节点容器上的任一 USB 端口。</translation>
+        <translation>单击“完成”以设置服务助手 IP 地址。取出 USB 闪存盘，并将其插入系统中相应节点容器上的任一 USB 端口。</translation>
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>节点容器上的琥珀色 LED 停止闪烁后，从系统中取出 USB 密钥，将其插入 Windows 计算机，然后再次运行初始化工具以验证服务助手 IP 的更改。</translation>
+        <translation>节点容器上的琥珀色 LED 停止闪烁后，从系统中取出 USB 闪存盘，将其插入 Windows 计算机，然后再次运行初始化工具以验证服务助手 IP 的更改。</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>
@@ -253,15 +253,15 @@ Password: kelpw1nd</source>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>向现有系统添加机柜</translation>
+        <translation>向现有系统添加机箱</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
-        <translation>添加机柜</translation>
+        <translation>添加机箱</translation>
     </message>
     <message id="175">
         <source>To add an enclosure to an existing system, you do not need to use this initialization application.  Follow the procedure below:</source>
-        <translation>要向现有系统添加机柜，无需使用此初始化应用程序。请执行以下过程：</translation>
+        <translation>要向现有系统添加机箱，无需使用此初始化应用程序。请执行以下过程：</translation>
     </message>
     <message id="176">
         <source>1. Launch the Management GUI</source>
@@ -281,11 +281,11 @@ Password: kelpw1nd</source>
     </message>
     <message id="180">
         <source>3. Run the wizard to add the appropriate enclosure</source>
-        <translation>3. 运行向导以添加相应的机柜</translation>
+        <translation>3. 运行向导以添加相应的机箱</translation>
     </message>
     <message id="181">
         <source>Select the existing system in the tree of system components.  In the Actions dropdown menu select the wizard to add an enclosure.</source>
-        <translation>在系统组件树中选择现有系统。在“Actions”下拉菜单中选择添加机柜的向导。</translation>
+        <translation>在系统组件树中选择现有系统。在“Actions”下拉菜单中选择添加机箱的向导。</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
@@ -305,11 +305,11 @@ Password: kelpw1nd</source>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
-        <translation>单击“完成”，然后弹出 USB 密钥，并将其插入 Quorvex Veltara K4400 系统控制机柜背面的任一 USB 端口。</translation>
+        <translation>单击“完成”，然后弹出 USB 闪存盘，并将其插入 Quorvex Veltara K4400 系统控制机箱背面的任一 USB 端口。</translation>
     </message>
     <message id="188">
         <source>After the fault LED stops flashing, remove the USB key from the Quorvex Veltara K4400 System and insert it into any USB port on a File Module and wait for the location LEDs on both File Modules to stop blinking.</source>
-        <translation>故障 LED 停止闪烁后，从 Quorvex Veltara K4400 系统中取出 USB 密钥，将其插入 File Module 上的任一 USB 端口，然后等待两个 File Module 上的位置 LED 停止闪烁。</translation>
+        <translation>故障 LED 停止闪烁后，从 Quorvex Veltara K4400 系统中取出 USB 闪存盘，将其插入 File Module 上的任一 USB 端口，然后等待两个 File Module 上的位置 LED 停止闪烁。</translation>
     </message>
     <message id="190">
         <source>%1 not valid.  Set a valid IP value that is unique.</source>
@@ -317,7 +317,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="191">
         <source>Unable to write to the initialization file.  Check your USB key available space and file permissions.</source>
-        <translation>无法写入初始化文件。请检查 USB 密钥的可用空间和文件许可权。</translation>
+        <translation>无法写入初始化文件。请检查 USB 闪存盘的可用空间和文件许可权。</translation>
     </message>
     <message id="192">
         <source>No Internal IP Address Range has been selected. Select an Internal IP Address Range.</source>

@@ -81,7 +81,7 @@
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
-        <translation>節點機櫃上的琥珀色 LED 停止閃爍後，從系統中取出 USB 隨身碟，將其插入 Windows 電腦，然後再次執行起始設定工具以繼續設定系統。</translation>
+        <translation>節點模組上的琥珀色 LED 停止閃爍後，從系統中取出 USB 隨身碟，將其插入 Windows 電腦，然後再次執行起始設定工具以繼續設定系統。</translation>
     </message>
     <message id="121">
         <source>%1 is not on the same subnet as %2.  Please adjust your inputs so that these two addresses are on the same subnet.</source>
@@ -105,11 +105,11 @@
 Remove the USB key and insert it into any USB port on the appropriate node canister.</source>
         <translation>按一下「完成」，將超級使用者密碼重設為：   kelpw1nd 
 
-取出 USB 隨身碟，並將其插入適當節點機櫃上的任一 USB 埠。</translation>
+取出 USB 隨身碟，並將其插入適當節點模組上的任一 USB 埠。</translation>
     </message>
     <message id="130">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify the password reset.</source>
-        <translation>節點機櫃上的琥珀色 LED 停止閃爍後，從系統中取出 USB 隨身碟，將其插入 Windows 電腦，然後再次執行起始設定工具以驗證密碼重設。</translation>
+        <translation>節點模組上的琥珀色 LED 停止閃爍後，從系統中取出 USB 隨身碟，將其插入 Windows 電腦，然後再次執行起始設定工具以驗證密碼重設。</translation>
     </message>
     <message id="132">
         <source>Set Service Assistant IP Address</source>
@@ -121,15 +121,15 @@ Remove the USB key and insert it into any USB port on the appropriate node canis
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>重設為預設 IP 位址：上方機櫃為 192.168.70.121，下方機櫃為 192.168.70.122</translation>
+        <translation>重設為預設 IP 位址：上方節點模組為 192.168.70.121，下方節點模組為 192.168.70.122</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
-        <translation>按一下「完成」以設定服務助理 IP 位址。取出 USB 隨身碟，並將其插入系統中適當節點機櫃上的任一 USB 埠。</translation>
+        <translation>按一下「完成」以設定服務助理 IP 位址。取出 USB 隨身碟，並將其插入系統中適當節點模組上的任一 USB 埠。</translation>
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>節點機櫃上的琥珀色 LED 停止閃爍後，從系統中取出 USB 隨身碟，將其插入 Windows 電腦，然後再次執行起始設定工具以驗證服務助理 IP 的變更。</translation>
+        <translation>節點模組上的琥珀色 LED 停止閃爍後，從系統中取出 USB 隨身碟，將其插入 Windows 電腦，然後再次執行起始設定工具以驗證服務助理 IP 的變更。</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>
