@@ -96,6 +96,8 @@ CMyWizardApp::CMyWizardApp() {
     // Every run starts without a storage task file; one exists afterwards only if this
     // run's wizard writes it.
     taskfile::RemoveQuietly(taskfile::kTaskFile);
+    // A write that was killed half-way leaves its temporary file; it is never a command.
+    taskfile::RemoveLeftoverTemporaries();
 }
 
 CMyWizardApp::~CMyWizardApp() {

@@ -15,9 +15,17 @@ FileErrorCause CauseFromErrno(int error) {
             return FileErrorCause::NotFound;
         case EACCES:
         case EPERM:
-        case EISDIR:
-        case EROFS:
             return FileErrorCause::AccessDenied;
+        case EROFS:
+            return FileErrorCause::ReadOnly;
+        case ENOSPC:
+        case EFBIG:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return FileErrorCause::DiskFull;
+        case EISDIR:
+            return FileErrorCause::NotAFile;
         case ENAMETOOLONG:
         case ENOTDIR:
         case ELOOP:
@@ -41,6 +49,15 @@ std::wstring DescribeFileError(FileErrorCause cause, const std::wstring& fileNam
     switch (cause) {
         case FileErrorCause::AccessDenied:
             id = IDS_FW_FILE_ACCESS_DENIED;
+            break;
+        case FileErrorCause::ReadOnly:
+            id = IDS_FW_FILE_READ_ONLY;
+            break;
+        case FileErrorCause::DiskFull:
+            id = IDS_FW_FILE_DISK_FULL;
+            break;
+        case FileErrorCause::NotAFile:
+            id = IDS_FW_FILE_NOT_A_FILE;
             break;
         case FileErrorCause::BadPath:
             id = IDS_FW_FILE_BAD_PATH;

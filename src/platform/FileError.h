@@ -9,6 +9,9 @@ enum class FileErrorCause {
     None,
     NotFound,
     AccessDenied,
+    ReadOnly,  // the medium is write-protected or mounted read-only
+    DiskFull,  // no room left on the medium
+    NotAFile,  // a folder, device or pipe has the name
     BadPath,
     SharingViolation,
     TooManyOpen,

@@ -37,6 +37,11 @@ class ResultsFile final : public ByteSource {
             if (_doserrno == ERROR_SHARING_VIOLATION) {
                 error_ = EBUSY;
             }
+            // A folder under the name is refused as access denied; say what it really is.
+            const DWORD attributes = GetFileAttributesA(name);
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                notAFile_ = true;
+            }
         }
 #else
         fd_ = ::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -46,12 +51,10 @@ class ResultsFile final : public ByteSource {
             struct stat info {};
             if (::fstat(fd_, &info) != 0) {
                 error_ = errno;
-            } else if (S_ISDIR(info.st_mode)) {
-                error_ = EISDIR;
             } else if (!S_ISREG(info.st_mode)) {
-                error_ = EINVAL;
+                notAFile_ = true;
             }
-            if (error_ != 0) {
+            if (error_ != 0 || notAFile_) {
                 Close();
             }
         }
@@ -62,8 +65,8 @@ class ResultsFile final : public ByteSource {
     ResultsFile(const ResultsFile&) = delete;
     ResultsFile& operator=(const ResultsFile&) = delete;
 
-    int error() const {
-        return error_;
+    platform::FileErrorCause cause() const {
+        return notAFile_ ? platform::FileErrorCause::NotAFile : platform::CauseFromErrno(error_);
     }
 
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
@@ -96,6 +99,7 @@ class ResultsFile final : public ByteSource {
 
     int fd_ = -1;
     int error_ = 0;
+    bool notAFile_ = false;
 };
 
 std::wstring Unreadable() {
@@ -399,7 +403,7 @@ int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reporte
 
     {
         ResultsFile file(kTaskResultsFile);
-        const platform::FileErrorCause cause = platform::CauseFromErrno(file.error());
+        const platform::FileErrorCause cause = file.cause();
         if (cause != platform::FileErrorCause::None) {
             record(cause, task[Status], L"satask_result.html");
             return -1;
@@ -410,7 +414,7 @@ int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reporte
         }
     }
     ResultsFile file(kFileModuleResultsFile);
-    const platform::FileErrorCause cause = platform::CauseFromErrno(file.error());
+    const platform::FileErrorCause cause = file.cause();
     if (cause != platform::FileErrorCause::None) {
         record(cause, fileModules[FileModuleStatus], L"DORNA_results.txt");
         return cause == platform::FileErrorCause::NotFound ? 0 : -1;

@@ -1,8 +1,13 @@
 #include "taskfile/TaskFile.h"
 
 #include <fcntl.h>
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -31,11 +36,36 @@ bool Narrow(const std::wstring& wide, std::string& out) {
     return true;
 }
 
-void ShowMessage(int id) {
-    platform::ShowFileMessage(platform::Current().LoadString(id));
+// The system's own words for the failure, then what really went wrong.
+void ShowFailure(const WriteFailure& failure, const char* name) {
+    std::wstring text = platform::Current().LoadString(failure.messageId);
+    using platform::FileErrorCause;
+    if (failure.cause != FileErrorCause::None && failure.cause != FileErrorCause::NotFound &&
+        failure.cause != FileErrorCause::Generic) {
+        text += L"\n\n" + platform::DescribeFileError(failure.cause,
+                                                       std::wstring(name, name + std::strlen(name)));
+    }
+    platform::ShowFileMessage(text);
 }
 
 #ifdef _WIN32
+// The errno value that stands for the last Windows error of a file call.
+int ErrnoFromLastError() {
+    switch (GetLastError()) {
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_WRITE_PROTECT:
+            return EROFS;
+        case ERROR_ACCESS_DENIED:
+            return EACCES;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return EBUSY;
+        default:
+            return EIO;
+    }
+}
 int CreateTemporary(std::string& name) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         name = ".k4400-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt) +
@@ -62,9 +92,27 @@ bool CloseFile(int fd) {
     return _close(fd) == 0;
 }
 bool Replace(const std::string& from, const char* to) {
-    return MoveFileExA(from.c_str(), to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (MoveFileExA(from.c_str(), to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    const DWORD attributes = GetFileAttributesA(to);
+    errno = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)
+                ? EISDIR
+                : ErrnoFromLastError();
+    return false;
 }
-void SyncDirectory() {}
+// MoveFileEx with MOVEFILE_WRITE_THROUGH returns once the move is on the medium.
+int SyncFolder() {
+    return 0;
+}
+int Unlink(const char* name) {
+    return _unlink(name);
+}
+bool IsRegularFile(const char* name) {
+    const DWORD attributes = GetFileAttributesA(name);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+}
 #else
 int CreateTemporary(std::string& name) {
     char pattern[] = ".k4400-XXXXXX";
@@ -98,14 +146,25 @@ bool CloseFile(int fd) {
 bool Replace(const std::string& from, const char* to) {
     return ::rename(from.c_str(), to) == 0;
 }
-void SyncDirectory() {
+int SyncFolder() {
     const int dir = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
+    if (dir < 0) {
+        return errno;
     }
+    const int error = ::fsync(dir) == 0 ? 0 : errno;
+    ::close(dir);
+    return error;
+}
+int Unlink(const char* name) {
+    return ::unlink(name);  // never a folder, unlike remove()
+}
+bool IsRegularFile(const char* name) {
+    struct stat info {};
+    return ::lstat(name, &info) == 0 && S_ISREG(info.st_mode);
 }
 #endif
+
+FolderSync folderSync = &SyncFolder;
 
 }  // namespace
 
@@ -144,25 +203,46 @@ std::string ComposeFileModuleCommand(const UnifiedTaskAddresses& a) {
            " --internalips=" + a.internalips + " --veltaraip=" + a.clusterip;
 }
 
-int WriteCommandFile(const char* name, const std::string& line) {
+void SetFolderSync(FolderSync sync) {
+    folderSync = sync ? sync : &SyncFolder;
+}
+
+WriteFailure WriteCommandFile(const char* name, const std::string& line) {
+    // A full medium is reported with the message that speaks of free space, whichever step
+    // ran out of it.
+    auto failed = [](int messageId, int error) {
+        const platform::FileErrorCause cause = platform::CauseFromErrno(error);
+        return WriteFailure{cause == platform::FileErrorCause::DiskFull ? IDS_TASKFILE_WRITE_FAILED
+                                                                       : messageId,
+                            cause};
+    };
     std::string temporary;
     const int fd = CreateTemporary(temporary);
     if (fd < 0) {
-        return IDS_TASKFILE_OPEN_FAILED;
+        return failed(IDS_TASKFILE_OPEN_FAILED, errno);
     }
     const bool written = WriteAll(fd, line);
     const bool synced = written && Sync(fd);
+    const int error = errno;
     const bool closed = CloseFile(fd);
     if (!written || !synced || !closed) {
-        std::remove(temporary.c_str());
-        return IDS_TASKFILE_WRITE_FAILED;
+        const int cause = !written || !synced ? error : errno;
+        Unlink(temporary.c_str());
+        return failed(IDS_TASKFILE_WRITE_FAILED, cause);
     }
     if (!Replace(temporary, name)) {
-        std::remove(temporary.c_str());
-        return IDS_TASKFILE_OPEN_FAILED;
+        const int cause = errno;
+        Unlink(temporary.c_str());
+        return failed(IDS_TASKFILE_OPEN_FAILED, cause);
     }
-    SyncDirectory();
-    return 0;
+    // The command is complete under its name, but the name may not be on the medium: a
+    // failure here is a failed write, and the command goes, so that no task is left behind
+    // that the user was told was not written.
+    if (const int syncError = folderSync(); syncError != 0) {
+        Unlink(name);
+        return failed(IDS_TASKFILE_WRITE_FAILED, syncError);
+    }
+    return {};
 }
 
 int WriteTaskCommand(int kind, std::wstring address, std::wstring maskOrPrefix,
@@ -171,28 +251,70 @@ int WriteTaskCommand(int kind, std::wstring address, std::wstring maskOrPrefix,
     if (command.empty()) {
         return 1;  // no caller passes such a kind or field; nothing is touched
     }
-    const int failure = WriteCommandFile(kTaskFile, command);
-    if (failure != 0) {
-        ShowMessage(failure);
+    if (const WriteFailure failure = WriteCommandFile(kTaskFile, command); failure.messageId) {
+        ShowFailure(failure, kTaskFile);
         return 1;
     }
     return 0;
 }
 
 int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses) {
-    int failure = WriteCommandFile(kTaskFile, ComposeStorageCommand(addresses));
-    if (failure == 0) {
-        failure = WriteCommandFile(kFileModuleTaskFile, ComposeFileModuleCommand(addresses));
+    if (const WriteFailure failure = WriteCommandFile(kTaskFile, ComposeStorageCommand(addresses));
+        failure.messageId) {
+        ShowFailure(failure, kTaskFile);
+        return 1;
     }
-    if (failure != 0) {
-        ShowMessage(failure);
+    // The two files are one task: a cluster creation without its file-module configuration
+    // must not reach the system, so the storage command goes when the second file fails.
+    if (const WriteFailure failure =
+            WriteCommandFile(kFileModuleTaskFile, ComposeFileModuleCommand(addresses));
+        failure.messageId) {
+        Unlink(kTaskFile);
+        ShowFailure(failure, kFileModuleTaskFile);
         return 1;
     }
     return 0;
 }
 
 void RemoveQuietly(const char* name) {
-    std::remove(name);
+    Unlink(name);
+}
+
+bool IsLeftoverTemporaryName(const std::string& name) {
+    const std::string prefix = ".k4400-";
+    if (name.compare(0, prefix.size(), prefix) != 0) {
+        return false;
+    }
+    const std::string rest = name.substr(prefix.size());
+    // mkstemp's six letters and digits, or Windows' "<process>-<attempt>.tmp".
+    if (rest.size() == 6 && std::all_of(rest.begin(), rest.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c));
+        })) {
+        return true;
+    }
+    const std::size_t dash = rest.find('-');
+    const std::size_t dot = rest.size() >= 4 ? rest.size() - 4 : std::string::npos;
+    auto digits = [&](std::size_t from, std::size_t to) {
+        return from < to && std::all_of(rest.begin() + from, rest.begin() + to,
+                                        [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return dash != std::string::npos && dot != std::string::npos && dash < dot &&
+           rest.compare(dot, 4, ".tmp") == 0 && digits(0, dash) && digits(dash + 1, dot);
+}
+
+void RemoveLeftoverTemporaries() {
+    std::error_code error;
+    std::vector<std::string> leftovers;
+    for (std::filesystem::directory_iterator it(".", error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (IsLeftoverTemporaryName(name) && IsRegularFile(name.c_str())) {
+            leftovers.push_back(name);
+        }
+    }
+    for (const std::string& name : leftovers) {
+        Unlink(name.c_str());
+    }
 }
 
 }  // namespace taskfile

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/FileError.h"
+
 namespace taskfile {
 
 enum TaskKind {
@@ -45,12 +47,30 @@ std::string ComposeFileModuleCommand(const UnifiedTaskAddresses& addresses);
 // a failure that the user has already seen.
 int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses);
 
-// Deletes a file in the current directory; a missing file or any other failure is ignored.
+// Deletes a task file in the current directory: a file or a link, never a folder. A missing
+// file or any other failure is ignored.
 void RemoveQuietly(const char* name);
+
+// Removes the temporary files that a write killed half-way left in the current directory:
+// only regular files named the way this program names its own.
+void RemoveLeftoverTemporaries();
+bool IsLeftoverTemporaryName(const std::string& name);
+
+// Why a command file could not be written: the message to show (171 or 191) and the cause,
+// which the message names after its own words.
+struct WriteFailure {
+    int messageId = 0;  // 0: written
+    platform::FileErrorCause cause = platform::FileErrorCause::None;
+};
 
 // Writes `line` under `name` so that the name only ever holds a complete, synced command:
 // the line goes to a temporary file in the same directory, which replaces `name` once it is
-// on the medium. Returns 0, or the id of the message to show (171 or 191).
-int WriteCommandFile(const char* name, const std::string& line);
+// on the medium, and the folder is synced so that the new name is on the medium too.
+WriteFailure WriteCommandFile(const char* name, const std::string& line);
+
+// The step that makes the rename durable: syncs the current folder, returning 0 or an errno
+// value. Tests put a failing one in its place; nullptr restores the real one.
+using FolderSync = int (*)();
+void SetFolderSync(FolderSync sync);
 
 }  // namespace taskfile

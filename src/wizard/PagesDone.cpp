@@ -151,10 +151,34 @@ CMyPropertyPageResetPasswordDone::CMyPropertyPageResetPasswordDone()
 
 bool CMyPropertyPageResetPasswordDone::OnInitDialog() {
     CMyInfoPage::OnInitDialog();
-    // The reset needs no input: the task is written as soon as the page exists, and the page
-    // is shown whatever the writer returned (it has told the user about a failure).
-    taskfile::WriteTaskCommand(taskfile::ResetPassword, L"", L"", L"");
+    // The reset needs no input: the task is written as soon as the page exists.
+    m_bWritten = taskfile::WriteTaskCommand(taskfile::ResetPassword, L"", L"", L"") == 0;
+    m_bJustCreated = true;
     return true;
+}
+
+bool CMyPropertyPageResetPasswordDone::OnSetActive() {
+    // Back again after a failed write: the user may have freed the key, so try once more.
+    if (!m_bWritten && !m_bJustCreated) {
+        m_bWritten = taskfile::WriteTaskCommand(taskfile::ResetPassword, L"", L"", L"") == 0;
+    }
+    m_bJustCreated = false;
+    CMyInfoPage::OnSetActive();
+    // Without a task file on the key the page must not say "Click Finish to reset": it says
+    // that nothing was written, and Finish gives way to Back.
+    SetDlgItemText(1065,
+                   LoadQString(m_bWritten ? IDS_RESET_PASSWORD_EJECT : IDS_FW_RESET_NOT_WRITTEN));
+    if (!m_bWritten) {
+        GetSheet()->SetWizardButtons(PSWIZB_BACK);
+    }
+    for (int id : {1066, 1067}) {
+        GetDlgItem(id)->setVisible(m_bWritten);
+    }
+    return true;
+}
+
+int CMyPropertyPageResetPasswordDone::OnWizardBack() {
+    return IDD_MAIN;
 }
 
 CMyPropertyPageResetIPDone::CMyPropertyPageResetIPDone() : CMyInfoPage(kResetIPDoneSetup) {}

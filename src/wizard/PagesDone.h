@@ -49,12 +49,22 @@ class CMyPropertyPageConfigIPDone : public CMyInfoPage {
     CMyPropertyPageConfigIPDone();
 };
 
-// Index 3: writes the password-reset task when its window is created.
+// Index 3: writes the password-reset task when its window is created. When that fails it
+// says nothing was written, offers Back to the main menu instead of Finish, and tries again
+// when the user comes back.
 class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
     Q_OBJECT
   public:
     CMyPropertyPageResetPasswordDone();
     bool OnInitDialog() override;
+    bool OnSetActive() override;
+    int OnWizardBack() override;
+
+    bool IsTaskWritten() const { return m_bWritten; }
+
+  private:
+    bool m_bWritten = false;
+    bool m_bJustCreated = false;
 };
 
 // Index 5: after the service-IP task was written.

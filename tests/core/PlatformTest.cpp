@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <utility>
+
 #include "FakePlatform.h"
 #include "platform/FileError.h"
 #include "platform/Platform.h"
@@ -42,9 +45,28 @@ TEST(FormatMessage, ReplacesPlaceholdersInOnePass) {
 TEST(FileError, CausesAndDescriptions) {
     testing_support::FakePlatform fake;
     fake.strings[9010] = L"Access to %1 was denied.";
-    EXPECT_EQ(platform::CauseFromErrno(ENOENT), platform::FileErrorCause::NotFound);
-    EXPECT_EQ(platform::CauseFromErrno(EISDIR), platform::FileErrorCause::AccessDenied);
-    EXPECT_EQ(platform::CauseFromErrno(EIO), platform::FileErrorCause::Generic);
+    // Each cause the user can act on has its own words: a full key is not a permission problem.
+    const std::pair<int, platform::FileErrorCause> causes[] = {
+        {ENOENT, platform::FileErrorCause::NotFound},
+        {EACCES, platform::FileErrorCause::AccessDenied},
+        {EPERM, platform::FileErrorCause::AccessDenied},
+        {EROFS, platform::FileErrorCause::ReadOnly},
+        {ENOSPC, platform::FileErrorCause::DiskFull},
+        {EFBIG, platform::FileErrorCause::DiskFull},
+        {EISDIR, platform::FileErrorCause::NotAFile},
+        {EIO, platform::FileErrorCause::Generic},
+    };
+    for (const auto& [error, cause] : causes) {
+        EXPECT_EQ(platform::CauseFromErrno(error), cause) << error;
+    }
+    const std::pair<platform::FileErrorCause, std::wstring> texts[] = {
+        {platform::FileErrorCause::ReadOnly, L"#9016"},
+        {platform::FileErrorCause::DiskFull, L"#9015"},
+        {platform::FileErrorCause::NotAFile, L"#9017"},
+    };
+    for (const auto& [cause, text] : texts) {
+        EXPECT_EQ(platform::DescribeFileError(cause, L"f"), text);
+    }
     EXPECT_EQ(
         platform::DescribeFileError(platform::FileErrorCause::AccessDenied, L"satask_result.html"),
         L"Access to satask_result.html was denied.");

@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>
+#else
+#include <sys/stat.h>
 #endif
 
 #include "TempDir.h"
@@ -134,6 +136,22 @@ TEST(Results, AFileBeingWrittenIsASharingViolation) {
     EXPECT_TRUE(reported);
     EXPECT_EQ(task[Status], L"#9012");
     EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#9012"});
+}
+#else
+// A pipe or device under a results file's name is refused at once, never read (a read could
+// wait forever), and the message says what is there instead of a file.
+TEST(Results, APipeUnderTheNameIsNotAFile) {
+    testing_support::TempKey key;
+    testing_support::FakePlatform fake;
+    ASSERT_EQ(mkfifo("satask_result.html", 0600), 0);
+    TaskResults task;
+    FileModuleResults fileModules;
+    ResetToPlaceholder(task);
+    ResetToPlaceholder(fileModules);
+    bool reported = false;
+    EXPECT_EQ(ReadResults(task, fileModules, &reported), -1);
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#9017"});
 }
 #endif
 

@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <csignal>
 #endif
+#include <cerrno>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -83,7 +84,7 @@ TEST(WriteTaskCommand, ADirectoryUnderTheNameIsAFailedOpen) {
     std::filesystem::create_directory("satask.txt");
     EXPECT_EQ(WriteTaskCommand(ResetPassword, L"", L"", L""), 1);
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, L"#171");
+    EXPECT_EQ(fake.messages[0].text, L"#171\n\n#9017");  // and it says why
     EXPECT_EQ(fake.messages[0].owner, nullptr);
     EXPECT_FALSE(fake.messages[0].caption.has_value());
     EXPECT_EQ(fake.messages[0].buttons, platform::MessageButtons::Ok);
@@ -103,34 +104,46 @@ TEST(WriteTaskCommand, ReplacesASymbolicLinkInsteadOfWritingThroughIt) {
     EXPECT_EQ(TempKey::Read("target"), "untouched");
 }
 
-// Runs `write` in a child whose files may not grow beyond `limit` bytes, and returns what
-// the child saw as its messages (as an exit code: the first message id, or 0).
-int WriteWithSizeLimit(rlim_t limit, const std::function<int()>& write) {
+// Runs `write` in a child whose files may not grow beyond `limit` bytes, as on a full key,
+// and returns the text of the first message the child showed ("" for none).
+std::string WriteWithSizeLimit(rlim_t limit, const std::function<int()>& write) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) {
+        return "no pipe";
+    }
     const pid_t child = fork();
     if (child == 0) {
+        close(pipeEnds[0]);
         testing_support::FakePlatform fake;
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit rl{limit, limit};
         setrlimit(RLIMIT_FSIZE, &rl);
-        const int result = write();
-        int code = result == 0 ? 0 : 1;
+        write();
         if (!fake.messages.empty()) {
-            code = std::stoi(std::wstring(fake.messages[0].text.substr(1)));
+            const std::wstring& text = fake.messages[0].text;
+            const std::string narrow(text.begin(), text.end());
+            (void)!::write(pipeEnds[1], narrow.data(), narrow.size());
         }
-        std::_Exit(code % 256);
+        std::_Exit(0);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    close(pipeEnds[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(pipeEnds[0]);
+    waitpid(child, nullptr, 0);
+    return text;
 }
 
 TEST(WriteTaskCommand, AWriteThatHitsTheSizeLimitLeavesNoPartialCommand) {
     TempKey key;
     TempKey::Write("satask.txt", "satask resetpassword");
-    const int code = WriteWithSizeLimit(30, [] {
+    const std::string text = WriteWithSizeLimit(30, [] {
         return WriteTaskCommand(InitIPv4, L"192.168.1.50", L"255.255.255.0", L"192.168.1.1");
     });
-    EXPECT_EQ(code, 191);
+    EXPECT_EQ(text, "#191\n\n#9015");  // a full key says so
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
     EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
 }
@@ -145,7 +158,7 @@ TEST(WriteTaskCommand, AFileHeldOpenByAnotherProgramIsAFailedOpen) {
     int held = -1;
     ASSERT_EQ(_sopen_s(&held, "satask.txt", _O_RDONLY, _SH_DENYRW, 0), 0);
     EXPECT_EQ(WriteTaskCommand(ServiceDefault, L"", L"", L""), 1);
-    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171"});
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171\n\n#9012"});
     _close(held);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
     EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
@@ -181,14 +194,15 @@ TEST(WriteUnifiedTaskFiles, LongestAddresses) {
               std::string::npos);
 }
 
-TEST(WriteUnifiedTaskFiles, FileModuleFileFailingKeepsTheStorageCommand) {
+// The two files are one task: the key never carries the cluster creation alone.
+TEST(WriteUnifiedTaskFiles, FileModuleFileFailingTakesTheStorageCommandWithIt) {
     TempKey key;
     testing_support::FakePlatform fake;
     std::filesystem::create_directory("cfgtask.txt");
     EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
-    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171"});
-    EXPECT_EQ(TempKey::Read("satask.txt").substr(0, 19), "satask mknascluster");
-    EXPECT_EQ(KeyFiles(), (std::vector<std::string>{"cfgtask.txt", "satask.txt"}));
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171\n\n#9017"});
+    EXPECT_EQ(KeyFiles(), std::vector<std::string>{"cfgtask.txt"});
+    EXPECT_TRUE(std::filesystem::is_directory("cfgtask.txt"));
 }
 
 TEST(WriteUnifiedTaskFiles, StorageFileFailingTouchesNeither) {
@@ -197,7 +211,7 @@ TEST(WriteUnifiedTaskFiles, StorageFileFailingTouchesNeither) {
     std::filesystem::create_directory("satask.txt");
     TempKey::Write("cfgtask.txt", "earlier");
     EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
-    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171"});
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171\n\n#9017"});
     EXPECT_EQ(TempKey::Read("cfgtask.txt"), "earlier");
 }
 
@@ -205,12 +219,72 @@ TEST(WriteUnifiedTaskFiles, StorageFileFailingTouchesNeither) {
 TEST(WriteUnifiedTaskFiles, SizeLimitOnTheSecondFile) {
     TempKey key;
     // Room for the 103-byte storage command, not for the 174-byte file-module command.
-    const int code = WriteWithSizeLimit(150, [] { return WriteUnifiedTaskFiles(kWorkedExample); });
-    EXPECT_EQ(code, 191);
-    EXPECT_EQ(TempKey::Read("satask.txt").size(), 103u);
-    EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
+    const std::string text =
+        WriteWithSizeLimit(150, [] { return WriteUnifiedTaskFiles(kWorkedExample); });
+    EXPECT_EQ(text, "#191\n\n#9015");
+    EXPECT_EQ(KeyFiles(), std::vector<std::string>{});
 }
 
 #endif
+
+// Once the name is in place the folder itself is synced; a medium that fails there has not
+// taken the command, and no command stays behind that the user was told was not written.
+TEST(WriteCommandFile, AFailedFolderSyncIsAFailedWrite) {
+    struct Case {
+        FolderSync sync;
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {[] { return EIO; }, L"#191"},
+        {[] { return ENOSPC; }, L"#191\n\n#9015"},
+        {[] { return EACCES; }, L"#191\n\n#9010"},  // the folder could not be opened
+    };
+    for (const Case& c : cases) {
+        TempKey key;
+        testing_support::FakePlatform fake;
+        SetFolderSync(c.sync);
+        EXPECT_EQ(WriteTaskCommand(ServiceDefault, L"", L"", L""), 1);
+        EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
+        SetFolderSync(nullptr);
+        EXPECT_EQ(fake.texts(), (std::vector<std::wstring>{c.text, c.text}));
+        EXPECT_EQ(KeyFiles(), std::vector<std::string>{});
+    }
+    TempKey key;
+    EXPECT_EQ(WriteTaskCommand(ServiceDefault, L"", L"", L""), 0);  // the real sync is back
+}
+
+// Start-up clears what a killed write left: only files named as this program names its own.
+TEST(RemoveLeftoverTemporaries, RemovesOnlyOurOwnTemporaryFiles) {
+    TempKey key;
+    for (const char* name : {".k4400-AbC123", ".k4400-4242-0.tmp", ".k4400-1-17.tmp",
+                             ".k4400-abc", ".k4400-AbC1234", ".k4400-x-1.tmp", "k4400-AbC123",
+                             ".k4400-12-3.txt", "satask.txt", "notes.txt"}) {
+        TempKey::Write(name, "x");
+    }
+    std::filesystem::create_directory(".k4400-Dir000");
+    RemoveLeftoverTemporaries();
+    EXPECT_EQ(KeyFiles(),
+              (std::vector<std::string>{".k4400-12-3.txt", ".k4400-AbC1234", ".k4400-Dir000",
+                                        ".k4400-abc", ".k4400-x-1.tmp", "k4400-AbC123",
+                                        "notes.txt", "satask.txt"}));
+}
+
+TEST(RemoveQuietly, RemovesAFileOrALinkNeverAFolder) {
+    TempKey key;
+    TempKey::Write("satask.txt", "satask resetpassword");
+    RemoveQuietly("satask.txt");
+    RemoveQuietly("missing.txt");
+    EXPECT_FALSE(TempKey::Exists("satask.txt"));
+    std::filesystem::create_directory("satask.txt");
+    RemoveQuietly("satask.txt");
+    EXPECT_TRUE(std::filesystem::is_directory("satask.txt"));
+#ifndef _WIN32
+    TempKey::Write("target", "untouched");
+    std::filesystem::create_symlink("target", "cfgtask.txt");
+    RemoveQuietly("cfgtask.txt");
+    EXPECT_FALSE(std::filesystem::is_symlink("cfgtask.txt"));
+    EXPECT_EQ(TempKey::Read("target"), "untouched");
+#endif
+}
 
 }  // namespace

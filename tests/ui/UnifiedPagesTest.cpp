@@ -243,14 +243,16 @@ TEST_F(UnifiedPages, SecondPageComparesWithTheLastAcceptedFirstPage) {
         TempKey::Read("satask.txt").rfind("satask mknascluster -clusterip 10.0.0.10 -mask", 0), 0u);
 }
 
-TEST_F(UnifiedPages, WriterFailureKeepsTheSecondPage) {
+// The pair is one task: when the file modules' file fails, the storage command goes too.
+TEST_F(UnifiedPages, WriterFailureKeepsTheSecondPageAndNoHalfTask) {
     std::filesystem::create_directory("cfgtask.txt");
     auto sheet = PastFirstPage();
     FillSecondPage(*sheet, "192.168.1.20", "192.168.1.21", "192.168.1.22", 0);
     Next(*sheet);
     EXPECT_EQ(sheet->GetActiveIndex(), kPageNeskP2);
-    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{Text(171)});
-    EXPECT_TRUE(TempKey::Exists("satask.txt"));
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{Text(171) + L"\n\n" +
+                                                      platform::LoadFormatted(9017, {L"cfgtask.txt"})});
+    EXPECT_FALSE(TempKey::Exists("satask.txt"));
 }
 
 }  // namespace

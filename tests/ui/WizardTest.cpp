@@ -115,12 +115,32 @@ TEST_F(Wizard, OpeningOnThePasswordResetPageWritesTheTaskAtOnce) {
     EXPECT_EQ(sheet->m_pageResetPasswordDone.GetDlgItemText(IDC_TITLE), "Reset Superuser Password");
 }
 
-TEST_F(Wizard, PasswordResetPageIsShownEvenWhenTheTaskCannotBeWritten) {
+// With no task file on the key the page never says "Click Finish to reset": it says nothing
+// was written and offers Back, and coming back to it tries the write again.
+TEST_F(Wizard, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
     std::filesystem::create_directory("satask.txt");
     auto sheet = Open(kPageResetPasswordDone);
-    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{Text(171)});
+    CMyPropertyPageResetPasswordDone& page = sheet->m_pageResetPasswordDone;
+    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{Text(171) + L"\n\n" +
+                                                      Formatted(9017, L"satask.txt")});
     EXPECT_EQ(sheet->GetActiveIndex(), kPageResetPasswordDone);
+    EXPECT_EQ(page.GetDlgItemText(1065).toStdWString(), Text(9030));
+    EXPECT_FALSE(page.GetDlgItem(1066)->isVisible());
+    EXPECT_FALSE(sheet->FinishButton()->isVisible() && sheet->FinishButton()->isEnabled());
+    EXPECT_FALSE(sheet->NextButton()->isEnabled());
+    ASSERT_TRUE(sheet->BackButton()->isEnabled());
+    Back(*sheet);
+    EXPECT_EQ(sheet->GetActiveIndex(), kPageMain);
+
+    std::filesystem::remove("satask.txt");  // the user mends the key and tries again
+    Control<QRadioButton>(sheet->m_pageMain, CMyPropertyPageMain::IDC_RESET_PASSWORD)->click();
+    Next(*sheet);
+    EXPECT_EQ(sheet->GetActiveIndex(), kPageResetPasswordDone);
+    EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
+    EXPECT_EQ(page.GetDlgItemText(1065).toStdWString(), Text(129));
+    EXPECT_TRUE(page.GetDlgItem(1066)->isVisible());
     EXPECT_TRUE(sheet->FinishButton()->isEnabled());
+    EXPECT_FALSE(sheet->BackButton()->isEnabled());
 }
 
 TEST_F(Wizard, CancelRemovesTheTaskFilesOfDonePagesOnly) {

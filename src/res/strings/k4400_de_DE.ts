@@ -387,9 +387,25 @@ Kennwort: brisk</translation>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>Beim Zugriff auf %1 ist ein unerwarteter Fehler aufgetreten.</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>Auf dem Datenträger, der %1 enthält, ist nicht genügend freier Speicherplatz vorhanden.</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 befindet sich auf einem schreibgeschützten Datenträger.</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 ist keine Datei: Ein Ordner, ein Gerät oder eine Pipe trägt diesen Namen.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, Oktett %2</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>Das Zurücksetzen des Kennworts konnte nicht auf den USB-Stick geschrieben werden; es wird nichts zurückgesetzt. Klicken Sie auf "Zurück", um zum Hauptmenü zurückzukehren und es erneut zu versuchen, oder auf "Abbrechen", um den Assistenten zu schließen.</translation>
     </message>
 </context>
 </TS>

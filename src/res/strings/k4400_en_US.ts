@@ -387,9 +387,25 @@ Password: brisk</translation>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>An unexpected error occurred while accessing %1.</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>There is not enough free space on the disk that holds %1.</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 is on a write-protected or read-only disk.</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 is not a file: a folder, a device or a pipe has that name.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, octet %2</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</translation>
     </message>
 </context>
 </TS>

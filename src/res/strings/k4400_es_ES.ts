@@ -387,9 +387,25 @@ Contraseña: brisk</translation>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>Se ha producido un error inesperado al acceder a %1.</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>No hay suficiente espacio libre en el disco que contiene %1.</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 está en un disco protegido contra escritura o de solo lectura.</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 no es un archivo: una carpeta, un dispositivo o una canalización tiene ese nombre.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, octeto %2</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>No se ha podido escribir el restablecimiento de la contraseña en la llave USB, por lo que no se restablecerá nada. Pulse Atrás para volver al menú principal y reintentarlo, o Cancelar para cerrar el asistente.</translation>
     </message>
 </context>
 </TS>

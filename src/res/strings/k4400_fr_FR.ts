@@ -387,9 +387,25 @@ Mot de passe : brisk</translation>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>Une erreur inattendue s'est produite lors de l'accès à %1.</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>L'espace libre est insuffisant sur le disque qui contient %1.</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 se trouve sur un disque protégé en écriture ou en lecture seule.</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 n'est pas un fichier : un dossier, un périphérique ou un tube porte ce nom.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, octet %2</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>La réinitialisation du mot de passe n'a pas pu être écrite sur la clé USB ; rien ne sera réinitialisé. Cliquez sur Précédent pour revenir au menu principal et réessayer, ou sur Annuler pour fermer l'assistant.</translation>
     </message>
 </context>
 </TS>

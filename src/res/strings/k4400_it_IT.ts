@@ -387,9 +387,25 @@ Password: brisk</translation>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>Errore imprevisto durante l'accesso a %1.</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>Spazio libero insufficiente sul disco che contiene %1.</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 si trova su un disco protetto da scrittura o di sola lettura.</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 non è un file: una cartella, un dispositivo o una pipe ha questo nome.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, ottetto %2</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>Non è stato possibile scrivere la reimpostazione della password sulla chiave USB: non verrà reimpostato nulla. Fare clic su Indietro per tornare al menu principale e riprovare, oppure su Annulla per chiudere la procedura guidata.</translation>
     </message>
 </context>
 </TS>

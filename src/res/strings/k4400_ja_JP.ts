@@ -387,9 +387,25 @@ Password: brisk</source>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>%1 へのアクセス中に予期しないエラーが発生しました。</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>%1 を格納するディスクに十分な空き容量がありません。</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 は書き込み保護された、または読み取り専用のディスク上にあります。</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 はファイルではありません。同じ名前のフォルダー、デバイス、またはパイプがあります。</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1、オクテット %2</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>パスワードのリセットを USB キーに書き込めなかったため、何もリセットされません。「戻る」をクリックしてメインメニューに戻って再試行するか、「キャンセル」をクリックしてウィザードを閉じてください。</translation>
     </message>
 </context>
 </TS>

@@ -387,9 +387,25 @@ Password: brisk</source>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>%1에 액세스하는 중 예기치 않은 오류가 발생했습니다.</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>%1이(가) 있는 디스크에 사용 가능한 공간이 부족합니다.</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1이(가) 쓰기 방지되었거나 읽기 전용인 디스크에 있습니다.</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1은(는) 파일이 아닙니다. 같은 이름의 폴더, 장치 또는 파이프가 있습니다.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, 옥텟 %2</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>비밀번호 재설정을 USB 키에 쓸 수 없으므로 아무것도 재설정되지 않습니다. 기본 메뉴로 돌아가 다시 시도하려면 뒤로를, 마법사를 닫으려면 취소를 클릭하십시오.</translation>
     </message>
 </context>
 </TS>

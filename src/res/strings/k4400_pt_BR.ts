@@ -387,9 +387,25 @@ Senha: brisk</translation>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>Ocorreu um erro inesperado ao acessar %1.</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>Não há espaço livre suficiente no disco que contém %1.</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 está em um disco protegido contra gravação ou somente leitura.</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 não é um arquivo: uma pasta, um dispositivo ou um pipe tem esse nome.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, octeto %2</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>Não foi possível gravar a redefinição da senha na chave USB; nada será redefinido. Clique em Voltar para retornar ao menu principal e tentar novamente, ou em Cancelar para fechar o assistente.</translation>
     </message>
 </context>
 </TS>

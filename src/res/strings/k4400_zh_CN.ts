@@ -387,9 +387,25 @@ Password: brisk</source>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>访问 %1 时发生意外错误。</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>%1 所在的磁盘没有足够的可用空间。</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 位于写保护或只读磁盘上。</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 不是文件：存在同名的文件夹、设备或管道。</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1，第 %2 个八位字节</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>无法将密码重置任务写入 USB 闪存盘，因此不会重置任何内容。单击“上一步”返回主菜单并重试，或单击“取消”关闭向导。</translation>
     </message>
 </context>
 </TS>

@@ -387,9 +387,25 @@ Password: brisk</source>
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>存取 %1 時發生非預期的錯誤。</translation>
     </message>
+    <message id="9015">
+        <source>There is not enough free space on the disk that holds %1.</source>
+        <translation>%1 所在的磁碟沒有足夠的可用空間。</translation>
+    </message>
+    <message id="9016">
+        <source>%1 is on a write-protected or read-only disk.</source>
+        <translation>%1 位於防寫或唯讀磁碟上。</translation>
+    </message>
+    <message id="9017">
+        <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
+        <translation>%1 不是檔案：存在同名的資料夾、裝置或管道。</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1，第 %2 個八位元組</translation>
+    </message>
+    <message id="9030">
+        <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
+        <translation>無法將密碼重設工作寫入 USB 隨身碟，因此不會重設任何項目。按一下「上一步」回到主功能表並重試，或按一下「取消」關閉精靈。</translation>
     </message>
 </context>
 </TS>
