@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     framework::QtPlatform platform;
     platform::Install(&platform);
     framework::InstallLanguage(framework::ChooseLanguage(QLocale::system().uiLanguages()));
-    QApplication::setApplicationDisplayName(wizard::LoadToolTitle());
+    framework::SetApplicationName(wizard::LoadToolTitle());
     theApp.InitInstance();
     platform::Install(nullptr);
     return 0;

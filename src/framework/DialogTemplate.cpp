@@ -116,7 +116,9 @@ void ControlHost::Create(const DialogTemplate& dialogTemplate) {
             }
             case ControlKind::Radio: {
                 auto* radio = new QRadioButton(owner_);
-                radio->setAutoExclusive(false);
+                // Announced as an option button, not a check box; its button group decides
+                // which buttons exclude each other.
+                radio->setAutoExclusive(true);
                 QButtonGroup* joined = row.groupWith ? radioGroups_.value(row.groupWith) : nullptr;
                 if (!joined && !group) {
                     group = new QButtonGroup(owner_);

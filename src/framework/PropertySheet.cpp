@@ -1,8 +1,10 @@
 #include "framework/PropertySheet.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -117,11 +119,36 @@ bool CPropertySheetEx::SetActivePage(int index) {
 bool CPropertySheetEx::focusNextPrevChild(bool next) {
     // Tab runs through the current page's controls in their order, then the button bar,
     // whatever order the page's controls were created in relative to the bar.
+    // A group of option buttons is one stop, as in a Windows dialog: its checked button (or
+    // its first, when none is checked); the arrow keys move within the group.
     QList<QWidget*> order;
     CPropertyPageEx* page = GetActivePage();
-    auto takesTab = [](QWidget* w) {
-        return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-               !w->focusProxy();
+    auto groupStop = [](QAbstractButton* button) -> QWidget* {
+        QButtonGroup* group = button->group();
+        if (!group || !qobject_cast<QRadioButton*>(button)) {
+            return button;
+        }
+        if (QAbstractButton* checked = group->checkedButton(); checked && checked->isVisible()) {
+            return checked;
+        }
+        for (QAbstractButton* candidate : group->buttons()) {
+            if (candidate->isVisible() && candidate->isEnabled()) {
+                return candidate;
+            }
+        }
+        return button;
+    };
+    auto takesTab = [&groupStop](QWidget* w) {
+        if (!w->isVisible() || !w->isEnabled() || w->focusProxy()) {
+            return false;
+        }
+        // Qt takes the Tab bit from option buttons as they toggle, not always in step with
+        // the group's checked button: the group decides here.
+        auto* radio = qobject_cast<QRadioButton*>(w);
+        if (radio && radio->group() && w->focusPolicy() != Qt::NoFocus) {
+            return groupStop(radio) == w;
+        }
+        return (w->focusPolicy() & Qt::TabFocus) != 0;
     };
     if (page) {
         for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
@@ -141,7 +168,11 @@ bool CPropertySheetEx::focusNextPrevChild(bool next) {
     if (order.isEmpty()) {
         return QDialog::focusNextPrevChild(next);
     }
-    const int current = order.indexOf(focusWidget());
+    QWidget* focused = focusWidget();
+    if (auto* button = qobject_cast<QAbstractButton*>(focused)) {
+        focused = groupStop(button);
+    }
+    const int current = order.indexOf(focused);
     const int count = static_cast<int>(order.size());
     const int target =
         current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;

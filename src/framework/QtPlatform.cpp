@@ -15,7 +15,7 @@ int QtPlatform::ShowMessage(const platform::MessageRequest& request) {
     QMessageBox box(owner);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(request.caption ? QString::fromStdWString(*request.caption)
-                                       : QApplication::applicationDisplayName());
+                                       : ApplicationName());
     box.setText(QString::fromStdWString(request.text));
     box.setTextFormat(Qt::PlainText);
     if (request.buttons == platform::MessageButtons::OkCancel) {
@@ -53,8 +53,19 @@ QString FormatQString(int id, std::initializer_list<QString> args) {
     return QString::fromStdWString(platform::LoadFormatted(id, {first, second}));
 }
 
+namespace {
+QString& StoredApplicationName() {
+    static QString name;
+    return name;
+}
+}  // namespace
+
 QString ApplicationName() {
-    return QApplication::applicationDisplayName();
+    return StoredApplicationName();
+}
+
+void SetApplicationName(const QString& name) {
+    StoredApplicationName() = name;
 }
 
 int MessageBoxOwned(QWidget* owner, const QString& text, platform::MessageButtons buttons) {

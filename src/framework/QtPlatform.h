@@ -22,8 +22,10 @@ QString LoadQString(int id);
 // Loaded and formatted with message-style formatting.
 QString FormatQString(int id, std::initializer_list<QString> args);
 
-// The caption of the messages that pages own: the application's name.
+// The caption of the messages that pages own: the application's name. It is kept here and
+// not as Qt's display name, which Qt would append to every window title (" — <name>").
 QString ApplicationName();
+void SetApplicationName(const QString& name);
 
 // A message box owned by a window, with the application's name as caption.
 int MessageBoxOwned(QWidget* owner, const QString& text,

@@ -43,7 +43,7 @@ void ShowFailure(const WriteFailure& failure, const char* name) {
     if (failure.cause != FileErrorCause::None && failure.cause != FileErrorCause::NotFound &&
         failure.cause != FileErrorCause::Generic) {
         text += L"\n\n" + platform::DescribeFileError(failure.cause,
-                                                       std::wstring(name, name + std::strlen(name)));
+                                                      std::wstring(name, name + std::strlen(name)));
     }
     platform::ShowFileMessage(text);
 }
@@ -212,9 +212,9 @@ WriteFailure WriteCommandFile(const char* name, const std::string& line) {
     // ran out of it.
     auto failed = [](int messageId, int error) {
         const platform::FileErrorCause cause = platform::CauseFromErrno(error);
-        return WriteFailure{cause == platform::FileErrorCause::DiskFull ? IDS_TASKFILE_WRITE_FAILED
-                                                                       : messageId,
-                            cause};
+        return WriteFailure{
+            cause == platform::FileErrorCause::DiskFull ? IDS_TASKFILE_WRITE_FAILED : messageId,
+            cause};
     };
     std::string temporary;
     const int fd = CreateTemporary(temporary);

@@ -256,17 +256,16 @@ TEST(WriteCommandFile, AFailedFolderSyncIsAFailedWrite) {
 // Start-up clears what a killed write left: only files named as this program names its own.
 TEST(RemoveLeftoverTemporaries, RemovesOnlyOurOwnTemporaryFiles) {
     TempKey key;
-    for (const char* name : {".k4400-AbC123", ".k4400-4242-0.tmp", ".k4400-1-17.tmp",
-                             ".k4400-abc", ".k4400-AbC1234", ".k4400-x-1.tmp", "k4400-AbC123",
-                             ".k4400-12-3.txt", "satask.txt", "notes.txt"}) {
+    for (const char* name :
+         {".k4400-AbC123", ".k4400-4242-0.tmp", ".k4400-1-17.tmp", ".k4400-abc", ".k4400-AbC1234",
+          ".k4400-x-1.tmp", "k4400-AbC123", ".k4400-12-3.txt", "satask.txt", "notes.txt"}) {
         TempKey::Write(name, "x");
     }
     std::filesystem::create_directory(".k4400-Dir000");
     RemoveLeftoverTemporaries();
-    EXPECT_EQ(KeyFiles(),
-              (std::vector<std::string>{".k4400-12-3.txt", ".k4400-AbC1234", ".k4400-Dir000",
-                                        ".k4400-abc", ".k4400-x-1.tmp", "k4400-AbC123",
-                                        "notes.txt", "satask.txt"}));
+    EXPECT_EQ(KeyFiles(), (std::vector<std::string>{".k4400-12-3.txt", ".k4400-AbC1234",
+                                                    ".k4400-Dir000", ".k4400-abc", ".k4400-x-1.tmp",
+                                                    "k4400-AbC123", "notes.txt", "satask.txt"}));
 }
 
 TEST(RemoveQuietly, RemovesAFileOrALinkNeverAFolder) {

@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     framework::QtPlatform platform;
     platform::Install(&platform);
     framework::InstallLanguage(QString::fromLocal8Bit(argv[1]));
-    QApplication::setApplicationDisplayName(wizard::LoadToolTitle());
+    framework::SetApplicationName(wizard::LoadToolTitle());
     const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out);
     QTemporaryDir key;

@@ -1,19 +1,32 @@
 // Keyboard and screen reader: every control is reached by Tab in reading order and has a
 // name; the result dialogs hand their message to a screen reader.
 #include <QAccessible>
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QRadioButton>
 
 #include "Gallery.h"
 #include "UiTest.h"
 #include "framework/Dialog.h"
+#include "wizard/PageIds.h"
 
 namespace {
 
 using namespace uitest;
+using namespace wizard;
 
+// A control Tab stops at. A group of option buttons is one stop: its checked button, or
+// any of them while none is checked; the arrow keys reach the others.
 bool TakesTab(QWidget* w, QWidget* window) {
-    return window->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
-           (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
+    if (!window->isAncestorOf(w) || !w->isVisible() || !w->isEnabled() || w->focusProxy()) {
+        return false;
+    }
+    auto* radio = qobject_cast<QRadioButton*>(w);
+    if (radio && radio->group()) {
+        return w->focusPolicy() != Qt::NoFocus &&
+               (radio->isChecked() || !radio->group()->checkedButton());
+    }
+    return (w->focusPolicy() & Qt::TabFocus) != 0;
 }
 
 class Accessibility : public UiTest {};
@@ -70,6 +83,32 @@ TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
         }
     });
     EXPECT_EQ(screens, 21);
+}
+
+// The main menu's four choices are option buttons to a screen reader, one Tab stop, and the
+// arrow keys move the choice.
+TEST_F(Accessibility, MainMenuChoicesAreOneGroupOfRadioButtons) {
+    auto sheet = Open(kPageMain);
+    auto& page = sheet->m_pageMain;
+    const int ids[] = {CMyPropertyPageMain::IDC_NEW_SYSTEM, CMyPropertyPageMain::IDC_RESET_PASSWORD,
+                       CMyPropertyPageMain::IDC_SERVICE_IP, CMyPropertyPageMain::IDC_ADD_ENCLOSURE};
+    for (int id : ids) {
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(Control<QRadioButton>(page, id));
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->role(), QAccessible::RadioButton) << id;
+    }
+    auto* first = Control<QRadioButton>(page, ids[0]);
+    first->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first, Qt::Key_Down);  // the next choice down is "add an enclosure"
+    EXPECT_TRUE(Control<QRadioButton>(page, ids[3])->isChecked());
+    EXPECT_FALSE(first->isChecked());
+    QWidget* focused = QApplication::focusWidget();
+    EXPECT_EQ(focused, page.GetDlgItem(ids[3]));
+    QTest::keyClick(focused, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), sheet->NextButton());
+    QTest::keyClick(sheet->NextButton(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(ids[3]));
 }
 
 }  // namespace

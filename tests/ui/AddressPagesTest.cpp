@@ -379,8 +379,9 @@ TEST_F(AddressPages, AWriteFailureKeepsThePageAndItsEntries) {
     TypeRow(sheet->m_pageConfigIP, kAddress1, {"192", "168", "1", "50"});
     Next(*sheet);
     EXPECT_EQ(sheet->GetActiveIndex(), kPageConfigIP);
-    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{Text(171) + L"\n\n" +
-                                                      platform::LoadFormatted(9017, {L"satask.txt"})});
+    EXPECT_EQ(fake.texts(),
+              std::vector<std::wstring>{Text(171) + L"\n\n" +
+                                        platform::LoadFormatted(9017, {L"satask.txt"})});
     EXPECT_EQ(fake.messages[0].owner, nullptr);
     EXPECT_EQ(RowText(sheet->m_pageConfigIP, kAddress1), "192.168.1.50");
 }

@@ -1,4 +1,7 @@
 // The result dialogs, and the start-up flow that reads the key and shows them.
+#include <QMessageBox>
+#include <QTimer>
+
 #include "UiTest.h"
 #include "app/MyWizardApp.h"
 #include "dialogs/ResultDialogs.h"
@@ -378,6 +381,27 @@ TEST_F(Startup, AnswersThatEndTheProgram) {
                     ::testing::ExitedWithCode(0), c.output)
             << c.fixture;
     }
+}
+
+// A message box's title is its caption and nothing else: Qt would append its display name
+// to every window title, so the tool's name is kept by the framework instead.
+TEST(Captions, MessageBoxesShowTheirCaptionAlone) {
+    framework::QtPlatform platform;
+    framework::SetApplicationName("Quorvex Veltara K4400 Initialization Tool");
+    const std::optional<std::wstring> captions[] = {L"IP Address", std::nullopt};
+    for (const auto& caption : captions) {
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen = box->windowTitle();
+            box->accept();
+        });
+        platform.ShowMessage({nullptr, caption, L"text", platform::MessageButtons::Ok});
+        EXPECT_EQ(seen.toStdWString(),
+                  caption.value_or(L"Quorvex Veltara K4400 Initialization Tool"));
+    }
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
     framework::QtPlatform platform;
     platform::Install(&platform);
     framework::InstallLanguage(GetParam());
-    QApplication::setApplicationDisplayName(wizard::LoadToolTitle());
+    framework::SetApplicationName(wizard::LoadToolTitle());
     const QString out = QStringLiteral(K4400_GALLERY "/") + GetParam();
     QDir().mkpath(out);
     int screens = 0;

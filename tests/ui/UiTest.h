@@ -51,7 +51,7 @@ class UiTest : public ::testing::Test {
     void SetUp() override {
         framework::InstallLanguage("en_US");
         fake.loader = [](int id) { return Text(id); };
-        QApplication::setApplicationDisplayName(wizard::LoadToolTitle());
+        framework::SetApplicationName(wizard::LoadToolTitle());
     }
 
     // A sheet opened on `index`, shown and settled.

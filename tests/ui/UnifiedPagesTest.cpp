@@ -250,8 +250,9 @@ TEST_F(UnifiedPages, WriterFailureKeepsTheSecondPageAndNoHalfTask) {
     FillSecondPage(*sheet, "192.168.1.20", "192.168.1.21", "192.168.1.22", 0);
     Next(*sheet);
     EXPECT_EQ(sheet->GetActiveIndex(), kPageNeskP2);
-    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{Text(171) + L"\n\n" +
-                                                      platform::LoadFormatted(9017, {L"cfgtask.txt"})});
+    EXPECT_EQ(fake.texts(),
+              std::vector<std::wstring>{Text(171) + L"\n\n" +
+                                        platform::LoadFormatted(9017, {L"cfgtask.txt"})});
     EXPECT_FALSE(TempKey::Exists("satask.txt"));
 }
 

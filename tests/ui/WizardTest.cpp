@@ -121,8 +121,8 @@ TEST_F(Wizard, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
     std::filesystem::create_directory("satask.txt");
     auto sheet = Open(kPageResetPasswordDone);
     CMyPropertyPageResetPasswordDone& page = sheet->m_pageResetPasswordDone;
-    EXPECT_EQ(fake.texts(), std::vector<std::wstring>{Text(171) + L"\n\n" +
-                                                      Formatted(9017, L"satask.txt")});
+    EXPECT_EQ(fake.texts(),
+              std::vector<std::wstring>{Text(171) + L"\n\n" + Formatted(9017, L"satask.txt")});
     EXPECT_EQ(sheet->GetActiveIndex(), kPageResetPasswordDone);
     EXPECT_EQ(page.GetDlgItemText(1065).toStdWString(), Text(9030));
     EXPECT_FALSE(page.GetDlgItem(1066)->isVisible());
