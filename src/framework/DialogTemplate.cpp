@@ -217,7 +217,7 @@ QSize ControlHost::BaseSize() const {
     return DialogUnitsToPixels(owner_, template_.cx, template_.cy);
 }
 
-QSize ControlHost::Relayout() {
+QSize ControlHost::Relayout(bool drawPictures) {
     struct Placed {
         QWidget* widget;
         QRect rect;
@@ -254,12 +254,20 @@ QSize ControlHost::Relayout() {
         } else if (row.kind == ControlKind::Combo) {
             size.setHeight(widget->sizeHint().height());
             needed = size.height();
-        } else if (row.kind == ControlKind::Picture && row.resource) {
+        } else if (row.kind == ControlKind::Picture && row.resource && drawPictures) {
             auto* label = static_cast<QLabel*>(widget);
             label->setPixmap(RenderPicture(row.resource, size, owner_->devicePixelRatioF()));
         }
         if (needed > size.height()) {
-            growths.emplace_back(origin.height() + size.height(), needed - size.height());
+            // Controls side by side on one row grow the row once, by the most any needs.
+            const int bottom = origin.height() + size.height();
+            auto row = std::find_if(growths.begin(), growths.end(),
+                                    [bottom](const auto& g) { return g.first == bottom; });
+            if (row == growths.end()) {
+                growths.emplace_back(bottom, needed - size.height());
+            } else {
+                row->second = std::max(row->second, needed - size.height());
+            }
         }
         placed.push_back({widget,
                           QRect(QPoint(origin.width(), origin.height()),

@@ -89,7 +89,8 @@ class ControlHost {
     QButtonGroup* RadioGroup(int id) const;
 
     // Places every control; returns the size the controls need, at least the template's.
-    QSize Relayout();
+    // Pictures are drawn unless only the size is wanted.
+    QSize Relayout(bool drawPictures = true);
 
     // The template's own size in pixels.
     QSize BaseSize() const;

@@ -29,7 +29,7 @@ class CPropertyPageEx : public QWidget, public DialogBase {
     QSize TemplateSize() const { return DialogUnitsToPixels(this, template_.cx, template_.cy); }
 
     // Lays the controls out again; returns the size they need.
-    QSize Relayout() { return host_.Relayout(); }
+    QSize Relayout(bool drawPictures = true) { return host_.Relayout(drawPictures); }
 
     virtual bool OnInitDialog();
     virtual bool OnSetActive();

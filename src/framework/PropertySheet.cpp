@@ -5,8 +5,12 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "framework/PropertyPage.h"
 #include "framework/QtPlatform.h"
@@ -16,7 +20,12 @@ namespace framework {
 
 CPropertySheetEx::CPropertySheetEx(int startPage, QWidget* parent)
     : QDialog(parent), startPage_(startPage) {
-    stack_ = new QStackedWidget(this);
+    stack_ = new QStackedWidget;  // the page area, inside a scroll area for small screens
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(stack_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // the pages' controls take the focus, not their frame
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
@@ -44,13 +53,20 @@ CPropertySheetEx::CPropertySheetEx(int startPage, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(stack_, 1);
-    layout->addWidget(line);
+    layout->setSpacing(0);
+    layout->addWidget(scroll_, 1);
+    // The button bar under its line stays in view whatever the page area does.
+    bar_ = new QWidget(this);
+    auto* barLayout = new QVBoxLayout(bar_);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    barLayout->setSpacing(0);
+    barLayout->addWidget(line);
     auto* bar = new QVBoxLayout;
     const int margin = fontMetrics().averageCharWidth() * 2;
     bar->setContentsMargins(margin, margin / 2, margin, margin);
     bar->addLayout(buttons);
-    layout->addLayout(bar);
+    barLayout->addLayout(bar);
+    layout->addWidget(bar_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(back_, &QPushButton::clicked, this, &CPropertySheetEx::PressBack);
@@ -62,8 +78,33 @@ CPropertySheetEx::CPropertySheetEx(int startPage, QWidget* parent)
 void CPropertySheetEx::AddPage(CPropertyPageEx* page) {
     pages_.push_back(page);
     stack_->addWidget(page);
-    QSize size = stack_->minimumSize().expandedTo(page->TemplateSize());
+    SetPageSize(pageSize_.expandedTo(page->TemplateSize()));
+}
+
+void CPropertySheetEx::SetPageSize(QSize size) {
+    pageSize_ = size;
     stack_->setMinimumSize(size);
+    scroll_->setFixedSize(size);
+}
+
+void CPropertySheetEx::FitInto(QSize available) {
+    // What the window needs besides its pages: the button bar and the frame's title bar.
+    const int chrome = bar_->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                       2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const QSize room(available.width(), available.height() - chrome);
+    QSize size = pageSize_;
+    if (size.height() > room.height()) {
+        size.setHeight(std::max(room.height(), 1));
+        size.setWidth(size.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    }
+    scroll_->setFixedSize(size.boundedTo(QSize(std::max(room.width(), 1), size.height())));
+}
+
+void CPropertySheetEx::showEvent(QShowEvent* event) {
+    if (QScreen* shownOn = screen()) {
+        FitInto(shownOn->availableGeometry().size());
+    }
+    QDialog::showEvent(event);
 }
 
 CPropertyPageEx* CPropertySheetEx::GetActivePage() const {
@@ -101,7 +142,10 @@ bool CPropertySheetEx::SetActivePage(int index) {
     stack_->setCurrentWidget(page);
     setWindowTitle(page->Caption());
     page->OnSetActive();
-    stack_->setMinimumSize(stack_->minimumSize().expandedTo(page->Relayout()));
+    const QSize needed = page->Relayout();
+    if (needed.width() > pageSize_.width() || needed.height() > pageSize_.height()) {
+        SetPageSize(pageSize_.expandedTo(needed));
+    }
     if (!page->isAncestorOf(focusWidget())) {
         // The first control of the page that takes the focus.
         for (QWidget* child = page->nextInFocusChain(); child != page;

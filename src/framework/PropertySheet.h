@@ -6,6 +6,7 @@
 #include <vector>
 
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 
 namespace framework {
@@ -39,11 +40,19 @@ class CPropertySheetEx : public QDialog {
     // Makes the page at `index` current: created on first use, then activated.
     bool SetActivePage(int index);
 
+    // Every page gets this size, so that the window keeps one size as pages change. When the
+    // screen cannot hold it, the page area scrolls and the button bar stays in view.
+    void SetPageSize(QSize size);
+    // Fits the window into `available` (the screen's work area); done for the screen itself
+    // when the window is shown.
+    void FitInto(QSize available);
+
   public slots:
     void reject() override;  // Cancel, the close box and Escape
 
   protected:
     bool focusNextPrevChild(bool next) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void ApplyButtons(int flags);
@@ -55,6 +64,9 @@ class CPropertySheetEx : public QDialog {
 
     std::vector<CPropertyPageEx*> pages_;
     QStackedWidget* stack_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* bar_ = nullptr;
+    QSize pageSize_;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;
     QPushButton* finish_ = nullptr;

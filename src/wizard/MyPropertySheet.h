@@ -25,6 +25,14 @@ class CMyPropertySheet : public framework::CPropertySheetEx {
     MyPropertyPageConfigNeskP1 m_pageNeskP1;
     MyPropertyPageConfigNeskP2 m_pageNeskP2;
     MyPropertyPageConfigNeskDone m_pageNeskDone;
+
+  private:
+    struct MeasureOnly {};
+    CMyPropertySheet(MeasureOnly);
+    void AddPages();
+    // The largest size any page needs in the current language and font, measured once on a
+    // sheet of its own whose pages are created and laid out but never shown or activated.
+    QSize MeasuredPageSize();
 };
 
 }  // namespace wizard

@@ -85,7 +85,7 @@ const DialogTemplate kConfigNeskDoneTemplate{
     175,
     {Static(IDC_TITLE, 7, 7, 271, 23), Static(1121, 7, 29, 271, 31), Static(1122, 7, 60, 271, 39),
      Picture(1123, 7, 117, 133, 47, ":/images/step1_enclosure.svg"),
-     Picture(1124, 155, 117, 133, 47, ":/images/step2_file_module.svg")}};
+     Picture(1124, 145, 117, 133, 47, ":/images/step2_file_module.svg")}};
 
 const CMyInfoPage::Setup kConfigIPDoneSetup{
     IDD_CONFIG_IP_DONE,
@@ -149,20 +149,14 @@ CMyPropertyPageConfigIPDone::CMyPropertyPageConfigIPDone() : CMyInfoPage(kConfig
 CMyPropertyPageResetPasswordDone::CMyPropertyPageResetPasswordDone()
     : CMyInfoPage(kResetPasswordDoneSetup) {}
 
-bool CMyPropertyPageResetPasswordDone::OnInitDialog() {
-    CMyInfoPage::OnInitDialog();
-    // The reset needs no input: the task is written as soon as the page exists.
-    m_bWritten = taskfile::WriteTaskCommand(taskfile::ResetPassword, L"", L"", L"") == 0;
-    m_bJustCreated = true;
-    return true;
-}
-
 bool CMyPropertyPageResetPasswordDone::OnSetActive() {
-    // Back again after a failed write: the user may have freed the key, so try once more.
-    if (!m_bWritten && !m_bJustCreated) {
+    // The reset needs no input: the task is written as soon as the page is reached (its
+    // window is created on that first activation), and again on coming back after a failed
+    // write, when the user may have mended the key. Creating the window alone writes nothing,
+    // so the sheet may create it to measure it.
+    if (!m_bWritten) {
         m_bWritten = taskfile::WriteTaskCommand(taskfile::ResetPassword, L"", L"", L"") == 0;
     }
-    m_bJustCreated = false;
     CMyInfoPage::OnSetActive();
     // Without a task file on the key the page must not say "Click Finish to reset": it says
     // that nothing was written, and Finish gives way to Back.

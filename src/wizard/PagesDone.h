@@ -49,14 +49,13 @@ class CMyPropertyPageConfigIPDone : public CMyInfoPage {
     CMyPropertyPageConfigIPDone();
 };
 
-// Index 3: writes the password-reset task when its window is created. When that fails it
-// says nothing was written, offers Back to the main menu instead of Finish, and tries again
-// when the user comes back.
+// Index 3: writes the password-reset task when it is reached. When that fails it says
+// nothing was written, offers Back to the main menu instead of Finish, and tries again when
+// the user comes back.
 class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
     Q_OBJECT
   public:
     CMyPropertyPageResetPasswordDone();
-    bool OnInitDialog() override;
     bool OnSetActive() override;
     int OnWizardBack() override;
 
@@ -64,7 +63,6 @@ class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
 
   private:
     bool m_bWritten = false;
-    bool m_bJustCreated = false;
 };
 
 // Index 5: after the service-IP task was written.

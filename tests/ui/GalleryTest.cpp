@@ -84,9 +84,25 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
     const QString out = QStringLiteral(K4400_GALLERY "/") + GetParam();
     QDir().mkpath(out);
     int screens = 0;
+    QSize sheetSize;
     gallery::VisitAllScreens([&](const QString& name, QWidget* window) {
         ++screens;
         gallery::SaveShot(window, out + "/" + name + ".png");
+        if (auto* sheet = qobject_cast<framework::CPropertySheetEx*>(window)) {
+            // One window size for every page: it never jumps as the user moves on.
+            if (sheetSize.isEmpty()) {
+                sheetSize = sheet->size();
+            }
+            EXPECT_EQ(sheet->size(), sheetSize)
+                << GetParam().toStdString() << " " << name.toStdString();
+            // Every control, pictures too, lies inside its page.
+            QWidget* page = sheet->GetActivePage();
+            for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                EXPECT_TRUE(!control->isVisible() || page->rect().contains(control->geometry()))
+                    << GetParam().toStdString() << " " << name.toStdString() << " control "
+                    << control->objectName().toStdString() << " leaves its page";
+            }
+        }
         QList<QWidget*> shown;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             if (!widget->isVisible() || !ShowsText(widget) ||

@@ -1,4 +1,6 @@
 // The sheet and its navigation, the main menu and the information and done pages.
+#include <QLayout>
+
 #include "UiTest.h"
 #include "wizard/PageIds.h"
 
@@ -232,6 +234,28 @@ TEST_F(Wizard, WizardButtonsHaveMnemonics) {
     for (QPushButton* button : {sheet->BackButton(), sheet->NextButton(), sheet->FinishButton()}) {
         EXPECT_TRUE(button->text().contains('&')) << button->text().toStdString();
     }
+}
+
+// On a screen too small for the pages (a 640 x 480 screen at 200 %) the page area scrolls and
+// the button bar stays in the window.
+TEST_F(Wizard, TheButtonBarStaysInViewOnASmallScreen) {
+    auto sheet = Open(kPageConfigIP);
+    const QSize screen(320, 240);
+    sheet->FitInto(screen);
+    sheet->layout()->activate();
+    Settle();
+    EXPECT_LT(sheet->height(), screen.height());
+    EXPECT_LE(sheet->width(), screen.width());
+    for (QPushButton* button : {sheet->BackButton(), sheet->NextButton(), sheet->CancelButton()}) {
+        const QRect inSheet(button->mapTo(sheet.get(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(sheet->rect().contains(inSheet)) << button->text().toStdString();
+    }
+    // The page keeps its own size and scrolls.
+    EXPECT_GT(sheet->GetActivePage()->height(), sheet->height());
+
+    sheet->FitInto(QSize(4000, 3000));  // a large screen: no scrolling
+    sheet->layout()->activate();
+    EXPECT_GE(sheet->height(), sheet->GetActivePage()->height());
 }
 
 }  // namespace
