@@ -3,10 +3,12 @@
 // the results files back, honouring only their formats.
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -21,7 +23,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kUsage[] = R"(usage: k4400-sim [options] [KEY_FOLDER]
+const char kVersion[] = "k4400-sim 1.0.0\n";
+
+const char kUsage[] = R"(usage: k4400-sim [options] [--] [KEY_FOLDER]
 
 Executes the task files on a key folder (default: the current directory) as a Veltara
 K4400 storage system and its file modules would, and writes their results files:
@@ -31,18 +35,24 @@ The system's state (addresses set by earlier tasks) is kept in .k4400-sim-state 
 key folder, so a later service IP change or password reset reports them.
 
 Options:
-  --fail[=CODE[:TEXT]]         the storage task fails with exit code CODE (default 1) and
-                               the error text TEXT
+  --fail[=CODE[:TEXT]]         the storage task fails with exit code CODE (1 to 255,
+                               default 1) and the error text TEXT
   --fail-file-modules[=TEXT]   the file modules report a failed configuration
-  --omit=storage|file-modules  write no results file for that side
+  --omit storage|file-modules  write no results file for that side (also --omit=...)
   --crlf                       end the results files' lines with CR LF
   --upper                      write the results files in upper case
   --help                       show this text
+  --version                    show the version
+  --                           what follows is the key folder, even if it starts with -
 
-A task file that the system would not execute (unknown command, wrong options, an
-invalid address) is refused with a message; nothing is written then. Exit codes: 0 done,
-1 nothing to execute, 2 refused or bad usage.
+A task file that the system would not execute (larger than 64 KiB, more than one line,
+control characters, unknown command, wrong options, an invalid address) is refused with
+a message; nothing is written then. Results files are written whole or not at all.
+Exit codes: 0 done, 1 nothing to execute, 2 refused or bad usage.
 )";
+
+// A task file is one short line; anything larger is refused without being read whole.
+constexpr std::size_t kMaxTaskFile = 64 * 1024;
 
 struct Options {
     fs::path key = ".";
@@ -78,24 +88,111 @@ State LoadState(const fs::path& file) {
     return state;
 }
 
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+struct Refusal {
+    std::string why;
+};
 
-// Writes a file so that its name never holds a partial text.
-bool WriteFile(const fs::path& file, const std::string& text) {
-    const fs::path temporary = file.string() + ".sim-tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush()) {
-            return false;
+// Reads a task file of at most kMaxTaskFile bytes; throws Refusal for anything else.
+std::string ReadTaskFile(const fs::path& file) {
+    const std::string name = file.filename().string();
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        throw Refusal{name + " cannot be read: " + std::strerror(errno)};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw Refusal{name + " cannot be read: it is not a regular file"};
+    }
+    std::string text;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            throw Refusal{name + " cannot be read: " + std::strerror(error)};
+        }
+        if (n == 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+        if (text.size() > kMaxTaskFile) {
+            ::close(fd);
+            throw Refusal{name + " is larger than 64 KiB"};
         }
     }
-    std::error_code error;
-    fs::rename(temporary, file, error);
-    return !error;
+    ::close(fd);
+    if (text.find_first_of("\r\n") != std::string::npos) {
+        throw Refusal{name + " holds more than one line"};
+    }
+    if (std::any_of(text.begin(), text.end(),
+                    [](unsigned char c) { return c < 0x20 || c == 0x7f; })) {
+        throw Refusal{name + " holds a NUL or control character"};
+    }
+    return text;
+}
+
+// Writes a file so that its name only ever holds the whole text, on the medium: a temporary
+// file in the same folder, synced, then renamed over the name, then the folder synced. A
+// temporary file is removed on any failure.
+bool WriteFile(const fs::path& file, const std::string& text) {
+    std::string temporary = (file.parent_path() / ".k4400-sim-XXXXXX").string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return false;
+    }
+    ::fchmod(fd, 0644);
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        ok = n > 0;
+        done += ok ? static_cast<std::size_t>(n) : 0;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.c_str(), file.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    const int dir = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ok = dir >= 0 && ::fsync(dir) == 0;
+    if (dir >= 0) {
+        ::close(dir);
+    }
+    return ok;
+}
+
+// Text for inside output="..." of the HTML results file: markup and quotes escaped, so that
+// no text given on the command line can end the value or add a line.
+std::string EscapeHtml(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
 }
 
 std::vector<std::string> Words(const std::string& text) {
@@ -125,7 +222,7 @@ bool IsPrefix(const std::string& text) {
 
 // The values of "satask VERB -a x -b y ..." with exactly these options in this order.
 std::optional<std::vector<std::string>> OptionValues(const std::vector<std::string>& words,
-                                                 const std::vector<std::string>& names) {
+                                                     const std::vector<std::string>& names) {
     if (words.size() != 2 + 2 * names.size()) {
         return std::nullopt;
     }
@@ -138,10 +235,6 @@ std::optional<std::vector<std::string>> OptionValues(const std::vector<std::stri
     }
     return values;
 }
-
-struct Refusal {
-    std::string why;
-};
 
 // Executes a storage command on the state; throws Refusal for what the system would reject.
 void ExecuteStorage(const std::string& command, State& state) {
@@ -238,8 +331,8 @@ std::string StorageResults(const std::string& echoed, const std::string& output,
                            const std::string& exitCode, const State& s) {
     std::ostringstream out;
     out << "<html>\n<head><title>Satask results</title></head>\n<body><pre>\n";
-    out << "command=\"" << echoed << "\" output=\"" << output << "\" exit=\"" << exitCode
-        << "\"\n\n";
+    out << "command=\"" << echoed << "\" output=\"" << EscapeHtml(output) << "\" exit=\""
+        << exitCode << "\"\n\n";
     out << "sainfo lsservicestatus\n";
     out << "panel_name 78G00LM-1\n";
     out << "cluster_id 0000020060C14A32\n";
@@ -320,50 +413,121 @@ int Fail(const std::string& why) {
     return 2;
 }
 
+int Usage(const std::string& why) {
+    std::fprintf(stderr, "k4400-sim: %s\n%s", why.c_str(), kUsage);
+    return 2;
+}
+
+bool IsDecimal(const std::string& text) {
+    return !text.empty() && text.size() <= 3 &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+bool HasControl(const std::string& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](unsigned char c) { return c < 0x20 || c == 0x7f; });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     Options o;
+    std::vector<std::string> operands;
+    bool optionsEnd = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
+        if (optionsEnd || arg.empty() || arg[0] != '-' || arg == "-") {
+            operands.push_back(arg);
+            continue;
+        }
+        const auto eq = arg.find('=');
+        const std::string name = arg.substr(0, eq);
+        const bool hasValue = eq != std::string::npos;
+        const std::string value = hasValue ? arg.substr(eq + 1) : std::string();
+        auto flag = [&](bool& target) {
+            if (hasValue) {
+                return Usage(name + " takes no value");
+            }
+            target = true;
+            return 0;
+        };
+        int bad = 0;
+        if (arg == "--") {
+            optionsEnd = true;
+        } else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
-        } else if (arg == "--fail" || arg.rfind("--fail=", 0) == 0) {
+        } else if (arg == "--version") {
+            std::fputs(kVersion, stdout);
+            return 0;
+        } else if (name == "--fail") {
             o.fail = true;
-            if (arg.size() > 7) {
-                const std::string value = arg.substr(7);
+            if (hasValue) {
                 const auto colon = value.find(':');
                 o.failCode = value.substr(0, colon);
-                if (colon != std::string::npos)
+                if (colon != std::string::npos) {
                     o.failText = value.substr(colon + 1);
+                }
+                if (!IsDecimal(o.failCode) || std::stoi(o.failCode) < 1 ||
+                    std::stoi(o.failCode) > 255) {
+                    return Usage("bad value for --fail: the exit code must be 1 to 255, not '" +
+                                 o.failCode + "'");
+                }
+                if (HasControl(o.failText)) {
+                    return Usage("bad value for --fail: the text holds a control character");
+                }
             }
-        } else if (arg == "--fail-file-modules" || arg.rfind("--fail-file-modules=", 0) == 0) {
+        } else if (name == "--fail-file-modules") {
             o.failFileModules = true;
-            if (arg.size() > 20)
-                o.fileModuleText = arg.substr(20);
-        } else if (arg == "--omit=storage") {
-            o.omitStorage = true;
-        } else if (arg == "--omit=file-modules") {
-            o.omitFileModules = true;
-        } else if (arg == "--crlf") {
-            o.crlf = true;
-        } else if (arg == "--upper") {
-            o.upper = true;
-        } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "k4400-sim: unknown option %s (see --help)\n", arg.c_str());
-            return 2;
+            if (hasValue) {
+                // The file modules' results separate their fields with '|'.
+                if (value.empty() || HasControl(value) || value.find('|') != std::string::npos) {
+                    return Usage(
+                        "bad value for --fail-file-modules: an empty text, a '|' or a control "
+                        "character");
+                }
+                o.fileModuleText = value;
+            }
+        } else if (name == "--omit") {
+            std::string side = value;
+            if (!hasValue) {
+                if (i + 1 >= argc) {
+                    return Usage("--omit needs a value: storage or file-modules");
+                }
+                side = argv[++i];
+            }
+            if (side == "storage") {
+                o.omitStorage = true;
+            } else if (side == "file-modules") {
+                o.omitFileModules = true;
+            } else {
+                return Usage("bad value for --omit: '" + side + "' (storage or file-modules)");
+            }
+        } else if (name == "--crlf") {
+            bad = flag(o.crlf);
+        } else if (name == "--upper") {
+            bad = flag(o.upper);
         } else {
-            o.key = arg;
+            return Usage("unknown option " + arg);
         }
+        if (bad) {
+            return bad;
+        }
+    }
+    if (operands.size() > 1) {
+        return Usage("one key folder at most, not " + std::to_string(operands.size()));
+    }
+    if (!operands.empty()) {
+        o.key = operands[0];
     }
     if (!fs::is_directory(o.key)) {
         return Fail("no key folder at " + o.key.string());
     }
     const fs::path task = o.key / "satask.txt";
     const fs::path cfg = o.key / "cfgtask.txt";
-    const bool haveTask = fs::is_regular_file(task);
-    const bool haveCfg = fs::is_regular_file(cfg);
+    std::error_code ignored;
+    const bool haveTask = fs::exists(fs::symlink_status(task, ignored));
+    const bool haveCfg = fs::exists(fs::symlink_status(cfg, ignored));
     if (!haveTask && !haveCfg) {
         std::fprintf(stderr, "k4400-sim: no satask.txt or cfgtask.txt in %s\n", o.key.c_str());
         return 1;
@@ -372,43 +536,46 @@ int main(int argc, char* argv[]) {
     // Decide everything before writing anything.
     State state = LoadState(o.key / ".k4400-sim-state");
     std::string storageResults, fileModuleResults;
-    if (haveTask) {
-        const std::string command = ReadFile(task);
-        if (command.find('\n') != std::string::npos || command.find('\r') != std::string::npos) {
-            return Fail("satask.txt holds more than one line");
-        }
-        State after = state;
-        try {
-            ExecuteStorage(command, after);
-        } catch (const Refusal& refusal) {
-            return Fail("satask.txt: " + refusal.why);
-        }
-        if (!o.fail) {
-            state = after;
-        }
-        storageResults = StorageResults(command + " -usb", o.fail ? o.failText : "",
-                                        o.fail ? o.failCode : "0", state);
-    }
-    if (haveCfg) {
-        const auto values = CfgInit(ReadFile(cfg));
-        if (!values) {
-            return Fail("cfgtask.txt does not hold a cfginit line with its seven options");
-        }
-        for (const char* key :
-             {"ip", "netmask", "gateway", "serviceip1", "serviceip2", "veltaraip"}) {
-            if (!IsIPv4(values->at(key))) {
-                return Fail(std::string("cfgtask.txt: --") + key + " is not a valid IPv4 address");
+    try {
+        if (haveTask) {
+            const std::string command = ReadTaskFile(task);
+            State after = state;
+            try {
+                ExecuteStorage(command, after);
+            } catch (const Refusal& refusal) {
+                throw Refusal{"satask.txt: " + refusal.why};
             }
+            if (!o.fail) {
+                state = after;
+            }
+            storageResults = StorageResults(command + " -usb", o.fail ? o.failText : "",
+                                            o.fail ? o.failCode : "0", state);
         }
-        std::ostringstream out;
-        out << "Input Command|" << ReadFile(cfg) << "|\n";
-        out << "Output Result|" << (o.failFileModules ? "1" : "0") << "|\n";
-        out << "Output Message|"
-            << (o.failFileModules ? o.fileModuleText : "Configuration complete") << "|\n";
-        out << "Console IP|" << values->at("ip") << "|\n";
-        out << "DORNA IP1|" << values->at("serviceip1") << "|\n";
-        out << "DORNA IP2|" << values->at("serviceip2") << "|\n";
-        fileModuleResults = out.str();
+        if (haveCfg) {
+            const std::string line = ReadTaskFile(cfg);
+            const auto values = CfgInit(line);
+            if (!values) {
+                throw Refusal{"cfgtask.txt does not hold a cfginit line with its seven options"};
+            }
+            for (const char* key :
+                 {"ip", "netmask", "gateway", "serviceip1", "serviceip2", "veltaraip"}) {
+                if (!IsIPv4(values->at(key))) {
+                    throw Refusal{std::string("cfgtask.txt: --") + key +
+                                  " is not a valid IPv4 address"};
+                }
+            }
+            std::ostringstream out;
+            out << "Input Command|" << line << "|\n";
+            out << "Output Result|" << (o.failFileModules ? "1" : "0") << "|\n";
+            out << "Output Message|"
+                << (o.failFileModules ? o.fileModuleText : "Configuration complete") << "|\n";
+            out << "Console IP|" << values->at("ip") << "|\n";
+            out << "DORNA IP1|" << values->at("serviceip1") << "|\n";
+            out << "DORNA IP2|" << values->at("serviceip2") << "|\n";
+            fileModuleResults = out.str();
+        }
+    } catch (const Refusal& refusal) {
+        return Fail(refusal.why);
     }
 
     bool ok = true;
