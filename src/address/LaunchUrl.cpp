@@ -1,8 +1,45 @@
 #include "address/LaunchUrl.h"
 
 #include "address/AddressChecks.h"
+#include "platform/Platform.h"
+#include "platform/StringIds.h"
 
 namespace address {
+namespace {
+
+// The URL as it can be shown in a message: no control characters, and not endless.
+std::wstring Printable(const std::wstring& url) {
+    std::wstring out = url.substr(0, 256);
+    for (wchar_t& c : out) {
+        if (c < 0x20 || c == 0x7f) {
+            c = L'?';
+        }
+    }
+    return url.size() > out.size() ? out + L"..." : out;
+}
+
+}  // namespace
+
+bool OpenLaunchUrl(const std::wstring& url) {
+    const std::optional<std::wstring> safe = SafeLaunchUrl(url);
+    if (safe && platform::Current().OpenUrl(*safe)) {
+        return true;
+    }
+    // The address part, to tell a placeholder (nothing reported) from an address.
+    std::wstring host =
+        url.substr(url.find(L"://") == std::wstring::npos ? 0 : url.find(L"://") + 3);
+    if (host.size() >= 8 && host.compare(host.size() - 8, 8, L"/service") == 0) {
+        host.erase(host.size() - 8);
+    }
+    host = Trim(host);
+    if (host.empty() || host == L"x") {
+        platform::ShowFileMessage(platform::Current().LoadString(IDS_FW_LAUNCH_NO_ADDRESS));
+    } else {
+        platform::ShowFileMessage(
+            platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {Printable(safe.value_or(url))}));
+    }
+    return false;
+}
 
 std::optional<std::wstring> SafeLaunchUrl(const std::wstring& url) {
     std::wstring scheme;

@@ -145,9 +145,7 @@ int CMyWizardApp::ChooseStartPage() {
         case Next::StartWizard:
             return after.startPage;
         case Next::LaunchServiceAssistantAndEnd:
-            if (const auto url = address::SafeLaunchUrl(L"https://" + decision.serviceAddress)) {
-                platform::Current().OpenUrl(*url);
-            }
+            address::OpenLaunchUrl(L"https://" + decision.serviceAddress);
             [[fallthrough]];
         case Next::EndProgram:
             platform::Current().EndProgram(0);

@@ -88,14 +88,16 @@ void CResultDialog::OnCommand(int id) {
             continue;
         }
         if (!launch.member) {
-            platform::Current().OpenUrl(QString::fromLatin1(launch.scheme).toStdWString());
-            return;  // the documentation page: the dialog stays
+            // The documentation page: the dialog stays.
+            const std::wstring url = QString::fromLatin1(launch.scheme).toStdWString();
+            if (!platform::Current().OpenUrl(url)) {
+                platform::ShowFileMessage(platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {url}));
+            }
+            return;
         }
         const QString url = QString::fromLatin1(launch.scheme) + this->*launch.member +
                             QString::fromLatin1(launch.suffix);
-        if (const auto safe = address::SafeLaunchUrl(url.toStdWString())) {
-            platform::Current().OpenUrl(*safe);
-        }
+        address::OpenLaunchUrl(url.toStdWString());
         platform::Current().EndProgram(0);
     }
 }

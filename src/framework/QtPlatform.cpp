@@ -33,9 +33,9 @@ std::wstring QtPlatform::LoadString(int id) {
     return qtTrId(QByteArray::number(id).constData()).toStdWString();
 }
 
-void QtPlatform::OpenUrl(const std::wstring& url) {
+bool QtPlatform::OpenUrl(const std::wstring& url) {
     // The desktop's URL handler, never a shell.
-    QDesktopServices::openUrl(QUrl(QString::fromStdWString(url), QUrl::StrictMode));
+    return QDesktopServices::openUrl(QUrl(QString::fromStdWString(url), QUrl::StrictMode));
 }
 
 void QtPlatform::EndProgram(int exitCode) {

@@ -13,7 +13,7 @@ class QtPlatform final : public platform::Platform {
   public:
     int ShowMessage(const platform::MessageRequest& request) override;
     std::wstring LoadString(int id) override;
-    void OpenUrl(const std::wstring& url) override;
+    bool OpenUrl(const std::wstring& url) override;
     [[noreturn]] void EndProgram(int exitCode) override;
 };
 

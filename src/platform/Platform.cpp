@@ -9,7 +9,7 @@ class BuiltIn final : public Platform {
   public:
     int ShowMessage(const MessageRequest&) override { return kAnswerOk; }
     std::wstring LoadString(int id) override { return L"#" + std::to_wstring(id); }
-    void OpenUrl(const std::wstring&) override {}
+    bool OpenUrl(const std::wstring&) override { return false; }
     [[noreturn]] void EndProgram(int exitCode) override { std::_Exit(exitCode); }
 };
 

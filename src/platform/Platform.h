@@ -27,8 +27,9 @@ class Platform {
     virtual int ShowMessage(const MessageRequest& request) = 0;
     // The text of a string-table entry in the user's language.
     virtual std::wstring LoadString(int id) = 0;
-    // Asks the desktop to open a URL in the default browser; the outcome is not reported.
-    virtual void OpenUrl(const std::wstring& url) = 0;
+    // Asks the desktop to open a URL in the default browser; false when nothing could take
+    // it (no browser, no handler for the scheme).
+    virtual bool OpenUrl(const std::wstring& url) = 0;
     // Ends the program at once with the given exit code; nothing after it runs.
     [[noreturn]] virtual void EndProgram(int exitCode) = 0;
 };

@@ -42,9 +42,10 @@ class FakePlatform : public platform::Platform {
         return loader ? loader(id) : L"#" + std::to_wstring(id);
     }
 
-    void OpenUrl(const std::wstring& url) override {
+    bool OpenUrl(const std::wstring& url) override {
         launches.push_back(url);
         std::fprintf(stderr, "open-url <%ls>\n", url.c_str());
+        return browserAnswers;
     }
 
     [[noreturn]] void EndProgram(int exitCode) override {
@@ -65,6 +66,7 @@ class FakePlatform : public platform::Platform {
     std::vector<platform::MessageRequest> messages;
     std::deque<int> answers;
     std::vector<std::wstring> launches;
+    bool browserAnswers = true;  // false: no browser takes a URL
     std::map<int, std::wstring> strings;
     std::function<std::wstring(int)> loader;
     std::function<void(const platform::MessageRequest&)> onMessage;

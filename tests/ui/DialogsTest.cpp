@@ -171,6 +171,12 @@ TEST_F(Dialogs, InfoCenterOpensTheDocumentationAndStays) {
         std::vector<std::wstring>(
             3, L"https://www.quorvex.com/support/docs/veltara-k4400/installation/troubleshooting"));
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(fake.messages.empty());
+    fake.browserAnswers = false;  // no browser: the address to open by hand, and it stays
+    QTest::mouseClick(dialog.Item<QPushButton>(1126), Qt::LeftButton);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_NE(fake.messages[0].text.find(L"/installation/troubleshooting"), std::wstring::npos);
+    EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.GetDlgItemText(1129), "file module 2 did not respond");
     QTest::mouseClick(dialog.Item<QPushButton>(1), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), framework::IDOK);
@@ -210,13 +216,40 @@ TEST_F(Dialogs, LaunchButtonsOpenTheirUrlAndEndTheProgram) {
         dialog.m_strIP = "10.0.0.20";
         ClickAndExpectExit(dialog, 1002, "https://10.0.0.20");
     }
-    {
-        // Nothing reported, or not an address: nothing is opened, the program still ends.
+}
+
+// A launch that cannot happen says so before the program ends: nothing reported, an address
+// the launch check refuses, or no browser to take it.
+TEST_F(Dialogs, ALaunchThatCannotHappenNamesTheAddressToOpenByHand) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    fake.onMessage = [](const platform::MessageRequest& m) {
+        std::fprintf(stderr, "message <%ls>\n", m.text.c_str());
+    };
+    struct Case {
+        const char* address;
+        int button;
+        bool browser;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"x", 1025, true,
+         "^message <The system did not report an address to open.*>\nend-program 0 after 0"},
+        {"evil.example/", 1090, true,
+         "^message <The web browser could not be opened.*\n\nhttp://evil.example//service>\n"
+         "end-program 0 after 0"},
+        {"10.0.0.5", 1025, false,
+         "^open-url <http://10.0.0.5>\nmessage <The web browser could not be opened.*\n\n"
+         "http://10.0.0.5>\nend-program 0 after 1"},
+    };
+    for (const Case& c : cases) {
         CResetIPSuccessDlg dialog;
-        dialog.m_strIP = "x";
-        ClickAndExpectExit(dialog, 1025, "");
-        dialog.m_strIP = "evil.example/";
-        ClickAndExpectExit(dialog, 1090, "");
+        dialog.m_strIP = c.address;
+        fake.browserAnswers = c.browser;
+        dialog.Create();
+        dialog.show();
+        EXPECT_EXIT(QTest::mouseClick(dialog.Item<QPushButton>(c.button), Qt::LeftButton),
+                    ::testing::ExitedWithCode(0), c.expected)
+            << c.address;
     }
 }
 

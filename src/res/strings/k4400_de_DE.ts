@@ -407,5 +407,17 @@ Kennwort: brisk</translation>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>Das Zurücksetzen des Kennworts konnte nicht auf den USB-Stick geschrieben werden; es wird nichts zurückgesetzt. Klicken Sie auf "Zurück", um zum Hauptmenü zurückzukehren und es erneut zu versuchen, oder auf "Abbrechen", um den Assistenten zu schließen.</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>Der Webbrowser konnte nicht geöffnet werden. Öffnen Sie diese Adresse selbst in einem Webbrowser, um fortzufahren:
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>Das System hat keine Adresse gemeldet, die geöffnet werden könnte; der Webbrowser wurde daher nicht geöffnet.</translation>
+    </message>
 </context>
 </TS>

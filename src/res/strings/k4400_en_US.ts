@@ -407,5 +407,17 @@ Password: brisk</translation>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>The system did not report an address to open, so the web browser was not opened.</translation>
+    </message>
 </context>
 </TS>

@@ -407,5 +407,17 @@ Contraseña: brisk</translation>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>No se ha podido escribir el restablecimiento de la contraseña en la llave USB, por lo que no se restablecerá nada. Pulse Atrás para volver al menú principal y reintentarlo, o Cancelar para cerrar el asistente.</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>No se ha podido abrir el navegador web. Para continuar, abra usted mismo esta dirección en un navegador web:
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>El sistema no ha notificado ninguna dirección que abrir, por lo que no se ha abierto el navegador web.</translation>
+    </message>
 </context>
 </TS>

@@ -407,5 +407,17 @@ Mot de passe : brisk</translation>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>La réinitialisation du mot de passe n'a pas pu être écrite sur la clé USB ; rien ne sera réinitialisé. Cliquez sur Précédent pour revenir au menu principal et réessayer, ou sur Annuler pour fermer l'assistant.</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>Le navigateur Web n'a pas pu être ouvert. Pour continuer, ouvrez vous-même cette adresse dans un navigateur Web :
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>Le système n'a signalé aucune adresse à ouvrir ; le navigateur Web n'a donc pas été ouvert.</translation>
+    </message>
 </context>
 </TS>

@@ -407,5 +407,17 @@ Password: brisk</translation>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>Non è stato possibile scrivere la reimpostazione della password sulla chiave USB: non verrà reimpostato nulla. Fare clic su Indietro per tornare al menu principale e riprovare, oppure su Annulla per chiudere la procedura guidata.</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>Impossibile aprire il browser Web. Per continuare, aprire manualmente questo indirizzo in un browser Web:
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>Il sistema non ha segnalato alcun indirizzo da aprire, pertanto il browser Web non è stato aperto.</translation>
+    </message>
 </context>
 </TS>

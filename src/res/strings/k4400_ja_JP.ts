@@ -407,5 +407,17 @@ Password: brisk</source>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>パスワードのリセットを USB キーに書き込めなかったため、何もリセットされません。「戻る」をクリックしてメインメニューに戻って再試行するか、「キャンセル」をクリックしてウィザードを閉じてください。</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>Web ブラウザーを開けませんでした。続行するには、次のアドレスを Web ブラウザーで手動で開いてください:
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>システムから開くアドレスが報告されなかったため、Web ブラウザーは開かれませんでした。</translation>
+    </message>
 </context>
 </TS>

@@ -407,5 +407,17 @@ Password: brisk</source>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>비밀번호 재설정을 USB 키에 쓸 수 없으므로 아무것도 재설정되지 않습니다. 기본 메뉴로 돌아가 다시 시도하려면 뒤로를, 마법사를 닫으려면 취소를 클릭하십시오.</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>웹 브라우저를 열 수 없습니다. 계속하려면 웹 브라우저에서 다음 주소를 직접 여십시오:
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>시스템에서 열 주소를 보고하지 않았으므로 웹 브라우저를 열지 않았습니다.</translation>
+    </message>
 </context>
 </TS>

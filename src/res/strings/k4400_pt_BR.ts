@@ -407,5 +407,17 @@ Senha: brisk</translation>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>Não foi possível gravar a redefinição da senha na chave USB; nada será redefinido. Clique em Voltar para retornar ao menu principal e tentar novamente, ou em Cancelar para fechar o assistente.</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>Não foi possível abrir o navegador da Web. Para continuar, abra você mesmo este endereço em um navegador da Web:
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>O sistema não informou nenhum endereço para abrir; por isso, o navegador da Web não foi aberto.</translation>
+    </message>
 </context>
 </TS>

@@ -407,5 +407,17 @@ Password: brisk</source>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>无法将密码重置任务写入 USB 闪存盘，因此不会重置任何内容。单击“上一步”返回主菜单并重试，或单击“取消”关闭向导。</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>无法打开 Web 浏览器。要继续，请在 Web 浏览器中手动打开以下地址：
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>系统未报告要打开的地址，因此未打开 Web 浏览器。</translation>
+    </message>
 </context>
 </TS>

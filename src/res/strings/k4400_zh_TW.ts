@@ -407,5 +407,17 @@ Password: brisk</source>
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
         <translation>無法將密碼重設工作寫入 USB 隨身碟，因此不會重設任何項目。按一下「上一步」回到主功能表並重試，或按一下「取消」關閉精靈。</translation>
     </message>
+    <message id="9031">
+        <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
+
+%1</source>
+        <translation>無法開啟 Web 瀏覽器。若要繼續，請在 Web 瀏覽器中手動開啟下列位址：
+
+%1</translation>
+    </message>
+    <message id="9032">
+        <source>The system did not report an address to open, so the web browser was not opened.</source>
+        <translation>系統未報告要開啟的位址，因此未開啟 Web 瀏覽器。</translation>
+    </message>
 </context>
 </TS>
