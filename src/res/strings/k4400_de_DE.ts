@@ -419,5 +419,9 @@ Kennwort: brisk</translation>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>Das System hat keine Adresse gemeldet, die geöffnet werden könnte; der Webbrowser wurde daher nicht geöffnet.</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>Ordner des USB-Sticks auswählen</translation>
+    </message>
 </context>
 </TS>

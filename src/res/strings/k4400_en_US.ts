@@ -419,5 +419,9 @@ Password: brisk</translation>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>The system did not report an address to open, so the web browser was not opened.</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>Choose the USB key folder</translation>
+    </message>
 </context>
 </TS>

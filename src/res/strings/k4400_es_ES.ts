@@ -419,5 +419,9 @@ Contraseña: brisk</translation>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>El sistema no ha notificado ninguna dirección que abrir, por lo que no se ha abierto el navegador web.</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>Elegir la carpeta de la llave USB</translation>
+    </message>
 </context>
 </TS>

@@ -419,5 +419,9 @@ Mot de passe : brisk</translation>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>Le système n'a signalé aucune adresse à ouvrir ; le navigateur Web n'a donc pas été ouvert.</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>Choisir le dossier de la clé USB</translation>
+    </message>
 </context>
 </TS>

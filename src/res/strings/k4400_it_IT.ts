@@ -419,5 +419,9 @@ Password: brisk</translation>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>Il sistema non ha segnalato alcun indirizzo da aprire, pertanto il browser Web non è stato aperto.</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>Scegliere la cartella della chiave USB</translation>
+    </message>
 </context>
 </TS>

@@ -419,5 +419,9 @@ Password: brisk</source>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>システムから開くアドレスが報告されなかったため、Web ブラウザーは開かれませんでした。</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>USB キーのフォルダーを選択</translation>
+    </message>
 </context>
 </TS>

@@ -419,5 +419,9 @@ Password: brisk</source>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>시스템에서 열 주소를 보고하지 않았으므로 웹 브라우저를 열지 않았습니다.</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>USB 키 폴더 선택</translation>
+    </message>
 </context>
 </TS>

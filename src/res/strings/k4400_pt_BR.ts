@@ -419,5 +419,9 @@ Senha: brisk</translation>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>O sistema não informou nenhum endereço para abrir; por isso, o navegador da Web não foi aberto.</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>Escolher a pasta da chave USB</translation>
+    </message>
 </context>
 </TS>

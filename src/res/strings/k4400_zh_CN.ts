@@ -419,5 +419,9 @@ Password: brisk</source>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>系统未报告要打开的地址，因此未打开 Web 浏览器。</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>选择 USB 闪存盘文件夹</translation>
+    </message>
 </context>
 </TS>

@@ -419,5 +419,9 @@ Password: brisk</source>
         <source>The system did not report an address to open, so the web browser was not opened.</source>
         <translation>系統未報告要開啟的位址，因此未開啟 Web 瀏覽器。</translation>
     </message>
+    <message id="9033">
+        <source>Choose the USB key folder</source>
+        <translation>選擇 USB 隨身碟資料夾</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,78 @@
+#include "framework/QtApplication.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QIcon>
+#include <QLocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include "framework/Language.h"
+#include "framework/QtPlatform.h"
+#include "platform/StringIds.h"
+#include "wizard/ToolTitle.h"
+
+namespace framework {
+namespace {
+
+void FatalStart(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "k4400-init: cannot open a window: %s\n",
+                     message.simplified().toLocal8Bit().constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> NoDisplayReason() {
+    // A platform the user chose (offscreen, wayland, xcb with its own display) decides itself.
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        return std::nullopt;
+    }
+#if defined(Q_OS_LINUX)
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return "no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop "
+               "session";
+    }
+#endif
+    return std::nullopt;
+}
+
+QApplication* StartApplication(int& argc, char** argv) {
+    const QtMessageHandler previous = qInstallMessageHandler(FatalStart);
+    auto* application = new QApplication(argc, argv);
+    qInstallMessageHandler(previous);
+    return application;
+}
+
+void SetUpApplication() {
+    InstallLanguage(ChooseLanguage(QLocale::system().uiLanguages()));
+    SetApplicationName(wizard::LoadToolTitle());
+    QGuiApplication::setDesktopFileName(QStringLiteral("k4400-init"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/k4400-init.svg")));
+}
+
+std::optional<std::string> ChooseKeyFolder() {
+    // Where desktops mount removable media: /media/<user> (Debian, Ubuntu), /run/media/<user>.
+    QString start = QDir::homePath();
+    const QString user = qEnvironmentVariable("USER");
+    for (const QString& candidate :
+         {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user,
+          QStringLiteral("/media")}) {
+        if (!user.isEmpty() && QDir(candidate).exists()) {
+            start = candidate;
+            break;
+        }
+    }
+    const QString folder =
+        QFileDialog::getExistingDirectory(nullptr, LoadQString(IDS_FW_CHOOSE_KEY), start);
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(folder).toStdString();
+}
+
+}  // namespace framework

@@ -1,0 +1,28 @@
+#pragma once
+// What the Qt entry point needs around the application object: a display check that runs
+// before Qt would abort, the application's name and icon, and the key folder chooser.
+
+#include <QString>
+#include <optional>
+#include <string>
+
+class QApplication;
+
+namespace framework {
+
+// Why no window can open, or nothing when one can. Asked before QApplication exists: Qt's
+// platform plugin aborts without a display.
+std::optional<std::string> NoDisplayReason();
+
+// Constructs the application; a platform plugin that still cannot open the display ends the
+// program with one line on stderr and status 1 instead of Qt's abort.
+QApplication* StartApplication(int& argc, char** argv);
+
+// The user's language, the tool's name for captions and the window icon.
+void SetUpApplication();
+
+// Asks for the key folder, starting where the desktop mounts removable media. Nothing when
+// the user cancels.
+std::optional<std::string> ChooseKeyFolder();
+
+}  // namespace framework
