@@ -29,7 +29,7 @@ simulate: build
 	@mkdir -p "$(KEY)"
 	@$(SIM) $(SIM_OPTIONS) "$(KEY)"
 
-test: deps test-release test-asan fuzz-smoke test-windows
+test: deps test-release test-asan package fuzz-smoke test-windows
 
 test-release:
 	@$(call PRESET_BUILD,release)
@@ -39,9 +39,12 @@ test-asan:
 	@$(call PRESET_BUILD,asan)
 	ctest --preset asan
 
-# A .deb and a portable .tar.gz in build/release.
+# The .deb files and the portable .tar.gz in build/release, checked by lintian and the
+# desktop's validators.
 package: build
 	cd build/release && cpack
+	packaging/linux/portable build/release
+	packaging/linux/check-packages build/release
 
 # Benchmarks (not part of `make test`); see bench/README.md.
 bench: build

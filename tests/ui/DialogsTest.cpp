@@ -1,10 +1,13 @@
 // The result dialogs, and the start-up flow that reads the key and shows them.
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 
 #include "UiTest.h"
 #include "app/MyWizardApp.h"
 #include "dialogs/ResultDialogs.h"
+#include "framework/QtApplication.h"
 
 namespace {
 
@@ -435,6 +438,29 @@ TEST(Captions, MessageBoxesShowTheirCaptionAlone) {
                   caption.value_or(L"Quorvex Veltara K4400 Initialization Tool"));
     }
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+}
+
+// Started from a desktop menu, the wizard asks for the key folder first; Cancel there gives
+// no folder (and the program ends without touching any), a choice gives that folder.
+TEST_F(Dialogs, TheKeyFolderChooserCancelsOrChooses) {
+    for (const bool choose : {false, true}) {
+        QTimer::singleShot(0, [choose] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(chooser, nullptr);
+            EXPECT_EQ(chooser->windowTitle().toStdWString(), Text(9033));
+            if (choose) {
+                chooser->setDirectory(QDir::currentPath());
+                QMetaObject::invokeMethod(chooser, "accept");
+            } else {
+                chooser->reject();
+            }
+        });
+        const auto folder = framework::ChooseKeyFolder();
+        EXPECT_EQ(folder.has_value(), choose);
+        if (folder) {
+            EXPECT_TRUE(std::filesystem::equivalent(*folder, key.path()));
+        }
+    }
 }
 
 }  // namespace
