@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -14,10 +13,9 @@
 
 #ifdef K4400_WIZARD
 #include "app/MyWizardApp.h"
-#include "framework/Language.h"
+#include "framework/QtApplication.h"
 #include "framework/QtPlatform.h"
 #include "wizard/MyPropertySheet.h"
-#include "wizard/ToolTitle.h"
 #endif
 
 namespace {
@@ -31,12 +29,11 @@ void Report() {
 int main(int argc, char* argv[]) {
 #ifdef K4400_WIZARD
     // The same steps as the wizard's main, up to the first page on screen.
-    static app::CMyWizardApp theApp;
     QApplication application(argc, argv);
     framework::QtPlatform platform;
     platform::Install(&platform);
-    framework::InstallLanguage(framework::ChooseLanguage(QLocale::system().uiLanguages()));
-    QApplication::setApplicationDisplayName(wizard::LoadToolTitle());
+    framework::SetUpApplication();
+    app::CMyWizardApp theApp;
     wizard::CMyPropertySheet sheet(theApp.ChooseStartPage());
     sheet.SetActivePage(0);
     sheet.show();
