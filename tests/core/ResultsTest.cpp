@@ -117,6 +117,22 @@ TEST(Results, ReadErrorMakesEitherFileUnusable) {
     EXPECT_EQ(fileModules[FileModuleStatus], L"x");
 }
 
+// Reads the key folder's results files into fresh records; the status of the storage side.
+struct KeyRead {
+    int result;
+    bool reported;
+    std::wstring status;
+};
+KeyRead ReadKey() {
+    TaskResults task;
+    FileModuleResults fileModules;
+    ResetToPlaceholder(task);
+    ResetToPlaceholder(fileModules);
+    bool reported = false;
+    const int result = ReadResults(task, fileModules, &reported);
+    return {result, reported, task[Status]};
+}
+
 #ifdef _WIN32
 // Other writers are denied while the reader has the file open, and a file another program
 // is writing is reported as a sharing violation.
@@ -126,15 +142,11 @@ TEST(Results, AFileBeingWrittenIsASharingViolation) {
     testing_support::TempKey::Write("satask_result.html", "command=\"x\" output=\"\" exit=\"0\"\n");
     int writer = -1;
     ASSERT_EQ(_sopen_s(&writer, "satask_result.html", _O_WRONLY, _SH_DENYNO, 0), 0);
-    TaskResults task;
-    FileModuleResults fileModules;
-    ResetToPlaceholder(task);
-    ResetToPlaceholder(fileModules);
-    bool reported = false;
-    EXPECT_EQ(ReadResults(task, fileModules, &reported), -1);
+    const KeyRead read = ReadKey();
     _close(writer);
-    EXPECT_TRUE(reported);
-    EXPECT_EQ(task[Status], L"#9012");
+    EXPECT_EQ(read.result, -1);
+    EXPECT_TRUE(read.reported);
+    EXPECT_EQ(read.status, L"#9012");
     EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#9012"});
 }
 #else
@@ -144,13 +156,10 @@ TEST(Results, APipeUnderTheNameIsNotAFile) {
     testing_support::TempKey key;
     testing_support::FakePlatform fake;
     ASSERT_EQ(mkfifo("satask_result.html", 0600), 0);
-    TaskResults task;
-    FileModuleResults fileModules;
-    ResetToPlaceholder(task);
-    ResetToPlaceholder(fileModules);
-    bool reported = false;
-    EXPECT_EQ(ReadResults(task, fileModules, &reported), -1);
-    EXPECT_TRUE(reported);
+    const KeyRead read = ReadKey();
+    EXPECT_EQ(read.result, -1);
+    EXPECT_TRUE(read.reported);
+    EXPECT_EQ(read.status, L"#9017");
     EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#9017"});
 }
 #endif
