@@ -95,10 +95,22 @@ bool Replace(const std::string& from, const char* to) {
     if (MoveFileExA(from.c_str(), to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
+    errno = ErrnoFromLastError();
     const DWORD attributes = GetFileAttributesA(to);
-    errno = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)
-                ? EISDIR
-                : ErrnoFromLastError();
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        errno = EISDIR;
+    } else if (errno == EACCES) {
+        // A file another program holds open is refused as access denied: ask it directly.
+        const HANDLE held = CreateFileA(to, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (held == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_SHARING_VIOLATION) {
+                errno = EBUSY;
+            }
+        } else {
+            CloseHandle(held);
+        }
+    }
     return false;
 }
 // MoveFileEx with MOVEFILE_WRITE_THROUGH returns once the move is on the medium.
