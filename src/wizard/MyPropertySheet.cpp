@@ -6,41 +6,28 @@
 
 namespace wizard {
 
+namespace {
+
+template <class Page>
+QSize NeededSize() {
+    Page page;
+    page.Create();
+    return page.Relayout(false);
+}
+
+template <class... Pages>
+QSize LargestNeededSize() {
+    QSize size;
+    ((size = size.expandedTo(NeededSize<Pages>())), ...);
+    return size;
+}
+
+}  // namespace
+
 CMyPropertySheet::CMyPropertySheet(int startPage, QWidget* parent)
     : CPropertySheetEx(startPage, parent) {
     // The sheet's own caption is never seen: every page brings the tool title.
     setWindowTitle(framework::LoadQString(IDS_SHEET_CAPTION));
-    AddPages();
-    // One window size from the first page on, whichever pages the user visits.
-    SetPageSize(MeasuredPageSize());
-}
-
-CMyPropertySheet::CMyPropertySheet(MeasureOnly) : CPropertySheetEx(0, nullptr) {
-    AddPages();
-}
-
-QSize CMyPropertySheet::MeasuredPageSize() {
-    static QString measuredFor;
-    static QSize measured;
-    // Texts that differ between any two languages, and the font: what the size depends on.
-    const QString key = framework::LoadQString(IDS_SHEET_CAPTION) + '\n' +
-                        framework::LoadQString(IDS_FW_NEXT) + '\n' +
-                        framework::LoadQString(IDS_OPTION_NEW_SYSTEM) + '\n' + font().toString();
-    if (key != measuredFor) {
-        CMyPropertySheet scratch{MeasureOnly{}};
-        QSize size;
-        for (int index = 0; index < scratch.GetPageCount(); ++index) {
-            framework::CPropertyPageEx* page = scratch.GetPage(index);
-            page->Create();
-            size = size.expandedTo(page->Relayout(false));
-        }
-        measured = size;
-        measuredFor = key;
-    }
-    return measured;
-}
-
-void CMyPropertySheet::AddPages() {
     for (framework::CPropertyPageEx* page :
          {static_cast<framework::CPropertyPageEx*>(&m_pageMain),
           static_cast<framework::CPropertyPageEx*>(&m_pageConfigIP),
@@ -54,6 +41,26 @@ void CMyPropertySheet::AddPages() {
           static_cast<framework::CPropertyPageEx*>(&m_pageNeskDone)}) {
         AddPage(page);
     }
+    // One window size from the first page on, whichever pages the user visits.
+    SetPageSize(MeasuredPageSize());
+}
+
+QSize CMyPropertySheet::MeasuredPageSize() {
+    static QString measuredFor;
+    static QSize measured;
+    // Texts that differ between any two languages, and the font: what the size depends on.
+    const QString key = framework::LoadQString(IDS_SHEET_CAPTION) + '\n' +
+                        framework::LoadQString(IDS_FW_NEXT) + '\n' +
+                        framework::LoadQString(IDS_OPTION_NEW_SYSTEM) + '\n' + font().toString();
+    if (key != measuredFor) {
+        measured = LargestNeededSize<CMyPropertyPageMain, CMyPropertyPageConfigIP,
+                                     CMyPropertyPageConfigIPDone, CMyPropertyPageResetPasswordDone,
+                                     CMyPropertyPageResetIP, CMyPropertyPageResetIPDone,
+                                     CMyPropertyPageExpand, MyPropertyPageConfigNeskP1,
+                                     MyPropertyPageConfigNeskP2, MyPropertyPageConfigNeskDone>();
+        measuredFor = key;
+    }
+    return measured;
 }
 
 }  // namespace wizard

@@ -27,11 +27,8 @@ class CMyPropertySheet : public framework::CPropertySheetEx {
     MyPropertyPageConfigNeskDone m_pageNeskDone;
 
   private:
-    struct MeasureOnly {};
-    CMyPropertySheet(MeasureOnly);
-    void AddPages();
-    // The largest size any page needs in the current language and font, measured once on a
-    // sheet of its own whose pages are created and laid out but never shown or activated.
+    // The largest size any page needs in the current language and font, measured once on
+    // pages of its own, one at a time, created and laid out but never shown or activated.
     QSize MeasuredPageSize();
 };
 
