@@ -13,8 +13,9 @@
 
 #ifdef K4400_WIZARD
 #include "app/MyWizardApp.h"
-#include "framework/QtApplication.h"
-#include "framework/QtPlatform.h"
+#include "framework/qt/QtApplication.h"
+#include "framework/qt/QtBackend.h"
+#include "framework/qt/QtPlatform.h"
 #include "wizard/MyPropertySheet.h"
 #endif
 
@@ -30,13 +31,13 @@ int main(int argc, char* argv[]) {
 #ifdef K4400_WIZARD
     // The same steps as the wizard's main, up to the first page on screen.
     QApplication application(argc, argv);
-    framework::QtPlatform platform;
+    framework::qt::QtPlatform platform;
     platform::Install(&platform);
-    framework::SetUpApplication();
+    framework::qt::SetUpApplication();
     app::CMyWizardApp theApp;
     wizard::CMyPropertySheet sheet(theApp.ChooseStartPage());
     sheet.SetActivePage(0);
-    sheet.show();
+    framework::qt::SheetWidget(sheet)->show();
 #elif defined(K4400_BARE_TEXT)
     // A plain window with the main menu's texts in plain widgets: what drawing them costs.
     QApplication application(argc, argv);

@@ -5,7 +5,7 @@
 #include "address/LaunchUrl.h"
 #include "app/StartupDecisions.h"
 #include "dialogs/ResultDialogs.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "results/ClassifyTask.h"
@@ -19,31 +19,27 @@ namespace {
 
 CMyWizardApp* theApp = nullptr;
 
-QString Q(const std::wstring& text) {
-    return QString::fromStdWString(text);
-}
-
 // The dialog for an outcome, with the members the flow sets before it is shown.
 std::unique_ptr<dialogs::CResultDialog> MakeDialog(const ResultDecision& decision,
                                                    const results::TaskResults& task,
                                                    const results::FileModuleResults& fm) {
     using namespace results;
-    const QString product = framework::LoadQString(IDS_PRODUCT_NAME);
-    const QString system = Q(decision.systemAddress);
-    const QString battery = framework::FormatQString(IDS_BATTERY_CHARGING, {Q(task[TimeToCharge])});
+    const std::wstring product = framework::LoadText(IDS_PRODUCT_NAME);
+    const std::wstring system = decision.systemAddress;
+    const std::wstring battery = framework::FormatText(IDS_BATTERY_CHARGING, {task[TimeToCharge]});
     std::unique_ptr<dialogs::CResultDialog> dialog;
     switch (decision.outcome) {
         case InitSuccess:
             dialog = std::make_unique<dialogs::CConfigIPSuccessDlg>();
-            dialog->m_strLaunchUrl = "https://" + system;
+            dialog->m_strLaunchUrl = L"https://" + system;
             dialog->m_strMessage =
-                framework::FormatQString(IDS_CONFIGURED_WITH_IP, {product}) + system;
+                framework::FormatText(IDS_CONFIGURED_WITH_IP, {product}) + system;
             dialog->m_strBattery = battery;
-            dialog->m_strLogin = framework::LoadQString(IDS_SUPERUSER_LOGIN);
+            dialog->m_strLogin = framework::LoadText(IDS_SUPERUSER_LOGIN);
             break;
         case InitFailure:
             dialog = std::make_unique<dialogs::CConfigIPFailureDlg>();
-            dialog->m_strError = Q(task[Output]);
+            dialog->m_strError = task[Output];
             break;
         case PasswordResetSuccess:
             dialog = std::make_unique<dialogs::CResetPasswordSuccessDlg>();
@@ -52,31 +48,31 @@ std::unique_ptr<dialogs::CResultDialog> MakeDialog(const ResultDecision& decisio
             break;
         case PasswordResetFailure:
             dialog = std::make_unique<dialogs::CResetPasswordFailureDlg>();
-            dialog->m_strError = Q(task[Output]);
+            dialog->m_strError = task[Output];
             break;
         case ServiceIpSuccess:
             dialog = std::make_unique<dialogs::CResetIPSuccessDlg>();
             dialog->m_strIP = system;
-            dialog->m_strMessage = framework::FormatQString(IDS_SERVICE_IP_SET, {product}) +
-                                   Q(decision.serviceAddress);
+            dialog->m_strMessage =
+                framework::FormatText(IDS_SERVICE_IP_SET, {product}) + decision.serviceAddress;
             dialog->m_strBattery = battery;
             break;
         case ServiceIpFailure:
             dialog = std::make_unique<dialogs::CResetIPFailureDlg>();
-            dialog->m_strError = Q(task[Output]);
+            dialog->m_strError = task[Output];
             break;
         case UnifiedSuccess:
             dialog = std::make_unique<dialogs::CConfigNeskSuccessDlg>();
-            dialog->m_strIP = Q(fm[ConsoleIp]);
-            dialog->m_strManagementIP = Q(fm[ConsoleIp]);
+            dialog->m_strIP = fm[ConsoleIp];
+            dialog->m_strManagementIP = fm[ConsoleIp];
             dialog->m_strStorageIP = system;
-            dialog->m_strFileModule1IP = Q(fm[FileModuleIp1]);
-            dialog->m_strFileModule2IP = Q(fm[FileModuleIp2]);
-            dialog->m_strLogin = framework::LoadQString(IDS_ADMIN_LOGIN);
+            dialog->m_strFileModule1IP = fm[FileModuleIp1];
+            dialog->m_strFileModule2IP = fm[FileModuleIp2];
+            dialog->m_strLogin = framework::LoadText(IDS_ADMIN_LOGIN);
             break;
         case UnifiedFileModuleFailure:
             dialog = std::make_unique<dialogs::CConfigNeskFailureDlg>();
-            dialog->m_strError = Q(fm[OutputMessage]);
+            dialog->m_strError = fm[OutputMessage];
             break;
         case NoResult:
             break;

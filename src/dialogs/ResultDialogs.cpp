@@ -1,10 +1,7 @@
 #include "dialogs/ResultDialogs.h"
 
-#include <QAccessible>
-#include <QPushButton>
-
 #include "address/LaunchUrl.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 #include "wizard/ToolTitle.h"
 
@@ -17,8 +14,8 @@ namespace {
 constexpr int IDC_HEADER = 1001;
 constexpr int IDC_PICTURE = 1000;
 
-const char kSuccess[] = ":/images/success.svg";
-const char kFailure[] = ":/images/failure.svg";
+const char kSuccess[] = "success";
+const char kFailure[] = "failure";
 
 // The parts every dialog shares: header across the top, picture at the left, texts to its
 // right, buttons along the bottom.
@@ -43,8 +40,12 @@ std::vector<ControlSpec> Join(std::vector<ControlSpec> a, const std::vector<Cont
     return a;
 }
 
-QString Product() {
-    return LoadQString(IDS_PRODUCT_NAME);
+std::wstring Widen(const char* text) {
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
+std::wstring Product() {
+    return LoadText(IDS_PRODUCT_NAME);
 }
 
 }  // namespace
@@ -60,24 +61,23 @@ void CResultDialog::DoDataExchange(DataExchange& dx) {
 
 bool CResultDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    setWindowTitle(wizard::LoadToolTitle());
-    SetDlgItemText(IDC_HEADER, LoadQString(setup_.headerString));
+    Window()->SetCaption(wizard::LoadToolTitle());
+    SetDlgItemText(IDC_HEADER, LoadText(setup_.headerString));
     for (const Label& label : setup_.labels) {
-        SetDlgItemText(label.control, LoadQString(label.stringId));
+        SetDlgItemText(label.control, LoadText(label.stringId));
     }
     for (const Button& button : setup_.buttons) {
-        SetDlgItemText(button.control, LoadQString(button.stringId));
+        SetDlgItemText(button.control, LoadText(button.stringId));
     }
-    MakeTitleBold(GetDlgItem(IDC_HEADER));
+    Ctl().SetBoldTitle(IDC_HEADER);
     // A screen reader reads the outcome when the dialog opens.
-    QStringList message{GetDlgItemText(IDC_HEADER)};
+    std::wstring message = GetDlgItemText(IDC_HEADER);
     for (const Binding& binding : setup_.bindings) {
-        message << this->*binding.member;
+        message += L'\n' + this->*binding.member;
     }
-    setAccessibleName(windowTitle());
-    setAccessibleDescription(message.join('\n'));
+    Window()->Describe(message);
     if (!setup_.buttons.empty()) {
-        GetDlgItem(setup_.buttons.front().control)->setFocus();
+        Ctl().Focus(setup_.buttons.front().control);
     }
     return false;
 }
@@ -89,15 +89,13 @@ void CResultDialog::OnCommand(int id) {
         }
         if (!launch.member) {
             // The documentation page: the dialog stays.
-            const std::wstring url = QString::fromLatin1(launch.scheme).toStdWString();
+            const std::wstring url = Widen(launch.scheme);
             if (!platform::Current().OpenUrl(url)) {
                 platform::ShowFileMessage(platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {url}));
             }
             return;
         }
-        const QString url = QString::fromLatin1(launch.scheme) + this->*launch.member +
-                            QString::fromLatin1(launch.suffix);
-        address::OpenLaunchUrl(url.toStdWString());
+        address::OpenLaunchUrl(Widen(launch.scheme) + this->*launch.member + Widen(launch.suffix));
         platform::Current().EndProgram(0);
     }
 }
@@ -115,7 +113,7 @@ CConfigIPSuccessDlg::CConfigIPSuccessDlg()
                      {},
                      {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
                      {{1002, "", &CResultDialog::m_strLaunchUrl, "", true}}}) {
-    m_strMessage = FormatQString(IDS_CONFIGURED_WITH_IP, {Product()});
+    m_strMessage = FormatText(IDS_CONFIGURED_WITH_IP, {Product()});
 }
 
 CConfigIPFailureDlg::CConfigIPFailureDlg()
@@ -129,7 +127,7 @@ CConfigIPFailureDlg::CConfigIPFailureDlg()
            {},
            {{IDOK, IDS_LAUNCH_SERVICE_ASSISTANT}, {IDCANCEL, IDS_TRY_AGAIN}},
            {}}) {
-    m_strMessage = FormatQString(IDS_NOT_CONFIGURED, {Product()});
+    m_strMessage = FormatText(IDS_NOT_CONFIGURED, {Product()});
 }
 
 namespace {
@@ -153,7 +151,7 @@ CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
                       {1090, IDS_LAUNCH_SERVICE_ASSISTANT}},
                      {{1025, "https://", &CResultDialog::m_strIP, "", true},
                       {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
-    m_strMessage = FormatQString(IDS_PASSWORD_RESET, {Product()});
+    m_strMessage = FormatText(IDS_PASSWORD_RESET, {Product()});
 }
 
 CResetPasswordFailureDlg::CResetPasswordFailureDlg()
@@ -167,7 +165,7 @@ CResetPasswordFailureDlg::CResetPasswordFailureDlg()
            {},
            {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN_TO_MAIN_MENU}},
            {}}) {
-    m_strMessage = FormatQString(IDS_PASSWORD_NOT_RESET, {Product()});
+    m_strMessage = FormatText(IDS_PASSWORD_NOT_RESET, {Product()});
 }
 
 CResetIPSuccessDlg::CResetIPSuccessDlg()
@@ -183,7 +181,7 @@ CResetIPSuccessDlg::CResetIPSuccessDlg()
                       {1090, IDS_LAUNCH_SERVICE_ASSISTANT}},
                      {{1025, "http://", &CResultDialog::m_strIP, "", true},
                       {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
-    m_strMessage = FormatQString(IDS_SERVICE_IP_SET, {Product()});
+    m_strMessage = FormatText(IDS_SERVICE_IP_SET, {Product()});
 }
 
 CResetIPFailureDlg::CResetIPFailureDlg()
@@ -197,7 +195,7 @@ CResetIPFailureDlg::CResetIPFailureDlg()
            {},
            {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN_TO_MAIN_MENU}},
            {}}) {
-    m_strMessage = FormatQString(IDS_SERVICE_IP_NOT_SET, {Product()});
+    m_strMessage = FormatText(IDS_SERVICE_IP_NOT_SET, {Product()});
 }
 
 CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
@@ -222,8 +220,8 @@ CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
                       {1133, IDS_FILE_MODULE2}},
                      {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
                      {{1002, "https://", &CResultDialog::m_strIP, "", true}}}) {
-    m_strMessage = FormatQString(IDS_UNIFIED_CONFIGURED, {LoadQString(IDS_UNIFIED_PRODUCT_NAME)});
-    m_strLogin = LoadQString(IDS_ADMIN_LOGIN);
+    m_strMessage = FormatText(IDS_UNIFIED_CONFIGURED, {LoadText(IDS_UNIFIED_PRODUCT_NAME)});
+    m_strLogin = LoadText(IDS_ADMIN_LOGIN);
 }
 
 CConfigNeskFailureDlg::CConfigNeskFailureDlg()
@@ -237,7 +235,7 @@ CConfigNeskFailureDlg::CConfigNeskFailureDlg()
            {},
            {{1126, IDS_LAUNCH_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
            {{1126, kInfoCenterUrl, nullptr, "", false}}}) {
-    m_strMessage = FormatQString(IDS_NOT_CONFIGURED, {LoadQString(IDS_FILE_MODULE)});
+    m_strMessage = FormatText(IDS_NOT_CONFIGURED, {LoadText(IDS_FILE_MODULE)});
 }
 
 }  // namespace dialogs

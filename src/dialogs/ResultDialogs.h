@@ -13,21 +13,20 @@ inline constexpr char kInfoCenterUrl[] =
     "https://www.quorvex.com/support/docs/veltara-k4400/installation/troubleshooting";
 
 class CResultDialog : public framework::CDialog {
-    Q_OBJECT
   public:
-    QString m_strLaunchUrl;
-    QString m_strIP;
-    QString m_strMessage;
-    QString m_strBattery;
-    QString m_strLogin;
-    QString m_strError;
-    QString m_strManagementIP;
-    QString m_strStorageIP;
-    QString m_strFileModule1IP;
-    QString m_strFileModule2IP;
+    std::wstring m_strLaunchUrl;
+    std::wstring m_strIP;
+    std::wstring m_strMessage;
+    std::wstring m_strBattery;
+    std::wstring m_strLogin;
+    std::wstring m_strError;
+    std::wstring m_strManagementIP;
+    std::wstring m_strStorageIP;
+    std::wstring m_strFileModule1IP;
+    std::wstring m_strFileModule2IP;
 
   protected:
-    using Member = QString CResultDialog::*;
+    using Member = std::wstring CResultDialog::*;
     struct Binding {
         int control;
         Member member;
@@ -69,49 +68,41 @@ class CResultDialog : public framework::CDialog {
 };
 
 class CConfigIPSuccessDlg : public CResultDialog {
-    Q_OBJECT
   public:
     CConfigIPSuccessDlg();
 };
 
 class CConfigIPFailureDlg : public CResultDialog {
-    Q_OBJECT
   public:
     CConfigIPFailureDlg();
 };
 
 class CResetPasswordSuccessDlg : public CResultDialog {
-    Q_OBJECT
   public:
     CResetPasswordSuccessDlg();
 };
 
 class CResetPasswordFailureDlg : public CResultDialog {
-    Q_OBJECT
   public:
     CResetPasswordFailureDlg();
 };
 
 class CResetIPSuccessDlg : public CResultDialog {
-    Q_OBJECT
   public:
     CResetIPSuccessDlg();
 };
 
 class CResetIPFailureDlg : public CResultDialog {
-    Q_OBJECT
   public:
     CResetIPFailureDlg();
 };
 
 class CConfigNeskSuccessDlg : public CResultDialog {
-    Q_OBJECT
   public:
     CConfigNeskSuccessDlg();
 };
 
 class CConfigNeskFailureDlg : public CResultDialog {
-    Q_OBJECT
   public:
     CConfigNeskFailureDlg();
 };

@@ -1,37 +1,50 @@
 #include "framework/Dialog.h"
 
-#include <QPushButton>
-
 namespace framework {
 
-CDialog::CDialog(int templateId, const DialogTemplate& dialogTemplate, QWidget* parent)
-    : QDialog(parent), DialogBase(this), templateId_(templateId), template_(dialogTemplate) {}
+CDialog::CDialog(int templateId, const DialogTemplate& dialogTemplate)
+    : templateId_(templateId), template_(dialogTemplate) {}
+
+CDialog::~CDialog() = default;
 
 void CDialog::Create() {
-    if (host_.IsCreated()) {
+    if (window_) {
         return;
     }
-    host_.Create(template_);
-    for (int id : host_.Ids()) {
-        if (auto* button = host_.ItemAs<QPushButton>(id)) {
-            connect(button, &QPushButton::clicked, this, [this, id] {
-                if (id == IDOK) {
-                    OnOK();
-                } else if (id == IDCANCEL) {
-                    OnCancel();
-                } else {
-                    OnCommand(id);
-                }
-            });
-        }
-    }
+    window_ = CurrentBackend().CreateDialog(*this);
     OnInitDialog();
-    setFixedSize(host_.Relayout());
+    window_->Relayout();
 }
 
 int CDialog::DoModal() {
     Create();
-    return exec();
+    result_ = 0;
+    return window_->RunModal();
+}
+
+void CDialog::EndDialog(int result) {
+    result_ = result;
+    window_->End(result);
+}
+
+bool CDialog::UpdateData(bool save) {
+    try {
+        DataExchange dx(*window_, template_, save);
+        DoDataExchange(dx);
+        return true;
+    } catch (const DataExchange::Failure&) {
+        return false;
+    }
+}
+
+void CDialog::ButtonClicked(int id) {
+    if (id == IDOK) {
+        OnOK();
+    } else if (id == IDCANCEL) {
+        OnCancel();
+    } else {
+        OnCommand(id);
+    }
 }
 
 bool CDialog::OnInitDialog() {

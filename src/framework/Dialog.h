@@ -2,38 +2,57 @@
 // A modal dialog built from a template. Button 1 is OK, button 2 Cancel; other buttons go to
 // OnCommand. The close box and Escape are Cancel.
 
-#include <QDialog>
+#include <memory>
+#include <string>
 
-#include "framework/DialogBase.h"
+#include "framework/Backend.h"
+#include "framework/DataExchange.h"
+#include "framework/DialogTemplate.h"
 
 namespace framework {
 
 enum DialogResult { IDOK = 1, IDCANCEL = 2 };
 
-class CDialog : public QDialog, public DialogBase {
-    Q_OBJECT
+class CDialog {
   public:
-    CDialog(int templateId, const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
+    CDialog(int templateId, const DialogTemplate& dialogTemplate);
+    virtual ~CDialog();
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
 
     int GetTemplateId() const { return templateId_; }
+    const DialogTemplate& Template() const { return template_; }
 
-    // Creates the controls (once) and runs OnInitDialog; DoModal does this itself.
+    // Creates the window (once), runs OnInitDialog and lays it out; DoModal does this itself.
     void Create();
     // Runs modally and returns the code that ended the dialog.
     int DoModal();
-    void EndDialog(int result) { done(result); }
+    void EndDialog(int result);
+    // The code the dialog ended with: 0 while it runs.
+    int Result() const { return result_; }
+
+    DialogWindow* Window() const { return window_.get(); }
+    Controls& Ctl() { return *window_; }
+    std::wstring GetDlgItemText(int id) const { return window_->Text(id); }
+    void SetDlgItemText(int id, const std::wstring& text) { window_->SetText(id, text); }
+    bool UpdateData(bool save = true);
+
+    // A push button's click, as the window reports it: OK, Cancel or OnCommand.
+    void ButtonClicked(int id);
 
     virtual bool OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     virtual void OnCommand(int) {}
 
-  public slots:
-    void reject() override { OnCancel(); }
+  protected:
+    virtual void DoDataExchange(DataExchange&) {}
 
   private:
     int templateId_;
     DialogTemplate template_;
+    std::unique_ptr<DialogWindow> window_;
+    int result_ = 0;
 };
 
 }  // namespace framework

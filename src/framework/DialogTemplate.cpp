@@ -1,331 +1,61 @@
 #include "framework/DialogTemplate.h"
 
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QFontMetrics>
-#include <QImageReader>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpressionValidator>
-#include <QStyle>
-#include <QTextDocument>
-#include <QTextLayout>
 #include <algorithm>
-#include <cmath>
 
 namespace framework {
-namespace {
 
-const char kFullText[] = "k4400FullText";
-
-// Dialog base units of a font: the average width of the Latin letters and the line height.
-// Every control of every page asks for them, nearly always in the same font: measured once.
-QSize BaseUnits(const QFont& font) {
-    static QFont measured;
-    static QSize units;
-    if (units.isEmpty() || font != measured) {
-        const QFontMetrics metrics(font);
-        const int width =
-            metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-        measured = font;
-        units = QSize((width + 26) / 52, metrics.height());
-    }
-    return units;
-}
-
-// Breaks `text` into lines no wider than `width` (words, or characters for CJK).
-QString WrapToWidth(const QString& text, const QFont& font, int width) {
-    QStringList lines;
-    for (const QString& paragraph : text.split('\n')) {
-        QTextLayout layout(paragraph, font);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
-        }
-        layout.endLayout();
-        if (paragraph.isEmpty()) {
-            lines << QString();
+const ControlSpec* DialogTemplate::Find(int id) const {
+    for (const ControlSpec& row : controls) {
+        if (row.id == id) {
+            return &row;
         }
     }
-    return lines.join('\n');
+    return nullptr;
 }
 
-// Pictures are SVG, rendered at the control's size and the screen's pixel ratio by Qt's SVG
-// image plugin, which is loaded only when the first picture is shown.
-QPixmap RenderPicture(const char* resource, QSize size, qreal ratio) {
-    QImageReader reader(QString::fromLatin1(resource));
-    const QSize target = reader.size().scaled(size, Qt::KeepAspectRatio);
-    reader.setScaledSize(target * ratio);
-    QPixmap pixmap = QPixmap::fromImageReader(&reader);
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-
-}  // namespace
-
-QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy) {
-    const QSize units = BaseUnits(widget->font());
-    return QSize((cx * units.width() + 2) / 4, (cy * units.height() + 4) / 8);
-}
-
-void ControlHost::Create(const DialogTemplate& dialogTemplate) {
-    template_ = dialogTemplate;
-    QButtonGroup* group = nullptr;
-    QWidget* previous = nullptr;
-    for (const ControlSpec& row : template_.controls) {
-        QWidget* widget = nullptr;
+std::vector<int> DialogTemplate::RadioGroup(int id) const {
+    // Number the groups in template order, as the dialog manager sees them: a row of any
+    // kind marked kGroup closes the group before it; a radio naming another in groupWith
+    // joins that radio's group.
+    std::vector<std::pair<int, int>> groupOf;  // (radio id, group number)
+    int groups = 0;
+    int open = -1;  // the group that radios join, -1 after a kGroup row
+    for (const ControlSpec& row : controls) {
         if (row.style & kGroup) {
-            group = nullptr;
+            open = -1;
         }
-        switch (row.kind) {
-            case ControlKind::Static: {
-                if (row.style & kScroll) {
-                    // Text read from a key may be of any length: it scrolls, the layout stays.
-                    auto* text = new QPlainTextEdit(owner_);
-                    text->setReadOnly(true);
-                    text->setFrameShape(QFrame::NoFrame);
-                    text->viewport()->setAutoFillBackground(false);
-                    text->document()->setDocumentMargin(0);  // aligned with the labels
-                    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-                    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-                    widget = text;
-                    break;
-                }
-                auto* label = new QLabel(owner_);
-                label->setWordWrap(!(row.style & kVCenter));
-                label->setAlignment(row.style & kVCenter ? Qt::AlignLeft | Qt::AlignVCenter
-                                                         : Qt::AlignLeft | Qt::AlignTop);
-                label->setTextFormat(Qt::PlainText);
-                widget = label;
-                break;
-            }
-            case ControlKind::Edit: {
-                auto* edit = new QLineEdit(owner_);
-                if (row.style & kDigitsOnly) {
-                    // Refuses anything but digits, typed or pasted.
-                    edit->setValidator(
-                        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
-                }
-                widget = edit;
-                break;
-            }
-            case ControlKind::Radio: {
-                auto* radio = new QRadioButton(owner_);
-                // Announced as an option button, not a check box; its button group decides
-                // which buttons exclude each other.
-                radio->setAutoExclusive(true);
-                QButtonGroup* joined = row.groupWith ? radioGroups_.value(row.groupWith) : nullptr;
-                if (!joined && !group) {
-                    group = new QButtonGroup(owner_);
-                    group->setExclusive(true);
-                }
-                joined = joined ? joined : group;
-                joined->addButton(radio, row.id);
-                radioGroups_.insert(row.id, joined);
-                widget = radio;
-                break;
-            }
-            case ControlKind::Push: {
-                auto* button = new QPushButton(owner_);
-                button->setDefault(row.style & kDefault);
-                widget = button;
-                break;
-            }
-            case ControlKind::Combo: {
-                auto* combo = new QComboBox(owner_);
-                combo->setInsertPolicy(row.style & kSorted ? QComboBox::InsertAlphabetically
-                                                           : QComboBox::InsertAtBottom);
-                widget = combo;
-                break;
-            }
-            case ControlKind::Picture: {
-                auto* label = new QLabel(owner_);
-                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                widget = label;
-                break;
-            }
-            case ControlKind::Custom:
-                widget = row.factory(owner_);
-                break;
+        if (row.kind != ControlKind::Radio) {
+            continue;
         }
-        if (row.style & kNoFocus || row.kind == ControlKind::Static ||
-            row.kind == ControlKind::Picture) {
-            widget->setFocusPolicy(Qt::NoFocus);
-        }
-        widget->setObjectName(QString::number(row.id));
-        if (previous && widget->focusPolicy() != Qt::NoFocus) {
-            QWidget::setTabOrder(previous, widget);
-        }
-        if (widget->focusPolicy() != Qt::NoFocus) {
-            previous = widget;
-        }
-        items_.insert(row.id, widget);
-        ids_.push_back(row.id);
-        widget->show();
-    }
-    created_ = true;
-}
-
-void ControlHost::SetText(int id, const QString& text) {
-    QWidget* widget = Item(id);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(text);
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-        plain->setPlainText(text);
-        plain->setAccessibleDescription(text);
-    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-        radio->setProperty(kFullText, text);
-        radio->setText(text);
-        radio->setAccessibleName(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(text);
-    }
-}
-
-QString ControlHost::Text(int id) const {
-    QWidget* widget = Item(id);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text();
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        return edit->text();
-    }
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-        return plain->toPlainText();
-    }
-    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-        return radio->property(kFullText).toString();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        return button->text();
-    }
-    return QString();
-}
-
-QButtonGroup* ControlHost::RadioGroup(int id) const {
-    return radioGroups_.value(id);
-}
-
-QSize ControlHost::BaseSize() const {
-    return DialogUnitsToPixels(owner_, template_.cx, template_.cy);
-}
-
-QSize ControlHost::Relayout(bool drawPictures) {
-    struct Placed {
-        QWidget* widget;
-        QRect rect;
-        int needed;
-    };
-    std::vector<Placed> placed;
-    std::vector<std::pair<int, int>> growths;  // (bottom of the grown control, extra height)
-    const QSize base = BaseSize();
-    for (const ControlSpec& row : template_.controls) {
-        QWidget* widget = Item(row.id);
-        const QSize origin = DialogUnitsToPixels(owner_, row.x, row.y);
-        QSize size = DialogUnitsToPixels(owner_, row.cx, row.cy);
-        int needed = size.height();
-        if (auto* label = qobject_cast<QLabel*>(widget); label && row.kind == ControlKind::Static) {
-            // A one-line label whose text is too long for it wraps rather than being cut.
-            if (!label->wordWrap() && label->sizeHint().width() > size.width()) {
-                label->setWordWrap(true);
-            }
-            if (label->wordWrap()) {
-                // Any translation fits in a few times the template's height; only text read
-                // from a key can need more, and it must not stretch the window off the screen.
-                needed = std::min(label->heightForWidth(size.width()), size.height() * 8);
-            }
-        } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-            const QString full = radio->property(kFullText).toString();
-            const int indicator = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                                  radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) +
-                                  4;
-            radio->setText(WrapToWidth(full, radio->font(), size.width() - indicator));
-            needed = radio->sizeHint().height();
-        } else if (row.kind == ControlKind::Push) {
-            // A caption longer than its button widens it; the row makes room below.
-            size.setWidth(std::max(size.width(), widget->sizeHint().width()));
-        } else if (row.kind == ControlKind::Combo) {
-            size.setHeight(widget->sizeHint().height());
-            needed = size.height();
-        } else if (row.kind == ControlKind::Picture && row.resource && drawPictures) {
-            auto* label = static_cast<QLabel*>(widget);
-            label->setPixmap(RenderPicture(row.resource, size, owner_->devicePixelRatioF()));
-        }
-        if (needed > size.height()) {
-            // Controls side by side on one row grow the row once, by the most any needs.
-            const int bottom = origin.height() + size.height();
-            auto row = std::find_if(growths.begin(), growths.end(),
-                                    [bottom](const auto& g) { return g.first == bottom; });
-            if (row == growths.end()) {
-                growths.emplace_back(bottom, needed - size.height());
-            } else {
-                row->second = std::max(row->second, needed - size.height());
+        int number = -1;
+        if (row.groupWith) {
+            const auto joined = std::find_if(groupOf.begin(), groupOf.end(), [&](const auto& g) {
+                return g.first == row.groupWith;
+            });
+            if (joined != groupOf.end()) {
+                number = joined->second;
             }
         }
-        placed.push_back({widget,
-                          QRect(QPoint(origin.width(), origin.height()),
-                                QSize(size.width(), std::max(size.height(), needed))),
-                          needed});
-    }
-    // Buttons on one row keep their order and a gap between them after any widening.
-    const int gap = DialogUnitsToPixels(owner_, 4, 0).width();
-    std::vector<Placed*> buttons;
-    for (Placed& p : placed) {
-        if (qobject_cast<QPushButton*>(p.widget)) {
-            buttons.push_back(&p);
-        }
-    }
-    std::sort(buttons.begin(), buttons.end(), [](const Placed* a, const Placed* b) {
-        return a->rect.top() != b->rect.top() ? a->rect.top() < b->rect.top()
-                                              : a->rect.left() < b->rect.left();
-    });
-    for (std::size_t i = 1; i < buttons.size(); ++i) {
-        const QRect& before = buttons[i - 1]->rect;
-        QRect& rect = buttons[i]->rect;
-        if (rect.top() == before.top() && rect.left() < before.right() + 1 + gap) {
-            rect.moveLeft(before.right() + 1 + gap);
-        }
-    }
-    int width = base.width();
-    int height = base.height();
-    int totalExtra = 0;
-    for (const auto& g : growths) {
-        totalExtra += g.second;
-    }
-    for (Placed& p : placed) {
-        int offset = 0;
-        for (const auto& g : growths) {
-            if (g.first <= p.rect.top() + 1) {
-                offset += g.second;
+        if (number < 0) {
+            if (open < 0) {
+                open = groups++;
             }
+            number = open;
         }
-        p.rect.translate(0, offset);
-        p.widget->setGeometry(p.rect);
-        width =
-            std::max(width, p.rect.right() + 1 + (qobject_cast<QPushButton*>(p.widget) ? gap : 0));
-        if (!p.widget->isHidden()) {
-            height = std::max(height, p.rect.bottom() + 1 + base.height() / 40);
+        groupOf.emplace_back(row.id, number);
+    }
+    const auto self =
+        std::find_if(groupOf.begin(), groupOf.end(), [&](const auto& g) { return g.first == id; });
+    std::vector<int> members;
+    if (self == groupOf.end()) {
+        return members;
+    }
+    for (const auto& [radio, number] : groupOf) {
+        if (number == self->second) {
+            members.push_back(radio);
         }
     }
-    height = std::max(height, base.height() + totalExtra);
-    return QSize(width, height);
-}
-
-void MakeTitleBold(QWidget* title) {
-    if (!title) {
-        return;
-    }
-    QFont font = title->font();
-    font.setWeight(QFont::Bold);
-    title->setFont(font);
-    title->update();
+    return members;
 }
 
 }  // namespace framework

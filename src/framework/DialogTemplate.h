@@ -1,19 +1,12 @@
 #pragma once
 // Dialog templates: a page or dialog is a table of controls placed in dialog units, which
-// are converted to pixels from the dialog font so that layouts follow font and DPI. Texts
-// that do not fit their control wrap, and the controls below move down to make room.
+// each backend converts from the dialog font, so that layouts follow font and DPI.
 
-#include <QHash>
-#include <QSize>
-#include <QString>
 #include <vector>
-
-class QButtonGroup;
-class QWidget;
 
 namespace framework {
 
-enum class ControlKind { Static, Edit, Radio, Push, Combo, Picture, Custom };
+enum class ControlKind { Static, Edit, Radio, Push, Combo, Picture, IPAddress };
 
 enum ControlStyle : unsigned {
     kStyleNone = 0,
@@ -31,9 +24,8 @@ struct ControlSpec {
     ControlKind kind;
     int x, y, cx, cy;  // dialog units
     unsigned style = kStyleNone;
-    const char* resource = nullptr;           // picture: the SVG resource
-    QWidget* (*factory)(QWidget*) = nullptr;  // custom: creates the control
-    int groupWith = 0;                        // radio: joins the group of this radio
+    const char* resource = nullptr;  // picture: the image's name, e.g. "front_storage"
+    int groupWith = 0;               // radio: joins the group of this radio
 };
 
 // Template rows, one helper a kind.
@@ -45,7 +37,7 @@ inline ControlSpec Edit(int id, int x, int y, int cx, int cy, unsigned style = k
 }
 inline ControlSpec Radio(int id, int x, int y, int cx, int cy, unsigned style = kStyleNone,
                          int groupWith = 0) {
-    return {id, ControlKind::Radio, x, y, cx, cy, style, nullptr, nullptr, groupWith};
+    return {id, ControlKind::Radio, x, y, cx, cy, style, nullptr, groupWith};
 }
 inline ControlSpec Push(int id, int x, int y, int cx, int cy, unsigned style = kStyleNone) {
     return {id, ControlKind::Push, x, y, cx, cy, style};
@@ -53,60 +45,20 @@ inline ControlSpec Push(int id, int x, int y, int cx, int cy, unsigned style = k
 inline ControlSpec Combo(int id, int x, int y, int cx, int cy, unsigned style = kStyleNone) {
     return {id, ControlKind::Combo, x, y, cx, cy, style};
 }
-inline ControlSpec Picture(int id, int x, int y, int cx, int cy, const char* resource) {
-    return {id, ControlKind::Picture, x, y, cx, cy, kStyleNone, resource};
+inline ControlSpec Picture(int id, int x, int y, int cx, int cy, const char* image) {
+    return {id, ControlKind::Picture, x, y, cx, cy, kStyleNone, image};
 }
-inline ControlSpec Custom(int id, int x, int y, int cx, int cy, QWidget* (*factory)(QWidget*)) {
-    return {id, ControlKind::Custom, x, y, cx, cy, kStyleNone, nullptr, factory};
+inline ControlSpec IPAddressControl(int id, int x, int y, int cx, int cy) {
+    return {id, ControlKind::IPAddress, x, y, cx, cy};
 }
 
 struct DialogTemplate {
     int cx, cy;  // dialog units
     std::vector<ControlSpec> controls;
+
+    const ControlSpec* Find(int id) const;
+    // The radio buttons in the group of `id`, in template order (empty for no radio).
+    std::vector<int> RadioGroup(int id) const;
 };
-
-// Pixels for dialog units in a font.
-QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy);
-
-// The controls of one page or dialog, by id.
-class ControlHost {
-  public:
-    explicit ControlHost(QWidget* owner) : owner_(owner) {}
-
-    void Create(const DialogTemplate& dialogTemplate);
-    bool IsCreated() const { return created_; }
-
-    QWidget* Item(int id) const { return items_.value(id); }
-    template <class T>
-    T* ItemAs(int id) const {
-        return qobject_cast<T*>(Item(id));
-    }
-
-    void SetText(int id, const QString& text);
-    QString Text(int id) const;
-
-    // The radio button group that holds `id`, or nullptr.
-    QButtonGroup* RadioGroup(int id) const;
-
-    // Places every control; returns the size the controls need, at least the template's.
-    // Pictures are drawn unless only the size is wanted.
-    QSize Relayout(bool drawPictures = true);
-
-    // The template's own size in pixels.
-    QSize BaseSize() const;
-
-    const std::vector<int>& Ids() const { return ids_; }
-
-  private:
-    QWidget* owner_;
-    DialogTemplate template_{0, 0, {}};
-    QHash<int, QWidget*> items_;
-    std::vector<int> ids_;
-    QHash<int, QButtonGroup*> radioGroups_;
-    bool created_ = false;
-};
-
-// Gives a title control a bold copy of its own font; every other attribute stays.
-void MakeTitleBold(QWidget* title);
 
 }  // namespace framework

@@ -5,23 +5,31 @@
 namespace framework {
 
 CPropertyPageEx::CPropertyPageEx(int templateId, const DialogTemplate& dialogTemplate)
-    : DialogBase(this), templateId_(templateId), template_(dialogTemplate) {}
+    : templateId_(templateId), template_(dialogTemplate) {}
+
+CPropertyPageEx::~CPropertyPageEx() = default;
 
 void CPropertyPageEx::Create() {
     if (IsCreated()) {
         return;
     }
-    host_.Create(template_);
+    window_ = sheet_ ? sheet_->Window().CreatePage(*this) : CurrentBackend().CreateLonePage(*this);
     OnInitDialog();
 }
 
-CPropertySheetEx* CPropertyPageEx::GetSheet() const {
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-        if (auto* sheet = qobject_cast<CPropertySheetEx*>(w)) {
-            return sheet;
-        }
+WindowSize CPropertyPageEx::Measure() {
+    Create();
+    return window_->Relayout(false);
+}
+
+bool CPropertyPageEx::UpdateData(bool save) {
+    try {
+        DataExchange dx(*window_, template_, save);
+        DoDataExchange(dx);
+        return true;
+    } catch (const DataExchange::Failure&) {
+        return false;
     }
-    return nullptr;
 }
 
 bool CPropertyPageEx::OnInitDialog() {

@@ -1,35 +1,49 @@
 #pragma once
-// A wizard page: its controls are created on its first activation; the sheet calls its
-// handlers for activation, leaving, Next, Back and Cancel.
+// A wizard page: its window is created on its first activation; the sheet calls its
+// handlers for activation, leaving, Next, Back and Cancel, and its controls' notifications
+// arrive at OnCommand.
 
-#include <QWidget>
+#include <memory>
+#include <string>
 
-#include "framework/DialogBase.h"
+#include "framework/Backend.h"
+#include "framework/DataExchange.h"
+#include "framework/DialogTemplate.h"
 
 namespace framework {
 
 class CPropertySheetEx;
 
-class CPropertyPageEx : public QWidget, public DialogBase {
-    Q_OBJECT
+class CPropertyPageEx {
   public:
     CPropertyPageEx(int templateId, const DialogTemplate& dialogTemplate);
+    virtual ~CPropertyPageEx();
+    CPropertyPageEx(const CPropertyPageEx&) = delete;
+    CPropertyPageEx& operator=(const CPropertyPageEx&) = delete;
 
     int GetTemplateId() const { return templateId_; }
-    const QString& Caption() const { return caption_; }
-    void SetCaption(const QString& caption) { caption_ = caption; }
+    const DialogTemplate& Template() const { return template_; }
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(const std::wstring& caption) { caption_ = caption; }
 
-    bool IsCreated() const { return host_.IsCreated(); }
-    // Creates the controls and runs OnInitDialog; once.
+    bool IsCreated() const { return window_ != nullptr; }
+    // Creates the window in the sheet and runs OnInitDialog; once.
     void Create();
+    // Creates a window of its own outside any sheet, to measure the page; never activated.
+    WindowSize Measure();
 
-    CPropertySheetEx* GetSheet() const;
+    CPropertySheetEx* GetSheet() const { return sheet_; }
+    void SetSheet(CPropertySheetEx* sheet) { sheet_ = sheet; }
 
-    // The template's size in pixels.
-    QSize TemplateSize() const { return DialogUnitsToPixels(this, template_.cx, template_.cy); }
+    // The page's window (its controls); null before Create.
+    PageWindow* Window() const { return window_.get(); }
+    Controls& Ctl() { return *window_; }
 
-    // Lays the controls out again; returns the size they need.
-    QSize Relayout(bool drawPictures = true) { return host_.Relayout(drawPictures); }
+    std::wstring GetDlgItemText(int id) const { return window_->Text(id); }
+    void SetDlgItemText(int id, const std::wstring& text) { window_->SetText(id, text); }
+
+    // Controls to members (save) or members to controls; false when a read failed.
+    bool UpdateData(bool save = true);
 
     virtual bool OnInitDialog();
     virtual bool OnSetActive();
@@ -38,11 +52,18 @@ class CPropertyPageEx : public QWidget, public DialogBase {
     virtual int OnWizardNext() { return 0; }
     virtual int OnWizardBack() { return 0; }
     virtual void OnCancel() {}
+    // A control's notification.
+    virtual void OnCommand(int, Notify) {}
+
+  protected:
+    virtual void DoDataExchange(DataExchange&) {}
 
   private:
     int templateId_;
     DialogTemplate template_;
-    QString caption_;
+    std::wstring caption_;
+    CPropertySheetEx* sheet_ = nullptr;
+    std::unique_ptr<PageWindow> window_;
     bool firstActivation_ = true;
 };
 

@@ -2,12 +2,10 @@
 // The wizard sheet: pages in a fixed order above a Back / Next-or-Finish / Cancel bar, no
 // tabs and no header. The pages' handlers choose where Next and Back lead.
 
-#include <QDialog>
+#include <memory>
 #include <vector>
 
-class QPushButton;
-class QScrollArea;
-class QStackedWidget;
+#include "framework/Backend.h"
 
 namespace framework {
 
@@ -15,10 +13,12 @@ class CPropertyPageEx;
 
 enum WizardButtons { PSWIZB_BACK = 1, PSWIZB_NEXT = 2, PSWIZB_FINISH = 4 };
 
-class CPropertySheetEx : public QDialog {
-    Q_OBJECT
+class CPropertySheetEx {
   public:
-    explicit CPropertySheetEx(int startPage, QWidget* parent = nullptr);
+    explicit CPropertySheetEx(int startPage);
+    virtual ~CPropertySheetEx();
+    CPropertySheetEx(const CPropertySheetEx&) = delete;
+    CPropertySheetEx& operator=(const CPropertySheetEx&) = delete;
 
     void AddPage(CPropertyPageEx* page);
     int GetPageCount() const { return static_cast<int>(pages_.size()); }
@@ -28,51 +28,37 @@ class CPropertySheetEx : public QDialog {
 
     // Shows the start page and runs modally; 1 after Finish, 2 after Cancel.
     int DoModal();
+    // The code the sheet ended with: 0 while it runs.
+    int Result() const { return result_; }
 
     // Posted: takes effect after the current handler has returned.
     void SetWizardButtons(int flags);
-
-    QPushButton* BackButton() const { return back_; }
-    QPushButton* NextButton() const { return next_; }
-    QPushButton* FinishButton() const { return finish_; }
-    QPushButton* CancelButton() const { return cancel_; }
+    int Buttons() const { return buttons_; }
 
     // Makes the page at `index` current: created on first use, then activated.
     bool SetActivePage(int index);
+    // Every page gets this size (a backend's size).
+    void SetPageSize(WindowSize size);
 
-    // Every page gets this size, so that the window keeps one size as pages change. When the
-    // screen cannot hold it, the page area scrolls and the button bar stays in view.
-    void SetPageSize(QSize size);
-    // Fits the window into `available` (the screen's work area); done for the screen itself
-    // when the window is shown.
-    void FitInto(QSize available);
-
-  public slots:
-    void reject() override;  // Cancel, the close box and Escape
-
-  protected:
-    bool focusNextPrevChild(bool next) override;
-    void showEvent(QShowEvent* event) override;
-
-  private:
-    void ApplyButtons(int flags);
+    // The user's actions, as the window reports them.
     void PressNext();
     void PressBack();
     void PressFinish();
+    void Cancel();  // Cancel, the close box and Escape
+
+    SheetWindow& Window() { return *window_; }
+
+  private:
     void Move(int result, int step);
     int IndexOfTemplate(int templateId) const;
+    void End(int result);
 
+    std::unique_ptr<SheetWindow> window_;
     std::vector<CPropertyPageEx*> pages_;
-    QStackedWidget* stack_ = nullptr;
-    QScrollArea* scroll_ = nullptr;
-    QWidget* bar_ = nullptr;
-    QSize pageSize_;
-    QPushButton* back_ = nullptr;
-    QPushButton* next_ = nullptr;
-    QPushButton* finish_ = nullptr;
-    QPushButton* cancel_ = nullptr;
     int startPage_ = 0;
     int active_ = -1;
+    int buttons_ = 0;
+    int result_ = 0;
     bool closing_ = false;
 };
 

@@ -1,11 +1,9 @@
 #include "wizard/AddressPage.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <cstring>
 
 #include "framework/PropertySheet.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -18,35 +16,36 @@ CMyAddressPage::CMyAddressPage(int templateId, const DialogTemplate& dialogTempl
                                const AddressPageIds& ids)
     : CPropertyPageEx(templateId, dialogTemplate), ids_(ids) {}
 
-QLineEdit* CMyAddressPage::LineEdit(int id) const {
-    return Item<QLineEdit>(id);
-}
-
 bool CMyAddressPage::OnSetActive() {
     GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    MakeTitleBold(GetDlgItem(IDC_TITLE));
+    Ctl().SetBoldTitle(IDC_TITLE);
     ApplyAddressMode();
     return CPropertyPageEx::OnSetActive();
 }
 
-void CMyAddressPage::OnModeClick(int radio, int focus) {
-    connect(Item<QRadioButton>(radio), &QRadioButton::clicked, this, [this, focus] {
-        ApplyAddressMode();
-        if (focus) {
-            GetDlgItem(focus)->setFocus();
+void CMyAddressPage::OnCommand(int id, Notify code) {
+    if (code == Notify::Clicked) {
+        if (const int focus = ModeFocus(id); focus >= 0) {
+            ApplyAddressMode();
+            if (focus > 0) {
+                Ctl().Focus(focus);
+            }
         }
-    });
-}
-
-void CMyAddressPage::ConnectAddressHandlers() {
-    for (int i = 0; i < 4; ++i) {
-        connect(LineEdit(ids_.address[i]), &QLineEdit::textChanged, this,
-                [this, i](const QString& text) { CopyOctetToGateway(i, text); });
+        return;
     }
-    connect(LineEdit(ids_.v6Address), &QLineEdit::textChanged, this,
-            [this] { LiveIPv6Check(ids_.v6Address, IDS_INVALID_ADDRESS); });
-    connect(LineEdit(ids_.v6Gateway), &QLineEdit::textChanged, this,
-            [this] { LiveIPv6Check(ids_.v6Gateway, IDS_INVALID_GATEWAY); });
+    if (code != Notify::Changed) {
+        return;
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (id == ids_.address[i]) {
+            CopyOctetToGateway(i, GetDlgItemText(id));
+        }
+    }
+    if (id == ids_.v6Address) {
+        LiveIPv6Check(ids_.v6Address, IDS_INVALID_ADDRESS);
+    } else if (id == ids_.v6Gateway) {
+        LiveIPv6Check(ids_.v6Gateway, IDS_INVALID_GATEWAY);
+    }
 }
 
 void CMyAddressPage::InitAddressBoxes() {
@@ -56,26 +55,26 @@ void CMyAddressPage::InitAddressBoxes() {
          {&ids_.gateway, IDS_GATEWAY}}};
     for (const auto& [row, label] : rows) {
         for (int i = 0; i < 4; ++i) {
-            QLineEdit* box = LineEdit((*row)[i]);
-            box->setMaxLength(3);
-            box->setAccessibleName(
-                FormatQString(IDS_FW_OCTET_NAME, {LoadQString(label), QString::number(i + 1)}));
+            Ctl().LimitText((*row)[i], 3);
+            Ctl().SetAccessibleName(
+                (*row)[i],
+                FormatText(IDS_FW_OCTET_NAME, {LoadText(label), std::to_wstring(i + 1)}));
         }
     }
-    LineEdit(ids_.prefix)->setMaxLength(3);
-    LineEdit(ids_.v6Address)->setMaxLength(39);
-    LineEdit(ids_.v6Gateway)->setMaxLength(39);
-    LineEdit(ids_.v6Address)->setAccessibleName(LoadQString(IDS_IP_ADDRESS));
-    LineEdit(ids_.prefix)->setAccessibleName(LoadQString(IDS_PREFIX));
-    LineEdit(ids_.v6Gateway)->setAccessibleName(LoadQString(IDS_GATEWAY));
-    SetDlgItemText(ids_.maskLabel, LoadQString(IDS_SUBNET_MASK));
+    Ctl().LimitText(ids_.prefix, 3);
+    Ctl().LimitText(ids_.v6Address, 39);
+    Ctl().LimitText(ids_.v6Gateway, 39);
+    Ctl().SetAccessibleName(ids_.v6Address, LoadText(IDS_IP_ADDRESS));
+    Ctl().SetAccessibleName(ids_.prefix, LoadText(IDS_PREFIX));
+    Ctl().SetAccessibleName(ids_.v6Gateway, LoadText(IDS_GATEWAY));
+    SetDlgItemText(ids_.maskLabel, LoadText(IDS_SUBNET_MASK));
     SetRow(ids_.mask, {"255", "255", "255", "0"});
 }
 
 void CMyAddressPage::SetRow(const std::array<int, 4>& row,
                             const std::array<const char*, 4>& texts) {
     for (int i = 0; i < 4; ++i) {
-        SetDlgItemText(row[i], QString::fromLatin1(texts[i]));
+        SetDlgItemText(row[i], std::wstring(texts[i], texts[i] + std::strlen(texts[i])));
     }
 }
 
@@ -87,16 +86,12 @@ void CMyAddressPage::SetOctetsForIPv6() {
 
 void CMyAddressPage::ShowIPv4(bool ipv4) {
     for (int id : {ids_.v6Address, ids_.prefix, ids_.v6Gateway}) {
-        GetDlgItem(id)->setVisible(!ipv4);
+        Ctl().Show(id, !ipv4);
     }
-    SetDlgItemText(ids_.maskLabel, LoadQString(ipv4 ? IDS_SUBNET_MASK : IDS_PREFIX));
-    // Each label names the box that follows it, for screen readers.
-    Item<QLabel>(ids_.addressLabel)->setBuddy(GetDlgItem(ipv4 ? ids_.address[0] : ids_.v6Address));
-    Item<QLabel>(ids_.maskLabel)->setBuddy(GetDlgItem(ipv4 ? ids_.mask[0] : ids_.prefix));
-    Item<QLabel>(ids_.gatewayLabel)->setBuddy(GetDlgItem(ipv4 ? ids_.gateway[0] : ids_.v6Gateway));
+    SetDlgItemText(ids_.maskLabel, LoadText(ipv4 ? IDS_SUBNET_MASK : IDS_PREFIX));
     for (const auto* row : {&ids_.address, &ids_.mask, &ids_.gateway}) {
         for (int id : *row) {
-            GetDlgItem(id)->setVisible(ipv4);
+            Ctl().Show(id, ipv4);
         }
     }
     m_nAddressMode = ipv4 ? address::kModeIPv4 : address::kModeIPv6;
@@ -104,9 +99,9 @@ void CMyAddressPage::ShowIPv4(bool ipv4) {
 
 void CMyAddressPage::ApplyIPv4Mode() {
     ShowIPv4(true);
-    SetDlgItemText(ids_.v6Address, QString());
-    SetDlgItemText(ids_.prefix, QStringLiteral("0"));
-    SetDlgItemText(ids_.v6Gateway, QString());
+    SetDlgItemText(ids_.v6Address, std::wstring());
+    SetDlgItemText(ids_.prefix, L"0");
+    SetDlgItemText(ids_.v6Gateway, std::wstring());
     SetRow(ids_.gateway, {"0", "0", "0", "0"});
 }
 
@@ -115,20 +110,14 @@ void CMyAddressPage::ApplyIPv6Mode() {
     SetOctetsForIPv6();
 }
 
-void CMyAddressPage::CopyOctetToGateway(int octet, const QString& text) {
-    SetDlgItemText(ids_.gateway[octet], octet < 3 ? text : QStringLiteral("1"));
+void CMyAddressPage::CopyOctetToGateway(int octet, const std::wstring& text) {
+    SetDlgItemText(ids_.gateway[octet], octet < 3 ? text : L"1");
 }
 
 void CMyAddressPage::LiveIPv6Check(int box, int messageId) {
-    const QString text = GetDlgItemText(box);
-    if (address::LiveIPv6CheckFails(text.toStdWString())) {
-        MessageBoxOwned(this, FormatQString(messageId, {text}));
-    }
-}
-
-void CMyAddressPage::Focus(int id) {
-    if (QWidget* widget = GetDlgItem(id)) {
-        widget->setFocus(Qt::OtherFocusReason);
+    const std::wstring text = GetDlgItemText(box);
+    if (address::LiveIPv6CheckFails(text)) {
+        Ctl().Message(FormatText(messageId, {text}), std::nullopt);
     }
 }
 
@@ -138,12 +127,11 @@ int CMyAddressPage::CheckAndWrite() {
     if (m_nAddressMode == address::kModeIPv4) {
         const address::Ipv4Rows rows{m_nAddress, m_nMask, m_nGateway};
         if (const auto failure = address::CheckIpv4Rows(rows)) {
-            MessageBoxOwned(this, FormatQString(failure->messageId,
-                                                {QString::fromStdWString(failure->argument)}));
+            Ctl().Message(FormatText(failure->messageId, {failure->argument}), std::nullopt);
             const auto& row = failure->row == address::Ipv4Row::Address ? ids_.address
                               : failure->row == address::Ipv4Row::Mask  ? ids_.mask
                                                                         : ids_.gateway;
-            Focus(row[failure->octet]);
+            Ctl().Focus(row[failure->octet]);
             return -1;
         }
         addressText = address::DottedText(m_nAddress);
@@ -151,15 +139,14 @@ int CMyAddressPage::CheckAndWrite() {
         gatewayText = address::DottedText(m_nGateway);
     } else {
         kind = ids_.kindIPv6;
-        const address::Ipv6Entries entries{GetDlgItemText(ids_.v6Address).toStdWString(),
-                                           GetDlgItemText(ids_.prefix).toStdWString(), m_nPrefix,
-                                           GetDlgItemText(ids_.v6Gateway).toStdWString()};
+        const address::Ipv6Entries entries{GetDlgItemText(ids_.v6Address),
+                                           GetDlgItemText(ids_.prefix), m_nPrefix,
+                                           GetDlgItemText(ids_.v6Gateway)};
         if (const auto failure = address::CheckIpv6Entries(entries)) {
-            MessageBoxOwned(this, FormatQString(failure->messageId,
-                                                {QString::fromStdWString(failure->argument)}));
-            Focus(failure->focus == address::Ipv6Box::Address  ? ids_.v6Address
-                  : failure->focus == address::Ipv6Box::Prefix ? ids_.prefix
-                                                               : ids_.v6Gateway);
+            Ctl().Message(FormatText(failure->messageId, {failure->argument}), std::nullopt);
+            Ctl().Focus(failure->focus == address::Ipv6Box::Address  ? ids_.v6Address
+                        : failure->focus == address::Ipv6Box::Prefix ? ids_.prefix
+                                                                     : ids_.v6Gateway);
             return -1;
         }
         addressText = address::Trim(entries.address);
@@ -169,11 +156,10 @@ int CMyAddressPage::CheckAndWrite() {
 
     // The platform parser's verdict: the user may write an address it rejects.
     if (address::ParserRejects(addressText, m_nAddressMode)) {
-        const QString question =
-            QString::fromStdWString(address::ParserConfirmationText(addressText));
-        if (MessageBoxOwned(this, question, platform::MessageButtons::OkCancel) !=
+        const std::wstring question = address::ParserConfirmationText(addressText);
+        if (Ctl().Message(question, std::nullopt, platform::MessageButtons::OkCancel) !=
             platform::kAnswerOk) {
-            Focus(m_nAddressMode == address::kModeIPv6 ? ids_.v6Address : ids_.address[0]);
+            Ctl().Focus(m_nAddressMode == address::kModeIPv6 ? ids_.v6Address : ids_.address[0]);
             return -1;
         }
     }

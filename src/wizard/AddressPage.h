@@ -8,8 +8,6 @@
 #include "address/AddressChecks.h"
 #include "framework/PropertyPage.h"
 
-class QLineEdit;
-
 namespace wizard {
 
 struct AddressPageIds {
@@ -46,7 +44,6 @@ AddressPageIds AddressPageIdsOf(int kindIPv4, int kindIPv6) {
 }
 
 class CMyAddressPage : public framework::CPropertyPageEx {
-    Q_OBJECT
   public:
     CMyAddressPage(int templateId, const framework::DialogTemplate& dialogTemplate,
                    const AddressPageIds& ids);
@@ -58,12 +55,13 @@ class CMyAddressPage : public framework::CPropertyPageEx {
   protected:
     // Shows and resets the boxes for the radio buttons selected now.
     virtual void ApplyAddressMode() = 0;
-    // A click on a mode radio button applies the mode, then moves the focus (0: not at all).
-    void OnModeClick(int radio, int focus);
-
-    // Wires the prefill and the live checks; before the first data exchange, so that the
-    // texts the page sets fire them like typed text.
-    void ConnectAddressHandlers();
+    // The notifications: a click on a mode radio button applies the mode, then moves the
+    // focus; the octet boxes of the address row prefill the gateway row; the IPv6 boxes are
+    // checked as they change. Texts the page sets notify like typed text.
+    void OnCommand(int id, framework::Notify code) override;
+    // For a mode radio button, the control that takes the focus after a click (0: none);
+    // -1 for any other control.
+    virtual int ModeFocus(int id) const = 0;
     // Lengths, the mask row's initial texts and accessible names.
     void InitAddressBoxes();
 
@@ -79,8 +77,6 @@ class CMyAddressPage : public framework::CPropertyPageEx {
     // The checks at Next after the boxes were read, then the task file. -1 to stay, 0 to go on.
     int CheckAndWrite();
 
-    QLineEdit* LineEdit(int id) const;
-
     const AddressPageIds ids_;
     int m_nAddressMode = address::kModeIPv4;
     std::array<int, 4> m_nAddress{};
@@ -89,9 +85,8 @@ class CMyAddressPage : public framework::CPropertyPageEx {
     int m_nPrefix = 0;
 
   private:
-    void CopyOctetToGateway(int octet, const QString& text);
+    void CopyOctetToGateway(int octet, const std::wstring& text);
     void LiveIPv6Check(int box, int messageId);
-    void Focus(int id);
 };
 
 }  // namespace wizard

@@ -1,6 +1,8 @@
 #include "wizard/MyPropertySheet.h"
 
-#include "framework/QtPlatform.h"
+#include <algorithm>
+
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 #include "wizard/ToolTitle.h"
 
@@ -9,25 +11,26 @@ namespace wizard {
 namespace {
 
 template <class Page>
-QSize NeededSize() {
+framework::WindowSize NeededSize() {
     Page page;
-    page.Create();
-    return page.Relayout(false);
+    return page.Measure();
 }
 
 template <class... Pages>
-QSize LargestNeededSize() {
-    QSize size;
-    ((size = size.expandedTo(NeededSize<Pages>())), ...);
+framework::WindowSize LargestNeededSize() {
+    framework::WindowSize size;
+    auto grow = [&size](framework::WindowSize needed) {
+        size.cx = std::max(size.cx, needed.cx);
+        size.cy = std::max(size.cy, needed.cy);
+    };
+    (grow(NeededSize<Pages>()), ...);
     return size;
 }
 
 }  // namespace
 
-CMyPropertySheet::CMyPropertySheet(int startPage, QWidget* parent)
-    : CPropertySheetEx(startPage, parent) {
-    // The sheet's own caption is never seen: every page brings the tool title.
-    setWindowTitle(framework::LoadQString(IDS_SHEET_CAPTION));
+CMyPropertySheet::CMyPropertySheet(int startPage) : CPropertySheetEx(startPage) {
+    // The sheet's own caption (string 103) is never seen: every page brings the tool title.
     for (framework::CPropertyPageEx* page :
          {static_cast<framework::CPropertyPageEx*>(&m_pageMain),
           static_cast<framework::CPropertyPageEx*>(&m_pageConfigIP),
@@ -45,13 +48,14 @@ CMyPropertySheet::CMyPropertySheet(int startPage, QWidget* parent)
     SetPageSize(MeasuredPageSize());
 }
 
-QSize CMyPropertySheet::MeasuredPageSize() {
-    static QString measuredFor;
-    static QSize measured;
-    // Texts that differ between any two languages, and the font: what the size depends on.
-    const QString key = framework::LoadQString(IDS_SHEET_CAPTION) + '\n' +
-                        framework::LoadQString(IDS_FW_NEXT) + '\n' +
-                        framework::LoadQString(IDS_OPTION_NEW_SYSTEM) + '\n' + font().toString();
+framework::WindowSize CMyPropertySheet::MeasuredPageSize() {
+    static std::wstring measuredFor;
+    static framework::WindowSize measured;
+    // Texts that differ between any two languages: what the size depends on, with the
+    // desktop's font, which does not change while the program runs.
+    const std::wstring key = framework::LoadText(IDS_SHEET_CAPTION) + L'\n' +
+                             framework::LoadText(IDS_FW_NEXT) + L'\n' +
+                             framework::LoadText(IDS_OPTION_NEW_SYSTEM);
     if (key != measuredFor) {
         measured = LargestNeededSize<CMyPropertyPageMain, CMyPropertyPageConfigIP,
                                      CMyPropertyPageConfigIPDone, CMyPropertyPageResetPasswordDone,

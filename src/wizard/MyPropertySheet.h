@@ -11,9 +11,8 @@
 namespace wizard {
 
 class CMyPropertySheet : public framework::CPropertySheetEx {
-    Q_OBJECT
   public:
-    explicit CMyPropertySheet(int startPage, QWidget* parent = nullptr);
+    explicit CMyPropertySheet(int startPage);
 
     CMyPropertyPageMain m_pageMain;
     CMyPropertyPageConfigIP m_pageConfigIP;
@@ -29,7 +28,7 @@ class CMyPropertySheet : public framework::CPropertySheetEx {
   private:
     // The largest size any page needs in the current language and font, measured once on
     // pages of its own, one at a time, created and laid out but never shown or activated.
-    QSize MeasuredPageSize();
+    static framework::WindowSize MeasuredPageSize();
 };
 
 }  // namespace wizard

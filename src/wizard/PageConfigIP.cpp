@@ -1,9 +1,7 @@
 #include "wizard/PageConfigIP.h"
 
-#include <QRadioButton>
-
 #include "framework/PropertySheet.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -51,9 +49,9 @@ const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::InitIPv4, taskfile:
 CMyPropertyPageConfigIP::CMyPropertyPageConfigIP()
     : CMyAddressPage(IDD_CONFIG_IP, kTemplate, kIds) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadQString(IDS_NEW_SYSTEM_INTRO);
-    m_strAddressLabel = LoadQString(IDS_IP_ADDRESS);
-    m_strGatewayLabel = LoadQString(IDS_GATEWAY);
+    m_strIntro = LoadText(IDS_NEW_SYSTEM_INTRO);
+    m_strAddressLabel = LoadText(IDS_IP_ADDRESS);
+    m_strGatewayLabel = LoadText(IDS_GATEWAY);
 }
 
 void CMyPropertyPageConfigIP::DoDataExchange(DataExchange& dx) {
@@ -73,22 +71,23 @@ void CMyPropertyPageConfigIP::DoDataExchange(DataExchange& dx) {
     dx.Int(IDC_PREFIX, m_nPrefix);
 }
 
+int CMyPropertyPageConfigIP::ModeFocus(int id) const {
+    return id == IDC_IPV4 ? IDC_ADDRESS_OCTET1 : id == IDC_IPV6 ? IDC_V6_ADDRESS : -1;
+}
+
 bool CMyPropertyPageConfigIP::OnInitDialog() {
-    ConnectAddressHandlers();
-    OnModeClick(IDC_IPV4, IDC_ADDRESS_OCTET1);
-    OnModeClick(IDC_IPV6, IDC_V6_ADDRESS);
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
-    SetDlgItemText(IDC_MASK_LABEL, LoadQString(IDS_SUBNET_MASK));
-    SetDlgItemText(IDC_IPV4, LoadQString(IDS_IPV4));
-    SetDlgItemText(IDC_IPV6, LoadQString(IDS_IPV6));
+    SetDlgItemText(IDC_TITLE, LoadText(IDS_NEW_SYSTEM_TITLE));
+    SetDlgItemText(IDC_MASK_LABEL, LoadText(IDS_SUBNET_MASK));
+    SetDlgItemText(IDC_IPV4, LoadText(IDS_IPV4));
+    SetDlgItemText(IDC_IPV6, LoadText(IDS_IPV6));
     InitAddressBoxes();
-    GetDlgItem(IDC_ADDRESS_OCTET1)->setFocus();
+    Ctl().Focus(IDC_ADDRESS_OCTET1);
     return false;
 }
 
 void CMyPropertyPageConfigIP::ApplyAddressMode() {
-    if (Item<QRadioButton>(IDC_IPV4)->isChecked()) {
+    if (Ctl().IsChecked(IDC_IPV4)) {
         ApplyIPv4Mode();
     } else {
         ApplyIPv6Mode();

@@ -6,7 +6,6 @@
 namespace wizard {
 
 class CMyPropertyPageConfigIP : public CMyAddressPage {
-    Q_OBJECT
   public:
     static constexpr int IDC_INTRO = 1055;
     static constexpr int IDC_IPV4 = 1008;
@@ -40,10 +39,11 @@ class CMyPropertyPageConfigIP : public CMyAddressPage {
 
   private:
     void ApplyAddressMode() override;
+    int ModeFocus(int id) const override;
 
-    QString m_strGatewayLabel;
-    QString m_strAddressLabel;
-    QString m_strIntro;
+    std::wstring m_strGatewayLabel;
+    std::wstring m_strAddressLabel;
+    std::wstring m_strIntro;
 };
 
 }  // namespace wizard

@@ -1,9 +1,7 @@
 #include "wizard/PageMain.h"
 
-#include <QRadioButton>
-
 #include "framework/PropertySheet.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
@@ -30,10 +28,10 @@ const DialogTemplate kTemplate{
 
 CMyPropertyPageMain::CMyPropertyPageMain() : CPropertyPageEx(IDD_MAIN, kTemplate) {
     SetCaption(LoadToolTitle());
-    m_strProductName = LoadQString(IDS_PRODUCT_NAME);
-    m_strFirstTime = LoadQString(IDS_FIRST_TIME_HEADING);
-    m_strRecovery = LoadQString(IDS_RECOVERY_HEADING);
-    m_strNote = FormatQString(IDS_PHYSICAL_ACCESS_NOTE, {m_strProductName});
+    m_strProductName = LoadText(IDS_PRODUCT_NAME);
+    m_strFirstTime = LoadText(IDS_FIRST_TIME_HEADING);
+    m_strRecovery = LoadText(IDS_RECOVERY_HEADING);
+    m_strNote = FormatText(IDS_PHYSICAL_ACCESS_NOTE, {m_strProductName});
 }
 
 void CMyPropertyPageMain::DoDataExchange(DataExchange& dx) {
@@ -45,10 +43,10 @@ void CMyPropertyPageMain::DoDataExchange(DataExchange& dx) {
 
 bool CMyPropertyPageMain::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_NEW_SYSTEM, LoadQString(IDS_OPTION_NEW_SYSTEM));
-    SetDlgItemText(IDC_RESET_PASSWORD, LoadQString(IDS_OPTION_RESET_PASSWORD));
-    SetDlgItemText(IDC_SERVICE_IP, LoadQString(IDS_OPTION_SERVICE_IP));
-    SetDlgItemText(IDC_ADD_ENCLOSURE, LoadQString(IDS_OPTION_ADD_ENCLOSURE));
+    SetDlgItemText(IDC_NEW_SYSTEM, LoadText(IDS_OPTION_NEW_SYSTEM));
+    SetDlgItemText(IDC_RESET_PASSWORD, LoadText(IDS_OPTION_RESET_PASSWORD));
+    SetDlgItemText(IDC_SERVICE_IP, LoadText(IDS_OPTION_SERVICE_IP));
+    SetDlgItemText(IDC_ADD_ENCLOSURE, LoadText(IDS_OPTION_ADD_ENCLOSURE));
     return true;
 }
 
@@ -61,7 +59,7 @@ int CMyPropertyPageMain::OnWizardNext() {
     UpdateData(true);
     int selected = 0;
     for (int id = IDC_NEW_SYSTEM; id <= IDC_SERVICE_IP && selected == 0; ++id) {
-        if (auto* radio = Item<QRadioButton>(id); radio && radio->isChecked()) {
+        if (Template().Find(id) && Ctl().IsChecked(id)) {
             selected = id;
         }
     }

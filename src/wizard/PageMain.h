@@ -6,7 +6,6 @@
 namespace wizard {
 
 class CMyPropertyPageMain : public framework::CPropertyPageEx {
-    Q_OBJECT
   public:
     static constexpr int IDC_FIRST_TIME_HEADING = 1053;
     static constexpr int IDC_NEW_SYSTEM = 1003;
@@ -27,10 +26,10 @@ class CMyPropertyPageMain : public framework::CPropertyPageEx {
 
   private:
     int m_nChoice = 0;
-    QString m_strFirstTime;
-    QString m_strRecovery;
-    QString m_strNote;
-    QString m_strProductName;
+    std::wstring m_strFirstTime;
+    std::wstring m_strRecovery;
+    std::wstring m_strNote;
+    std::wstring m_strProductName;
 };
 
 }  // namespace wizard

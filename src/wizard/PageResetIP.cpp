@@ -1,9 +1,7 @@
 #include "wizard/PageResetIP.h"
 
-#include <QRadioButton>
-
 #include "framework/PropertySheet.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -51,8 +49,8 @@ const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::ServiceIPv4, taskfi
 
 CMyPropertyPageResetIP::CMyPropertyPageResetIP() : CMyAddressPage(IDD_RESET_IP, kTemplate, kIds) {
     SetCaption(LoadToolTitle());
-    m_strAddressLabel = LoadQString(IDS_IP_ADDRESS);
-    m_strGatewayLabel = LoadQString(IDS_GATEWAY);
+    m_strAddressLabel = LoadText(IDS_IP_ADDRESS);
+    m_strGatewayLabel = LoadText(IDS_GATEWAY);
 }
 
 void CMyPropertyPageResetIP::DoDataExchange(DataExchange& dx) {
@@ -72,19 +70,28 @@ void CMyPropertyPageResetIP::DoDataExchange(DataExchange& dx) {
     dx.Text(IDC_GATEWAY_LABEL, m_strGatewayLabel);
 }
 
+int CMyPropertyPageResetIP::ModeFocus(int id) const {
+    switch (id) {
+        case IDC_CONFIGURE:
+        case IDC_IPV4:
+            return IDC_ADDRESS_OCTET1;
+        case IDC_IPV6:
+            return IDC_V6_ADDRESS;
+        case IDC_RESET_DEFAULT:
+            return 0;
+        default:
+            return -1;
+    }
+}
+
 bool CMyPropertyPageResetIP::OnInitDialog() {
-    ConnectAddressHandlers();
-    OnModeClick(IDC_CONFIGURE, IDC_ADDRESS_OCTET1);
-    OnModeClick(IDC_RESET_DEFAULT, 0);
-    OnModeClick(IDC_IPV4, IDC_ADDRESS_OCTET1);
-    OnModeClick(IDC_IPV6, IDC_V6_ADDRESS);
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadQString(IDS_SERVICE_IP_TITLE));
-    SetDlgItemText(IDC_MASK_LABEL, LoadQString(IDS_SUBNET_MASK));
-    SetDlgItemText(IDC_CONFIGURE, LoadQString(IDS_CONFIGURE_MANUALLY));
-    SetDlgItemText(IDC_IPV4, LoadQString(IDS_IPV4));
-    SetDlgItemText(IDC_IPV6, LoadQString(IDS_IPV6));
-    SetDlgItemText(IDC_RESET_DEFAULT, LoadQString(IDS_RESET_DEFAULT_IP));
+    SetDlgItemText(IDC_TITLE, LoadText(IDS_SERVICE_IP_TITLE));
+    SetDlgItemText(IDC_MASK_LABEL, LoadText(IDS_SUBNET_MASK));
+    SetDlgItemText(IDC_CONFIGURE, LoadText(IDS_CONFIGURE_MANUALLY));
+    SetDlgItemText(IDC_IPV4, LoadText(IDS_IPV4));
+    SetDlgItemText(IDC_IPV6, LoadText(IDS_IPV6));
+    SetDlgItemText(IDC_RESET_DEFAULT, LoadText(IDS_RESET_DEFAULT_IP));
     InitAddressBoxes();
     return true;
 }
@@ -93,18 +100,18 @@ void CMyPropertyPageResetIP::ApplyAddressMode() {
     const std::array<int, 3> v6Boxes{IDC_V6_ADDRESS, IDC_PREFIX, IDC_V6_GATEWAY};
     auto enableFields = [&](bool enable) {
         for (int id : v6Boxes) {
-            GetDlgItem(id)->setEnabled(enable);
+            Ctl().Enable(id, enable);
         }
         for (const auto* row : {&ids_.address, &ids_.mask, &ids_.gateway}) {
             for (int id : *row) {
-                GetDlgItem(id)->setEnabled(enable);
+                Ctl().Enable(id, enable);
             }
         }
-        GetDlgItem(IDC_IPV4)->setEnabled(enable);
-        GetDlgItem(IDC_IPV6)->setEnabled(enable);
+        Ctl().Enable(IDC_IPV4, enable);
+        Ctl().Enable(IDC_IPV6, enable);
     };
-    if (Item<QRadioButton>(IDC_CONFIGURE)->isChecked()) {
-        if (Item<QRadioButton>(IDC_IPV4)->isChecked()) {
+    if (Ctl().IsChecked(IDC_CONFIGURE)) {
+        if (Ctl().IsChecked(IDC_IPV4)) {
             ApplyIPv4Mode();
         } else {
             ApplyIPv6Mode();
@@ -115,12 +122,12 @@ void CMyPropertyPageResetIP::ApplyAddressMode() {
     }
     // Reset to the default: the IPv4 rows greyed out at 0.0.0.0, 255.255.255.0, 0.0.0.0.
     ShowIPv4(true);
-    Item<QRadioButton>(IDC_IPV4)->setChecked(true);
+    Ctl().SetCheck(IDC_IPV4, true);
     enableFields(false);
     SetOctetsForIPv6();
-    SetDlgItemText(IDC_V6_ADDRESS, QString());
-    SetDlgItemText(IDC_PREFIX, QStringLiteral("0"));
-    SetDlgItemText(IDC_V6_GATEWAY, QString());
+    SetDlgItemText(IDC_V6_ADDRESS, std::wstring());
+    SetDlgItemText(IDC_PREFIX, L"0");
+    SetDlgItemText(IDC_V6_GATEWAY, std::wstring());
     m_nConfigMode = 1;
 }
 

@@ -6,7 +6,6 @@
 namespace wizard {
 
 class CMyPropertyPageResetIP : public CMyAddressPage {
-    Q_OBJECT
   public:
     static constexpr int IDC_CONFIGURE = 1017;
     static constexpr int IDC_RESET_DEFAULT = 1018;
@@ -42,10 +41,11 @@ class CMyPropertyPageResetIP : public CMyAddressPage {
 
   private:
     void ApplyAddressMode() override;
+    int ModeFocus(int id) const override;
 
     int m_nConfigMode = 0;  // 0: configure manually, 1: reset to the default
-    QString m_strAddressLabel;
-    QString m_strGatewayLabel;
+    std::wstring m_strAddressLabel;
+    std::wstring m_strGatewayLabel;
 };
 
 }  // namespace wizard

@@ -1,7 +1,7 @@
 #include "wizard/PagesDone.h"
 
 #include "framework/PropertySheet.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -12,7 +12,7 @@ namespace wizard {
 using namespace framework;
 
 namespace {
-const char kRearView[] = ":/images/enclosure_rear.svg";
+const char kRearView[] = "enclosure_rear";
 }
 
 CMyInfoPage::CMyInfoPage(Setup setup)
@@ -20,8 +20,8 @@ CMyInfoPage::CMyInfoPage(Setup setup)
     SetCaption(LoadToolTitle());
     for (const Text& text : setup_.texts) {
         m_strTexts.push_back(text.formatted
-                                 ? FormatQString(text.stringId, {LoadQString(IDS_PRODUCT_NAME)})
-                                 : LoadQString(text.stringId));
+                                 ? FormatText(text.stringId, {LoadText(IDS_PRODUCT_NAME)})
+                                 : LoadText(text.stringId));
     }
 }
 
@@ -33,13 +33,13 @@ void CMyInfoPage::DoDataExchange(DataExchange& dx) {
 
 bool CMyInfoPage::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(setup_.titleControl, LoadQString(setup_.titleString));
+    SetDlgItemText(setup_.titleControl, LoadText(setup_.titleString));
     return true;
 }
 
 bool CMyInfoPage::OnSetActive() {
     GetSheet()->SetWizardButtons(setup_.buttons);
-    MakeTitleBold(GetDlgItem(setup_.titleControl));
+    Ctl().SetBoldTitle(setup_.titleControl);
     return CPropertyPageEx::OnSetActive();
 }
 
@@ -84,8 +84,8 @@ const DialogTemplate kConfigNeskDoneTemplate{
     285,
     175,
     {Static(IDC_TITLE, 7, 7, 271, 23), Static(1121, 7, 29, 271, 31), Static(1122, 7, 60, 271, 39),
-     Picture(1123, 7, 117, 133, 47, ":/images/step1_enclosure.svg"),
-     Picture(1124, 145, 117, 133, 47, ":/images/step2_file_module.svg")}};
+     Picture(1123, 7, 117, 133, 47, "step1_enclosure"),
+     Picture(1124, 145, 117, 133, 47, "step2_file_module")}};
 
 const CMyInfoPage::Setup kConfigIPDoneSetup{
     IDD_CONFIG_IP_DONE,
@@ -161,12 +161,12 @@ bool CMyPropertyPageResetPasswordDone::OnSetActive() {
     // Without a task file on the key the page must not say "Click Finish to reset": it says
     // that nothing was written, and Finish gives way to Back.
     SetDlgItemText(1065,
-                   LoadQString(m_bWritten ? IDS_RESET_PASSWORD_EJECT : IDS_FW_RESET_NOT_WRITTEN));
+                   LoadText(m_bWritten ? IDS_RESET_PASSWORD_EJECT : IDS_FW_RESET_NOT_WRITTEN));
     if (!m_bWritten) {
         GetSheet()->SetWizardButtons(PSWIZB_BACK);
     }
     for (int id : {1066, 1067}) {
-        GetDlgItem(id)->setVisible(m_bWritten);
+        Ctl().Show(id, m_bWritten);
     }
     return true;
 }

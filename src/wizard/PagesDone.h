@@ -9,7 +9,6 @@
 namespace wizard {
 
 class CMyInfoPage : public framework::CPropertyPageEx {
-    Q_OBJECT
   public:
     struct Text {
         int control;
@@ -39,12 +38,11 @@ class CMyInfoPage : public framework::CPropertyPageEx {
 
   private:
     Setup setup_;
-    std::vector<QString> m_strTexts;
+    std::vector<std::wstring> m_strTexts;
 };
 
 // Index 2: after the new-system task was written.
 class CMyPropertyPageConfigIPDone : public CMyInfoPage {
-    Q_OBJECT
   public:
     CMyPropertyPageConfigIPDone();
 };
@@ -53,7 +51,6 @@ class CMyPropertyPageConfigIPDone : public CMyInfoPage {
 // nothing was written, offers Back to the main menu instead of Finish, and tries again when
 // the user comes back.
 class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
-    Q_OBJECT
   public:
     CMyPropertyPageResetPasswordDone();
     bool OnSetActive() override;
@@ -67,21 +64,18 @@ class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
 
 // Index 5: after the service-IP task was written.
 class CMyPropertyPageResetIPDone : public CMyInfoPage {
-    Q_OBJECT
   public:
     CMyPropertyPageResetIPDone();
 };
 
 // Index 6: how to add an enclosure without this tool.
 class CMyPropertyPageExpand : public CMyInfoPage {
-    Q_OBJECT
   public:
     CMyPropertyPageExpand();
 };
 
 // Index 9: after both unified task files were written.
 class MyPropertyPageConfigNeskDone : public CMyInfoPage {
-    Q_OBJECT
   public:
     MyPropertyPageConfigNeskDone();
 };

@@ -1,14 +1,12 @@
 #include "wizard/PagesNesk.h"
 
-#include <QComboBox>
-#include <QLabel>
+#include <cstring>
 
 #include "address/IPAddress.h"
 #include "framework/PropertySheet.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
-#include "wizard/IPAddressCtrl.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
 #include "wizard/UnifiedValues.h"
@@ -28,62 +26,67 @@ const DialogTemplate kTemplateP1{285,
                                      Static(IDC_TITLE, 6, 7, 265, 23),
                                      Static(P1::IDC_INTRO, 6, 30, 256, 20),
                                      Static(P1::IDC_ADDRESS_LABEL, 6, 50, 137, 15),
-                                     Custom(P1::IDC_ADDRESS, 143, 50, 119, 15, CreateIPAddressCtrl),
+                                     IPAddressControl(P1::IDC_ADDRESS, 143, 50, 119, 15),
                                      Static(P1::IDC_MASK_LABEL, 6, 70, 137, 14),
-                                     Custom(P1::IDC_MASK, 143, 70, 119, 15, CreateIPAddressCtrl),
+                                     IPAddressControl(P1::IDC_MASK, 143, 70, 119, 15),
                                      Static(P1::IDC_GATEWAY_LABEL, 6, 90, 137, 14),
-                                     Custom(P1::IDC_GATEWAY, 143, 90, 119, 14, CreateIPAddressCtrl),
-                                     Picture(1120, 35, 130, 215, 34, ":/images/front_storage.svg"),
+                                     IPAddressControl(P1::IDC_GATEWAY, 143, 90, 119, 14),
+                                     Picture(1120, 35, 130, 215, 34, "front_storage"),
                                  }};
 
-const DialogTemplate kTemplateP2{
-    285,
-    175,
-    {
-        Static(IDC_TITLE, 6, 7, 272, 22),
-        Static(P2::IDC_INTRO, 6, 29, 272, 21),
-        Static(P2::IDC_MANAGEMENT_LABEL, 6, 50, 136, 15),
-        Custom(P2::IDC_MANAGEMENT, 142, 50, 120, 14, CreateIPAddressCtrl),
-        Static(P2::IDC_MODULE1_LABEL, 6, 70, 136, 14),
-        Custom(P2::IDC_MODULE1, 142, 70, 120, 14, CreateIPAddressCtrl),
-        Static(P2::IDC_MODULE2_LABEL, 6, 90, 136, 14),
-        Custom(P2::IDC_MODULE2, 142, 90, 120, 14, CreateIPAddressCtrl),
-        Static(P2::IDC_RANGE_LABEL, 6, 112, 123, 8),
-        Combo(P2::IDC_RANGE, 142, 112, 120, 56, kSorted),
-        Picture(1115, 35, 130, 215, 34, ":/images/front_file_module.svg"),
-    }};
+const DialogTemplate kTemplateP2{285,
+                                 175,
+                                 {
+                                     Static(IDC_TITLE, 6, 7, 272, 22),
+                                     Static(P2::IDC_INTRO, 6, 29, 272, 21),
+                                     Static(P2::IDC_MANAGEMENT_LABEL, 6, 50, 136, 15),
+                                     IPAddressControl(P2::IDC_MANAGEMENT, 142, 50, 120, 14),
+                                     Static(P2::IDC_MODULE1_LABEL, 6, 70, 136, 14),
+                                     IPAddressControl(P2::IDC_MODULE1, 142, 70, 120, 14),
+                                     Static(P2::IDC_MODULE2_LABEL, 6, 90, 136, 14),
+                                     IPAddressControl(P2::IDC_MODULE2, 142, 90, 120, 14),
+                                     Static(P2::IDC_RANGE_LABEL, 6, 112, 123, 8),
+                                     Combo(P2::IDC_RANGE, 142, 112, 120, 56, kSorted),
+                                     Picture(1115, 35, 130, 215, 34, "front_file_module"),
+                                 }};
 
 // The internal address ranges, with the blanks before the dash that are part of their text.
 const char* const kRanges[] = {"172.31.8.1  - 172.31.8.10", "192.168.8.1 - 192.168.8.10",
                                "10.254.8.1   - 10.254.8.10"};
 
 // A message owned by the page: the field's label as caption.
-int Refuse(QWidget* page, int captionId, const QString& text) {
-    MessageBoxOwned(page, text, LoadQString(captionId));
+int Refuse(CPropertyPageEx* page, int captionId, const std::wstring& text) {
+    page->Ctl().Message(text, LoadText(captionId));
     return -1;
 }
 
-QString NotValid(int labelId) {
-    return FormatQString(IDS_NOT_VALID_UNIQUE, {LoadQString(labelId)});
+std::wstring NotValid(int labelId) {
+    return FormatText(IDS_NOT_VALID_UNIQUE, {LoadText(labelId)});
 }
 
-QString NotSameSubnet(int secondLabelId) {
-    return FormatQString(IDS_NOT_SAME_SUBNET,
-                         {LoadQString(IDS_IP_ADDRESS), LoadQString(secondLabelId)});
+std::wstring NotSameSubnet(int secondLabelId) {
+    return FormatText(IDS_NOT_SAME_SUBNET, {LoadText(IDS_IP_ADDRESS), LoadText(secondLabelId)});
 }
 
-// A label and the IP address control it names: its text, the control's field names, and
-// the label as the control's buddy.
-void NameControl(CPropertyPageEx& page, int label, int control, const QString& text) {
+// A label and the IP address control it names: its text, and the control's name (and its
+// fields' names) for screen readers.
+void NameControl(CPropertyPageEx& page, int label, int control, const std::wstring& text) {
     page.SetDlgItemText(label, text);
-    auto* ipControl = page.Item<CIPAddressCtrl>(control);
-    ipControl->SetLabel(text);
-    page.Item<QLabel>(label)->setBuddy(ipControl);
+    page.Ctl().SetAccessibleName(control, text);
+}
+
+// The range's text as the 8-bit text of the task file (the ranges are plain ASCII).
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text) {
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    }
+    return out;
 }
 
 // All four fields filled and not 0.0.0.0.
-bool Complete(CIPAddressCtrl* control, std::uint32_t& value) {
-    return control->GetAddress(value) == 4 && value != 0;
+bool Complete(Controls& controls, int id, std::uint32_t& value) {
+    return controls.Address(id, value) == 4 && value != 0;
 }
 
 }  // namespace
@@ -91,19 +94,15 @@ bool Complete(CIPAddressCtrl* control, std::uint32_t& value) {
 MyPropertyPageConfigNeskP1::MyPropertyPageConfigNeskP1()
     : CPropertyPageEx(IDD_NESK_P1, kTemplateP1) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadQString(IDS_NEW_SYSTEM_INTRO);
-    m_strAddress = LoadQString(IDS_IP_ADDRESS);
-    m_strMask = LoadQString(IDS_SUBNET_MASK);
-    m_strGateway = LoadQString(IDS_GATEWAY);
-}
-
-CIPAddressCtrl* MyPropertyPageConfigNeskP1::Control(int id) const {
-    return Item<CIPAddressCtrl>(id);
+    m_strIntro = LoadText(IDS_NEW_SYSTEM_INTRO);
+    m_strAddress = LoadText(IDS_IP_ADDRESS);
+    m_strMask = LoadText(IDS_SUBNET_MASK);
+    m_strGateway = LoadText(IDS_GATEWAY);
 }
 
 bool MyPropertyPageConfigNeskP1::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
+    SetDlgItemText(IDC_TITLE, LoadText(IDS_NEW_SYSTEM_TITLE));
     SetDlgItemText(IDC_INTRO, m_strIntro);
     NameControl(*this, IDC_ADDRESS_LABEL, IDC_ADDRESS, m_strAddress);
     NameControl(*this, IDC_MASK_LABEL, IDC_MASK, m_strMask);
@@ -113,21 +112,21 @@ bool MyPropertyPageConfigNeskP1::OnInitDialog() {
 
 bool MyPropertyPageConfigNeskP1::OnSetActive() {
     GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    MakeTitleBold(GetDlgItem(IDC_TITLE));
+    Ctl().SetBoldTitle(IDC_TITLE);
     const std::uint32_t mask = GetUnifiedMask();
-    Control(IDC_MASK)->SetAddress(mask != 0 ? mask : 0xFFFFFF00u);
+    Ctl().SetAddress(IDC_MASK, mask != 0 ? mask : 0xFFFFFF00u);
     return CPropertyPageEx::OnSetActive();
 }
 
 int MyPropertyPageConfigNeskP1::OnWizardNext() {
     std::uint32_t address = 0, mask = 0, gateway = 0;
-    if (!Complete(Control(IDC_ADDRESS), address)) {
+    if (!Complete(Ctl(), IDC_ADDRESS, address)) {
         return Refuse(this, IDS_IP_ADDRESS, NotValid(IDS_IP_ADDRESS));
     }
-    if (!Complete(Control(IDC_MASK), mask) || mask == address) {
+    if (!Complete(Ctl(), IDC_MASK, mask) || mask == address) {
         return Refuse(this, IDS_SUBNET_MASK, NotValid(IDS_SUBNET_MASK));
     }
-    if (!Complete(Control(IDC_GATEWAY), gateway) || gateway == mask || gateway == address) {
+    if (!Complete(Ctl(), IDC_GATEWAY, gateway) || gateway == mask || gateway == address) {
         return Refuse(this, IDS_GATEWAY, NotValid(IDS_GATEWAY));
     }
     if (!IPAddress::SubnetMask(mask).isSameSubnet(address, gateway)) {
@@ -146,61 +145,50 @@ int MyPropertyPageConfigNeskP1::OnWizardBack() {
 MyPropertyPageConfigNeskP2::MyPropertyPageConfigNeskP2()
     : CPropertyPageEx(IDD_NESK_P2, kTemplateP2) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadQString(IDS_FILE_MODULES_INTRO);
-    m_strManagement = LoadQString(IDS_MANAGEMENT_IP);
-    m_strModule1 = LoadQString(IDS_FILE_MODULE1);
-    m_strModule2 = LoadQString(IDS_FILE_MODULE2);
-    m_strRange = LoadQString(IDS_INTERNAL_RANGE);
-}
-
-CIPAddressCtrl* MyPropertyPageConfigNeskP2::Control(int id) const {
-    return Item<CIPAddressCtrl>(id);
+    m_strIntro = LoadText(IDS_FILE_MODULES_INTRO);
+    m_strManagement = LoadText(IDS_MANAGEMENT_IP);
+    m_strModule1 = LoadText(IDS_FILE_MODULE1);
+    m_strModule2 = LoadText(IDS_FILE_MODULE2);
+    m_strRange = LoadText(IDS_INTERNAL_RANGE);
 }
 
 bool MyPropertyPageConfigNeskP2::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadQString(IDS_NEW_SYSTEM_TITLE));
+    SetDlgItemText(IDC_TITLE, LoadText(IDS_NEW_SYSTEM_TITLE));
     SetDlgItemText(IDC_INTRO, m_strIntro);
     NameControl(*this, IDC_MANAGEMENT_LABEL, IDC_MANAGEMENT, m_strManagement);
     NameControl(*this, IDC_MODULE1_LABEL, IDC_MODULE1, m_strModule1);
     NameControl(*this, IDC_MODULE2_LABEL, IDC_MODULE2, m_strModule2);
     SetDlgItemText(IDC_RANGE_LABEL, m_strRange);
-    Item<QLabel>(IDC_RANGE_LABEL)->setBuddy(Item<QComboBox>(IDC_RANGE));
-    auto* range = Item<QComboBox>(IDC_RANGE);
-    QStringList entries;
     for (const char* entry : kRanges) {
-        entries << QString::fromLatin1(entry);
+        Ctl().ComboAdd(IDC_RANGE, std::wstring(entry, entry + std::strlen(entry)));  // sorted
     }
-    entries.sort();  // the list is sorted
-    range->addItems(entries);
-    range->setCurrentIndex(-1);
-    range->setAccessibleName(m_strRange);
+    Ctl().SetAccessibleName(IDC_RANGE, m_strRange);
     return true;
 }
 
 bool MyPropertyPageConfigNeskP2::OnSetActive() {
     GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    MakeTitleBold(GetDlgItem(IDC_TITLE));
+    Ctl().SetBoldTitle(IDC_TITLE);
     return CPropertyPageEx::OnSetActive();
 }
 
 int MyPropertyPageConfigNeskP2::OnWizardNext() {
-    auto* range = Item<QComboBox>(IDC_RANGE);
-    const int selected = range->currentIndex();
+    const int selected = Ctl().ComboSelection(IDC_RANGE);
     const std::uint32_t clusterIp = GetUnifiedClusterIp();
     std::uint32_t management = 0, module1 = 0, module2 = 0;
-    if (!Complete(Control(IDC_MANAGEMENT), management) || management == clusterIp) {
+    if (!Complete(Ctl(), IDC_MANAGEMENT, management) || management == clusterIp) {
         return Refuse(this, IDS_MANAGEMENT_IP, NotValid(IDS_MANAGEMENT_IP));
     }
-    if (!Complete(Control(IDC_MODULE1), module1) || module1 == management || module1 == clusterIp) {
+    if (!Complete(Ctl(), IDC_MODULE1, module1) || module1 == management || module1 == clusterIp) {
         return Refuse(this, IDS_FILE_MODULE1, NotValid(IDS_FILE_MODULE1));
     }
-    if (!Complete(Control(IDC_MODULE2), module2) || module2 == module1 || module2 == management ||
+    if (!Complete(Ctl(), IDC_MODULE2, module2) || module2 == module1 || module2 == management ||
         module2 == clusterIp) {
         return Refuse(this, IDS_FILE_MODULE2, NotValid(IDS_FILE_MODULE2));
     }
     if (selected < 0) {
-        return Refuse(this, IDS_INTERNAL_RANGE, LoadQString(IDS_NO_INTERNAL_RANGE));
+        return Refuse(this, IDS_INTERNAL_RANGE, LoadText(IDS_NO_INTERNAL_RANGE));
     }
     const IPAddress::SubnetMask mask(GetUnifiedMask());
     const std::pair<std::uint32_t, int> others[] = {
@@ -217,7 +205,7 @@ int MyPropertyPageConfigNeskP2::OnWizardNext() {
         IPAddress::ToDotted(management),
         IPAddress::ToDotted(module1),
         IPAddress::ToDotted(module2),
-        range->itemText(selected).toLatin1().left(11).toStdString(),
+        Narrow(Ctl().ComboText(IDC_RANGE, selected)).substr(0, 11),
     };
     if (taskfile::WriteUnifiedTaskFiles(addresses) != 0) {
         return -1;

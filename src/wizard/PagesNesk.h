@@ -9,10 +9,7 @@
 
 namespace wizard {
 
-class CIPAddressCtrl;
-
 class MyPropertyPageConfigNeskP1 : public framework::CPropertyPageEx {
-    Q_OBJECT
   public:
     static constexpr int IDC_INTRO = 1108;
     static constexpr int IDC_ADDRESS_LABEL = 1109;
@@ -30,16 +27,13 @@ class MyPropertyPageConfigNeskP1 : public framework::CPropertyPageEx {
     int OnWizardBack() override;
 
   private:
-    CIPAddressCtrl* Control(int id) const;
-
-    QString m_strIntro;
-    QString m_strAddress;
-    QString m_strMask;
-    QString m_strGateway;
+    std::wstring m_strIntro;
+    std::wstring m_strAddress;
+    std::wstring m_strMask;
+    std::wstring m_strGateway;
 };
 
 class MyPropertyPageConfigNeskP2 : public framework::CPropertyPageEx {
-    Q_OBJECT
   public:
     static constexpr int IDC_INTRO = 1112;
     static constexpr int IDC_MANAGEMENT_LABEL = 1117;
@@ -59,13 +53,11 @@ class MyPropertyPageConfigNeskP2 : public framework::CPropertyPageEx {
     int OnWizardBack() override;
 
   private:
-    CIPAddressCtrl* Control(int id) const;
-
-    QString m_strIntro;
-    QString m_strManagement;
-    QString m_strModule1;
-    QString m_strModule2;
-    QString m_strRange;
+    std::wstring m_strIntro;
+    std::wstring m_strManagement;
+    std::wstring m_strModule1;
+    std::wstring m_strModule2;
+    std::wstring m_strRange;
 };
 
 }  // namespace wizard

@@ -1,12 +1,12 @@
 #include "wizard/ToolTitle.h"
 
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 
 namespace wizard {
 
-QString LoadToolTitle() {
-    return framework::FormatQString(IDS_TOOL_TITLE, {framework::LoadQString(IDS_PRODUCT_NAME)});
+std::wstring LoadToolTitle() {
+    return framework::FormatText(IDS_TOOL_TITLE, {framework::LoadText(IDS_PRODUCT_NAME)});
 }
 
 }  // namespace wizard

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace wizard {
 
 // "Quorvex Veltara K4400 Initialization Tool" in the user's language: the caption of every
 // page and every result dialog.
-QString LoadToolTitle();
+std::wstring LoadToolTitle();
 
 }  // namespace wizard

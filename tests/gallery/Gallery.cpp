@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "dialogs/ResultDialogs.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
+#include "framework/qt/QtBackend.h"
 #include "platform/StringIds.h"
 #include "wizard/MyPropertySheet.h"
 #include "wizard/PageIds.h"
@@ -22,7 +23,7 @@ void Settle() {
 }
 
 void Click(framework::CPropertyPageEx& page, int id) {
-    if (auto* radio = page.Item<QRadioButton>(id)) {
+    if (auto* radio = qobject_cast<QRadioButton*>(framework::qt::ControlWidget(page, id))) {
         radio->click();
     }
     Settle();
@@ -39,28 +40,30 @@ void VisitAllScreens(const Visitor& visit) {
     for (int index = 0; index < 10; ++index) {
         CMyPropertySheet sheet(index);
         sheet.SetActivePage(index);
-        sheet.show();
+        QWidget* window = framework::qt::SheetWidget(sheet);
+        window->show();
         Settle();
+        const Screen screen{window, &sheet, nullptr};
         const QString name = QStringLiteral("page%1").arg(index);
         if (index == kPageConfigIP) {
-            visit(name + "-ipv4", &sheet);
+            visit(name + "-ipv4", screen);
             Click(sheet.m_pageConfigIP, CMyPropertyPageConfigIP::IDC_IPV6);
-            visit(name + "-ipv6", &sheet);
+            visit(name + "-ipv6", screen);
         } else if (index == kPageResetIP) {
-            visit(name + "-ipv4", &sheet);
+            visit(name + "-ipv4", screen);
             Click(sheet.m_pageResetIP, CMyPropertyPageResetIP::IDC_IPV6);
-            visit(name + "-ipv6", &sheet);
+            visit(name + "-ipv6", screen);
             Click(sheet.m_pageResetIP, CMyPropertyPageResetIP::IDC_RESET_DEFAULT);
-            visit(name + "-default", &sheet);
+            visit(name + "-default", screen);
         } else {
-            visit(name, &sheet);
+            visit(name, screen);
         }
-        sheet.hide();
+        window->hide();
     }
 
-    const QString address = QStringLiteral("192.168.100.200");
-    const QString error = QStringLiteral(
-        "cmmvc5706e an invalid argument has been entered for the command on the node canister.");
+    const std::wstring address = L"192.168.100.200";
+    const std::wstring error =
+        L"cmmvc5706e an invalid argument has been entered for the command on the node canister.";
     std::vector<std::pair<int, std::unique_ptr<dialogs::CResultDialog>>> all;
     all.emplace_back(102, std::make_unique<dialogs::CConfigIPSuccessDlg>());
     all.emplace_back(133, std::make_unique<dialogs::CConfigIPFailureDlg>());
@@ -74,10 +77,9 @@ void VisitAllScreens(const Visitor& visit) {
         if (id == 102 || id == 136) {
             dialog->m_strMessage += address;  // the caller adds the address to these two
         }
-        dialog->m_strBattery =
-            framework::FormatQString(IDS_BATTERY_CHARGING, {QStringLiteral("12")});
+        dialog->m_strBattery = framework::FormatText(IDS_BATTERY_CHARGING, {L"12"});
         if (id == 102) {
-            dialog->m_strLogin = framework::LoadQString(IDS_SUPERUSER_LOGIN);
+            dialog->m_strLogin = framework::LoadText(IDS_SUPERUSER_LOGIN);
         }
         dialog->m_strError = error;
         dialog->m_strManagementIP = address;
@@ -85,10 +87,11 @@ void VisitAllScreens(const Visitor& visit) {
         dialog->m_strFileModule1IP = address;
         dialog->m_strFileModule2IP = address;
         dialog->Create();
-        dialog->show();
+        QWidget* window = framework::qt::DialogWidget(*dialog);
+        window->show();
         Settle();
-        visit(QStringLiteral("dialog%1").arg(id), dialog.get());
-        dialog->hide();
+        visit(QStringLiteral("dialog%1").arg(id), Screen{window, nullptr, dialog.get()});
+        window->hide();
     }
 }
 

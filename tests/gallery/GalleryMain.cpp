@@ -7,32 +7,37 @@
 #include <cstdio>
 
 #include "Gallery.h"
-#include "framework/Language.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
+#include "framework/qt/Language.h"
+#include "framework/qt/QtBackend.h"
+#include "framework/qt/QtPlatform.h"
 #include "wizard/ToolTitle.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc == 2 && QString::fromLocal8Bit(argv[1]) == "--language") {
         // The table the wizard would choose from this environment.
-        std::printf("%s\n", qPrintable(framework::ChooseLanguage(QLocale::system().uiLanguages())));
+        std::printf("%s\n",
+                    qPrintable(framework::qt::ChooseLanguage(QLocale::system().uiLanguages())));
         return 0;
     }
     if (argc != 3) {
         std::fprintf(stderr, "usage: gallery LANGUAGE OUTPUT_DIR\n");
         return 2;
     }
-    framework::QtPlatform platform;
+    framework::qt::QtPlatform platform;
+    framework::qt::QtBackend backend;
+    framework::InstallBackend(&backend);
     platform::Install(&platform);
-    framework::InstallLanguage(QString::fromLocal8Bit(argv[1]));
+    framework::qt::InstallLanguage(QString::fromLocal8Bit(argv[1]));
     framework::SetApplicationName(wizard::LoadToolTitle());
     const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out);
     QTemporaryDir key;
     QDir::setCurrent(key.path());  // page 3 writes its task on creation
     int saved = 0;
-    gallery::VisitAllScreens([&](const QString& name, QWidget* window) {
-        saved += gallery::SaveShot(window, out + "/" + name + ".png") ? 1 : 0;
+    gallery::VisitAllScreens([&](const QString& name, const gallery::Screen& screen) {
+        saved += gallery::SaveShot(screen.window, out + "/" + name + ".png") ? 1 : 0;
     });
     std::printf("%d screens saved in %s\n", saved, qPrintable(out));
     platform::Install(nullptr);

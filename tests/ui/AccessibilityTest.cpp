@@ -33,7 +33,8 @@ class Accessibility : public UiTest {};
 
 TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
     int screens = 0;
-    gallery::VisitAllScreens([&](const QString& name, QWidget* window) {
+    gallery::VisitAllScreens([&](const QString& name, const gallery::Screen& screen) {
+        QWidget* window = screen.window;
         ++screens;
         // Press Tab round the window once, from the first control that takes it.
         QList<QWidget*> chain;
@@ -76,9 +77,7 @@ TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
             // What a screen reader is told when the dialog opens.
             const QString description =
                 QAccessible::queryAccessibleInterface(window)->text(QAccessible::Description);
-            EXPECT_TRUE(description.contains(
-                dynamic_cast<framework::CDialog*>(window)->GetDlgItemText(1001)))
-                << name.toStdString();
+            EXPECT_TRUE(description.contains(DlgText(*screen.dialog, 1001))) << name.toStdString();
             EXPECT_GT(description.count('\n'), 0) << name.toStdString();
         }
     });
@@ -104,11 +103,11 @@ TEST_F(Accessibility, MainMenuChoicesAreOneGroupOfRadioButtons) {
     EXPECT_TRUE(Control<QRadioButton>(page, ids[3])->isChecked());
     EXPECT_FALSE(first->isChecked());
     QWidget* focused = QApplication::focusWidget();
-    EXPECT_EQ(focused, page.GetDlgItem(ids[3]));
+    EXPECT_EQ(focused, Widget(page, ids[3]));
     QTest::keyClick(focused, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), sheet->NextButton());
     QTest::keyClick(sheet->NextButton(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(ids[3]));
+    EXPECT_EQ(QApplication::focusWidget(), Widget(page, ids[3]));
 }
 
 }  // namespace

@@ -42,10 +42,9 @@ class AddressPages : public UiTest {
         EXPECT_EQ(sheet.GetActiveIndex(), page);
         ASSERT_FALSE(fake.messages.empty());
         EXPECT_EQ(fake.messages.back().text, text);
-        EXPECT_EQ(fake.messages.back().caption.value_or(L""),
-                  wizard::LoadToolTitle().toStdWString());
-        EXPECT_EQ(fake.messages.back().owner, sheet.GetPage(page));
-        EXPECT_EQ(QApplication::focusWidget(), sheet.GetPage(page)->GetDlgItem(focus))
+        EXPECT_EQ(fake.messages.back().caption.value_or(L""), wizard::LoadToolTitle());
+        EXPECT_EQ(fake.messages.back().owner, framework::qt::PageWidget(*sheet.GetPage(page)));
+        EXPECT_EQ(QApplication::focusWidget(), Widget(*sheet.GetPage(page), focus))
             << "focus on "
             << (QApplication::focusWidget()
                     ? QApplication::focusWidget()->objectName().toStdString()
@@ -74,10 +73,10 @@ TEST_F(AddressPages, GatewayFollowsTheAddressAsItIsTyped) {
         // The gateway may be overwritten; a later address change overwrites it again.
         Type(Control(page, c.gateway[2]), "99");
         Type(Control(page, c.address[3]), "7");
-        EXPECT_EQ(page.GetDlgItemText(c.gateway[2]), "99");
-        EXPECT_EQ(page.GetDlgItemText(c.gateway[3]), "1");
+        EXPECT_EQ(DlgText(page, c.gateway[2]), "99");
+        EXPECT_EQ(DlgText(page, c.gateway[3]), "1");
         Type(Control(page, c.address[2]), "6");
-        EXPECT_EQ(page.GetDlgItemText(c.gateway[2]), "6");
+        EXPECT_EQ(DlgText(page, c.gateway[2]), "6");
     }
 }
 
@@ -217,7 +216,7 @@ TEST_F(AddressPages, Ipv6StepsInOrder) {
             auto sheet = OpenPage(pageIndex);
             auto& page = *sheet->GetPage(pageIndex);
             Control<QRadioButton>(page, first ? P1::IDC_IPV6 : P4::IDC_IPV6)->click();
-            EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(boxes[0]));
+            EXPECT_EQ(QApplication::focusWidget(), Widget(page, boxes[0]));
             Type(Control(page, boxes[0]), c.address);
             Type(Control(page, boxes[1]), c.prefix);
             Type(Control(page, boxes[2]), c.gateway);
@@ -303,8 +302,8 @@ TEST_F(AddressPages, ParserConfirmationDecidesWhetherTheAddressIsWritten) {
         } else {
             EXPECT_FALSE(TempKey::Exists("satask.txt"));
             EXPECT_EQ(sheet->GetActiveIndex(), kPageConfigIP);
-            EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(P1::IDC_V6_ADDRESS));
-            EXPECT_EQ(page.GetDlgItemText(P1::IDC_V6_ADDRESS), "1:2");
+            EXPECT_EQ(QApplication::focusWidget(), Widget(page, P1::IDC_V6_ADDRESS));
+            EXPECT_EQ(DlgText(page, P1::IDC_V6_ADDRESS), "1:2");
         }
     }
 }
@@ -315,23 +314,23 @@ TEST_F(AddressPages, SwitchingModesResetsWhatItShould) {
     TypeRow(page, kAddress1, {"10", "2", "3", "4"});
     TypeRow(page, kMask1, {"255", "255", "0", "0"});
     Control<QRadioButton>(page, P1::IDC_IPV6)->click();
-    EXPECT_EQ(page.GetDlgItemText(P1::IDC_MASK_LABEL), "Prefix");
-    EXPECT_EQ(page.GetDlgItemText(P1::IDC_PREFIX), "0");
-    EXPECT_TRUE(page.GetDlgItem(P1::IDC_PREFIX)->isVisible());
-    EXPECT_FALSE(page.GetDlgItem(kAddress1[0])->isVisible());
+    EXPECT_EQ(DlgText(page, P1::IDC_MASK_LABEL), "Prefix");
+    EXPECT_EQ(DlgText(page, P1::IDC_PREFIX), "0");
+    EXPECT_TRUE(Widget(page, P1::IDC_PREFIX)->isVisible());
+    EXPECT_FALSE(Widget(page, kAddress1[0])->isVisible());
     EXPECT_EQ(RowText(page, kAddress1), "0.0.0.0");
     EXPECT_EQ(RowText(page, kMask1), "255.255.255.0");
     EXPECT_EQ(RowText(page, kGateway1), "0.0.0.0");
     Type(Control(page, P1::IDC_V6_ADDRESS), "fd00::5");
     Type(Control(page, P1::IDC_PREFIX), "48");
     Control<QRadioButton>(page, P1::IDC_IPV4)->click();
-    EXPECT_EQ(page.GetDlgItemText(P1::IDC_MASK_LABEL), "Subnet Mask");
-    EXPECT_EQ(page.GetDlgItemText(P1::IDC_V6_ADDRESS), "");
-    EXPECT_EQ(page.GetDlgItemText(P1::IDC_PREFIX), "0");
+    EXPECT_EQ(DlgText(page, P1::IDC_MASK_LABEL), "Subnet Mask");
+    EXPECT_EQ(DlgText(page, P1::IDC_V6_ADDRESS), "");
+    EXPECT_EQ(DlgText(page, P1::IDC_PREFIX), "0");
     EXPECT_EQ(RowText(page, kAddress1), "0.0.0.0");
     EXPECT_EQ(RowText(page, kMask1), "255.255.255.0");
     EXPECT_EQ(RowText(page, kGateway1), "0.0.0.0");
-    EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(kAddress1[0]));
+    EXPECT_EQ(QApplication::focusWidget(), Widget(page, kAddress1[0]));
 }
 
 TEST_F(AddressPages, ValuesSurviveBackAndNext) {
@@ -350,8 +349,8 @@ TEST_F(AddressPages, ResetDefaultWritesTheFixedCommand) {
     auto& page = sheet->m_pageResetIP;
     TypeRow(page, kAddress4, {"300", "1", "1", "1"});  // invalid, but not looked at
     Control<QRadioButton>(page, P4::IDC_RESET_DEFAULT)->click();
-    EXPECT_FALSE(page.GetDlgItem(kAddress4[0])->isEnabled());
-    EXPECT_FALSE(page.GetDlgItem(P4::IDC_IPV6)->isEnabled());
+    EXPECT_FALSE(Widget(page, kAddress4[0])->isEnabled());
+    EXPECT_FALSE(Widget(page, P4::IDC_IPV6)->isEnabled());
     EXPECT_EQ(RowText(page, kAddress4), "0.0.0.0");
     EXPECT_EQ(RowText(page, kMask4), "255.255.255.0");
     EXPECT_EQ(RowText(page, kGateway4), "0.0.0.0");
@@ -367,10 +366,10 @@ TEST_F(AddressPages, ConfigureAgainAfterResetDefault) {
     Control<QRadioButton>(page, P4::IDC_RESET_DEFAULT)->click();
     EXPECT_TRUE(Control<QRadioButton>(page, P4::IDC_IPV4)->isChecked());
     Control<QRadioButton>(page, P4::IDC_CONFIGURE)->click();
-    EXPECT_TRUE(page.GetDlgItem(kAddress4[0])->isEnabled());
-    EXPECT_TRUE(page.GetDlgItem(kAddress4[0])->isVisible());
+    EXPECT_TRUE(Widget(page, kAddress4[0])->isEnabled());
+    EXPECT_TRUE(Widget(page, kAddress4[0])->isVisible());
     EXPECT_EQ(RowText(page, kAddress4), "0.0.0.0");
-    EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(kAddress4[0]));
+    EXPECT_EQ(QApplication::focusWidget(), Widget(page, kAddress4[0]));
 }
 
 TEST_F(AddressPages, AWriteFailureKeepsThePageAndItsEntries) {

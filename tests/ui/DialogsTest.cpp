@@ -7,7 +7,7 @@
 #include "UiTest.h"
 #include "app/MyWizardApp.h"
 #include "dialogs/ResultDialogs.h"
-#include "framework/QtApplication.h"
+#include "framework/qt/QtApplication.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ QPushButton* Button(QWidget* dialog, int id) {
 }
 
 QString ControlText(QWidget* dialog, int id) {
-    auto* host = dynamic_cast<framework::CDialog*>(dialog);
-    return host ? host->GetDlgItemText(id) : QString();
+    framework::CDialog* host = framework::qt::DialogBehind(dialog);
+    return host ? DlgText(*host, id) : QString();
 }
 
 class Dialogs : public UiTest {};
@@ -89,19 +89,19 @@ TEST_F(Dialogs, TextsButtonsAndFocus) {
     for (const Case& c : cases) {
         auto dialog = c.make();
         dialog->Create();
-        dialog->show();
+        Box(*dialog)->show();
         Settle();
-        EXPECT_EQ(dialog->windowTitle(), "Quorvex Veltara K4400 Initialization Tool");
-        EXPECT_EQ(dialog->GetDlgItemText(1001).toStdWString(), Text(c.header));
-        EXPECT_EQ(dialog->GetDlgItem(1001)->font().weight(), QFont::Bold);
-        EXPECT_EQ(dialog->GetDlgItemText(c.messageControl).toStdWString(), c.message);
-        QWidget* expectedFocus = dialog->GetDlgItem(c.buttons.front().first);
-        EXPECT_EQ(dialog->focusWidget(), expectedFocus) << dialog->GetTemplateId();
+        EXPECT_EQ(Box(*dialog)->windowTitle(), "Quorvex Veltara K4400 Initialization Tool");
+        EXPECT_EQ(dialog->GetDlgItemText(1001), Text(c.header));
+        EXPECT_EQ(Widget(*dialog, 1001)->font().weight(), QFont::Bold);
+        EXPECT_EQ(dialog->GetDlgItemText(c.messageControl), c.message);
+        QWidget* expectedFocus = Widget(*dialog, c.buttons.front().first);
+        EXPECT_EQ(Box(*dialog)->focusWidget(), expectedFocus) << dialog->GetTemplateId();
         // The default button, once the focus is on none of them.
-        dialog->setFocus();
+        Box(*dialog)->setFocus();
         QWidget* current = expectedFocus;
         for (const auto& [id, caption] : c.buttons) {
-            auto* button = dialog->Item<QPushButton>(id);
+            auto* button = WidgetAs<QPushButton>(*dialog, id);
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(button->text().toStdWString(), Text(caption));
             EXPECT_EQ(button->isDefault(), id == c.defaultButton)
@@ -113,17 +113,17 @@ TEST_F(Dialogs, TextsButtonsAndFocus) {
             }
         }
         // Escape ends every dialog with Cancel, also where there is no Cancel button.
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        EXPECT_EQ(dialog->result(), framework::IDCANCEL);
+        QTest::keyClick(Box(*dialog), Qt::Key_Escape);
+        EXPECT_EQ(dialog->Result(), framework::IDCANCEL);
     }
 }
 
 TEST_F(Dialogs, UnifiedSuccessShowsItsFourRows) {
     CConfigNeskSuccessDlg dialog;
-    dialog.m_strManagementIP = "10.0.0.20";
-    dialog.m_strStorageIP = "10.0.0.10";
-    dialog.m_strFileModule1IP = "10.0.0.21";
-    dialog.m_strFileModule2IP = "10.0.0.22";
+    dialog.m_strManagementIP = L"10.0.0.20";
+    dialog.m_strStorageIP = L"10.0.0.10";
+    dialog.m_strFileModule1IP = L"10.0.0.21";
+    dialog.m_strFileModule2IP = L"10.0.0.22";
     dialog.Create();
     const std::pair<int, QString> rows[] = {{1130, "Management IP"},
                                             {1134, "10.0.0.20"},
@@ -134,62 +134,62 @@ TEST_F(Dialogs, UnifiedSuccessShowsItsFourRows) {
                                             {1133, "Veltara K4400 File Module 2"},
                                             {1137, "10.0.0.22"}};
     for (const auto& [id, text] : rows) {
-        EXPECT_EQ(dialog.GetDlgItemText(id), text);
+        EXPECT_EQ(DlgText(dialog, id), text);
     }
-    EXPECT_EQ(dialog.GetDlgItemText(1140).toStdWString(),
+    EXPECT_EQ(dialog.GetDlgItemText(1140),
               L"To log into the Management GUI use \nUserID: admin \nPassword: brisk");
     // The two columns: values to the right of their labels, on the same line.
-    EXPECT_GE(dialog.GetDlgItem(1134)->x(), dialog.GetDlgItem(1130)->geometry().right());
-    EXPECT_EQ(dialog.GetDlgItem(1134)->y(), dialog.GetDlgItem(1130)->y());
+    EXPECT_GE(Widget(dialog, 1134)->x(), Widget(dialog, 1130)->geometry().right());
+    EXPECT_EQ(Widget(dialog, 1134)->y(), Widget(dialog, 1130)->y());
 }
 
 TEST_F(Dialogs, HostileTextsFromTheKeyKeepTheDialogOnScreen) {
     // Addresses and times come from the key: 64 KiB of them must not make a giant window.
-    QString huge;
+    std::wstring huge;
     for (int i = 0; i < 8000; ++i) {
-        huge += "10.0.0.1 ";
+        huge += L"10.0.0.1 ";
     }
     CConfigIPSuccessDlg success;
     success.m_strMessage += huge;
-    success.m_strBattery = framework::FormatQString(148, {huge});
+    success.m_strBattery = framework::FormatText(148, {huge});
     success.Create();
-    EXPECT_LT(success.height(), 1200);
+    EXPECT_LT(Box(success)->height(), 1200);
     CConfigIPFailureDlg failure;
     failure.m_strError = huge;
     failure.Create();
-    EXPECT_LT(failure.height(), 600);
+    EXPECT_LT(Box(failure)->height(), 600);
     EXPECT_EQ(failure.GetDlgItemText(1077), huge);  // all of it, scrollable
 }
 
 TEST_F(Dialogs, InfoCenterOpensTheDocumentationAndStays) {
     CConfigNeskFailureDlg dialog;
-    dialog.m_strError = "file module 2 did not respond";
+    dialog.m_strError = L"file module 2 did not respond";
     dialog.Create();
-    dialog.show();
+    Box(dialog)->show();
     for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(dialog.Item<QPushButton>(1126), Qt::LeftButton);
+        QTest::mouseClick(WidgetAs<QPushButton>(dialog, 1126), Qt::LeftButton);
     }
     EXPECT_EQ(
         fake.launches,
         std::vector<std::wstring>(
             3, L"https://www.quorvex.com/support/docs/veltara-k4400/installation/troubleshooting"));
-    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(Box(dialog)->isVisible());
     EXPECT_TRUE(fake.messages.empty());
     fake.browserAnswers = false;  // no browser: the address to open by hand, and it stays
-    QTest::mouseClick(dialog.Item<QPushButton>(1126), Qt::LeftButton);
+    QTest::mouseClick(WidgetAs<QPushButton>(dialog, 1126), Qt::LeftButton);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_NE(fake.messages[0].text.find(L"/installation/troubleshooting"), std::wstring::npos);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.GetDlgItemText(1129), "file module 2 did not respond");
-    QTest::mouseClick(dialog.Item<QPushButton>(1), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), framework::IDOK);
+    EXPECT_TRUE(Box(dialog)->isVisible());
+    EXPECT_EQ(DlgText(dialog, 1129), "file module 2 did not respond");
+    QTest::mouseClick(WidgetAs<QPushButton>(dialog, 1), Qt::LeftButton);
+    EXPECT_EQ(dialog.Result(), framework::IDOK);
 }
 
 // A launch button opens its URL and ends the program at once with exit code 0.
 void ClickAndExpectExit(CResultDialog& dialog, int button, const std::string& url) {
     dialog.Create();
-    dialog.show();
-    EXPECT_EXIT(QTest::mouseClick(dialog.Item<QPushButton>(button), Qt::LeftButton),
+    Box(dialog)->show();
+    EXPECT_EXIT(QTest::mouseClick(WidgetAs<QPushButton>(dialog, button), Qt::LeftButton),
                 ::testing::ExitedWithCode(0),
                 url.empty() ? std::string("^end-program 0 after 0 launch")
                             : "open-url <" + url + ">\nend-program 0 after 1 launch");
@@ -199,24 +199,24 @@ TEST_F(Dialogs, LaunchButtonsOpenTheirUrlAndEndTheProgram) {
     GTEST_FLAG_SET(death_test_style, "fast");
     {
         CConfigIPSuccessDlg dialog;
-        dialog.m_strLaunchUrl = "https://10.0.0.5";
+        dialog.m_strLaunchUrl = L"https://10.0.0.5";
         ClickAndExpectExit(dialog, 1002, "https://10.0.0.5");
     }
     {
         CResetPasswordSuccessDlg dialog;
-        dialog.m_strIP = "[fd00::5]";
+        dialog.m_strIP = L"[fd00::5]";
         ClickAndExpectExit(dialog, 1025, "https://\\[fd00::5\\]");
         ClickAndExpectExit(dialog, 1090, "http://\\[fd00::5\\]/service");
     }
     {
         CResetIPSuccessDlg dialog;
-        dialog.m_strIP = "10.0.0.5";
+        dialog.m_strIP = L"10.0.0.5";
         ClickAndExpectExit(dialog, 1025, "http://10.0.0.5");
         ClickAndExpectExit(dialog, 1090, "http://10.0.0.5/service");
     }
     {
         CConfigNeskSuccessDlg dialog;
-        dialog.m_strIP = "10.0.0.20";
+        dialog.m_strIP = L"10.0.0.20";
         ClickAndExpectExit(dialog, 1002, "https://10.0.0.20");
     }
 }
@@ -246,11 +246,11 @@ TEST_F(Dialogs, ALaunchThatCannotHappenNamesTheAddressToOpenByHand) {
     };
     for (const Case& c : cases) {
         CResetIPSuccessDlg dialog;
-        dialog.m_strIP = c.address;
+        dialog.m_strIP = QString(c.address).toStdWString();
         fake.browserAnswers = c.browser;
         dialog.Create();
-        dialog.show();
-        EXPECT_EXIT(QTest::mouseClick(dialog.Item<QPushButton>(c.button), Qt::LeftButton),
+        Box(dialog)->show();
+        EXPECT_EXIT(QTest::mouseClick(WidgetAs<QPushButton>(dialog, c.button), Qt::LeftButton),
                     ::testing::ExitedWithCode(0), c.expected)
             << c.address;
     }
@@ -368,7 +368,7 @@ TEST_F(Startup, ResultDialogsAndTheirAnswers) {
         int shown = 0;
         std::vector<std::pair<int, std::wstring>> seen;
         const int start = Run(c.fixture, [&](QWidget* modal) {
-            auto* dialog = dynamic_cast<framework::CDialog*>(modal);
+            framework::CDialog* dialog = framework::qt::DialogBehind(modal);
             shown = dialog ? dialog->GetTemplateId() : -1;
             for (const auto& [id, text] : c.texts) {
                 seen.emplace_back(id, ControlText(modal, id).toStdWString());
@@ -422,8 +422,8 @@ TEST_F(Startup, AnswersThatEndTheProgram) {
 // A message box's title is its caption and nothing else: Qt would append its display name
 // to every window title, so the tool's name is kept by the framework instead.
 TEST(Captions, MessageBoxesShowTheirCaptionAlone) {
-    framework::QtPlatform platform;
-    framework::SetApplicationName("Quorvex Veltara K4400 Initialization Tool");
+    framework::qt::QtPlatform platform;
+    framework::SetApplicationName(L"Quorvex Veltara K4400 Initialization Tool");
     const std::optional<std::wstring> captions[] = {L"IP Address", std::nullopt};
     for (const auto& caption : captions) {
         QString seen;
@@ -455,7 +455,7 @@ TEST_F(Dialogs, TheKeyFolderChooserCancelsOrChooses) {
                 chooser->reject();
             }
         });
-        const auto folder = framework::ChooseKeyFolder();
+        const auto folder = framework::qt::ChooseKeyFolder();
         EXPECT_EQ(folder.has_value(), choose);
         if (folder) {
             EXPECT_TRUE(std::filesystem::equivalent(*folder, key.path()));

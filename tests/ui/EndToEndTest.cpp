@@ -7,12 +7,13 @@
 #include "UiTest.h"
 #include "app/MyWizardApp.h"
 #include "framework/Dialog.h"
-#include "wizard/IPAddressCtrl.h"
+#include "framework/qt/IPAddressCtrl.h"
 #include "wizard/PageIds.h"
 
 namespace {
 
 using namespace uitest;
+using framework::qt::CIPAddressCtrl;
 using namespace wizard;
 using testing_support::TempKey;
 
@@ -47,12 +48,12 @@ class EndToEnd : public UiTest {
         EXPECT_FALSE(TempKey::Exists("satask.txt"));
         return WithModal(
             [&](QWidget* modal) {
-                auto* dialog = dynamic_cast<framework::CDialog*>(modal);
+                framework::CDialog* dialog = framework::qt::DialogBehind(modal);
                 shown.dialog = dialog->GetTemplateId();
-                for (int id : dialog->Controls().Ids()) {
-                    shown.texts[id] = dialog->GetDlgItemText(id).toStdWString();
+                for (const framework::ControlSpec& row : dialog->Template().controls) {
+                    shown.texts[row.id] = dialog->GetDlgItemText(row.id);
                 }
-                QTest::mouseClick(dialog->Item<QPushButton>(button), Qt::LeftButton);
+                QTest::mouseClick(WidgetAs<QPushButton>(*dialog, button), Qt::LeftButton);
             },
             [&] { return application.ChooseStartPage(); });
     }
@@ -227,7 +228,7 @@ TEST_F(EndToEnd, UnifiedAfterAFileModuleFailure) {
     RunWizard(start, [](CMyPropertySheet& sheet) {
         // Typed key by key to wherever the focus is, as the control moves it on.
         auto type = [](framework::CPropertyPageEx& page, int id, const char* text) {
-            auto* control = page.Item<CIPAddressCtrl>(id);
+            auto* control = WidgetAs<CIPAddressCtrl>(page, id);
             ASSERT_NE(control, nullptr);
             control->Field(0)->setFocus();
             for (const char* c = text; *c; ++c) {
@@ -241,7 +242,8 @@ TEST_F(EndToEnd, UnifiedAfterAFileModuleFailure) {
         type(sheet.m_pageNeskP2, MyPropertyPageConfigNeskP2::IDC_MANAGEMENT, "192.168.1.20");
         type(sheet.m_pageNeskP2, MyPropertyPageConfigNeskP2::IDC_MODULE1, "192.168.1.21");
         type(sheet.m_pageNeskP2, MyPropertyPageConfigNeskP2::IDC_MODULE2, "192.168.1.22");
-        auto* range = sheet.m_pageNeskP2.Item<QComboBox>(MyPropertyPageConfigNeskP2::IDC_RANGE);
+        auto* range =
+            WidgetAs<QComboBox>(sheet.m_pageNeskP2, MyPropertyPageConfigNeskP2::IDC_RANGE);
         range->setFocus();
         QTest::keyClick(range, Qt::Key_Down);
         Next(sheet);

@@ -77,26 +77,27 @@ bool ShowsText(QWidget* widget) {
 class Gallery : public UiTest, public ::testing::WithParamInterface<QString> {};
 
 TEST_P(Gallery, NoTextClippedOrOverlapping) {
-    framework::QtPlatform platform;
+    framework::qt::QtPlatform platform;
     platform::Install(&platform);
-    framework::InstallLanguage(GetParam());
+    framework::qt::InstallLanguage(GetParam());
     framework::SetApplicationName(wizard::LoadToolTitle());
     const QString out = QStringLiteral(K4400_GALLERY "/") + GetParam();
     QDir().mkpath(out);
     int screens = 0;
     QSize sheetSize;
-    gallery::VisitAllScreens([&](const QString& name, QWidget* window) {
+    gallery::VisitAllScreens([&](const QString& name, const gallery::Screen& screen) {
         ++screens;
+        QWidget* window = screen.window;
         gallery::SaveShot(window, out + "/" + name + ".png");
-        if (auto* sheet = qobject_cast<framework::CPropertySheetEx*>(window)) {
+        if (screen.sheet) {
             // One window size for every page: it never jumps as the user moves on.
             if (sheetSize.isEmpty()) {
-                sheetSize = sheet->size();
+                sheetSize = window->size();
             }
-            EXPECT_EQ(sheet->size(), sheetSize)
+            EXPECT_EQ(window->size(), sheetSize)
                 << GetParam().toStdString() << " " << name.toStdString();
             // Every control, pictures too, lies inside its page.
-            QWidget* page = sheet->GetActivePage();
+            QWidget* page = framework::qt::PageWidget(*screen.sheet->GetActivePage());
             for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 EXPECT_TRUE(!control->isVisible() || page->rect().contains(control->geometry()))
                     << GetParam().toStdString() << " " << name.toStdString() << " control "
@@ -133,12 +134,12 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
         }
     });
     EXPECT_EQ(screens, 21);
-    framework::InstallLanguage("en_US");
+    framework::qt::InstallLanguage("en_US");
     platform::Install(&fake);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, Gallery,
-                         ::testing::ValuesIn(framework::SupportedLanguages()),
+                         ::testing::ValuesIn(framework::qt::SupportedLanguages()),
                          [](const auto& info) { return info.param.toStdString(); });
 
 }  // namespace

@@ -40,7 +40,7 @@ std::multiset<QString> Placeholders(const QString& text) {
     return found;
 }
 
-const QStringList kLanguages = framework::SupportedLanguages();
+const QStringList kLanguages = framework::qt::SupportedLanguages();
 
 // Texts a language really shares with English: names, and words that language uses too.
 bool SharedWithEnglish(const QString& language, int id) {
@@ -184,19 +184,20 @@ TEST(Strings, CompiledTablesGiveTheToolTitleInEachLanguage) {
         {"zh_CN", "Quorvex Veltara K4400 初始化工具"},
         {"zh_TW", "Quorvex Veltara K4400 起始設定工具"},
     };
-    framework::QtPlatform platform;
+    framework::qt::QtPlatform platform;
     platform::Install(&platform);
     for (const auto& [language, title] : titles) {
-        framework::InstallLanguage(language);
-        EXPECT_EQ(wizard::LoadToolTitle(), title) << language.toStdString();
+        framework::qt::InstallLanguage(language);
+        EXPECT_EQ(QString::fromStdWString(wizard::LoadToolTitle()), title)
+            << language.toStdString();
         // Qt's own buttons follow: its catalogue for the language is embedded and real.
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
         EXPECT_EQ(cancel == "Cancel", language == "en_US") << language.toStdString();
     }
     // An id missing from a language shows English, never the bare id.
-    framework::InstallLanguage("ja_JP");
+    framework::qt::InstallLanguage("ja_JP");
     EXPECT_EQ(qtTrId("100"), "Veltara K4400");
-    framework::InstallLanguage("en_US");
+    framework::qt::InstallLanguage("en_US");
     platform::Install(nullptr);
 }
 
@@ -219,7 +220,7 @@ TEST(Language, UserLanguagesMapToTables) {
         {{"en-GB", "de"}, "en_US"}, {{"ja_JP"}, "ja_JP"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(framework::ChooseLanguage(c.ui), c.language) << c.ui.join(',').toStdString();
+        EXPECT_EQ(framework::qt::ChooseLanguage(c.ui), c.language) << c.ui.join(',').toStdString();
     }
 }
 

@@ -14,8 +14,11 @@
 
 #include "FakePlatform.h"
 #include "TempDir.h"
-#include "framework/Language.h"
-#include "framework/QtPlatform.h"
+#include "framework/Dialog.h"
+#include "framework/Text.h"
+#include "framework/qt/Language.h"
+#include "framework/qt/QtBackend.h"
+#include "framework/qt/QtPlatform.h"
 #include "wizard/MyPropertySheet.h"
 #include "wizard/ToolTitle.h"
 
@@ -43,20 +46,57 @@ auto WithModal(const std::function<void(QWidget*)>& act, Body body) {
 }
 
 inline std::wstring Text(int id) {
-    return framework::QtPlatform().LoadString(id);
+    return framework::qt::QtPlatform().LoadString(id);
 }
+
+// The Qt widgets behind the framework's windows.
+inline QWidget* Widget(const framework::CPropertyPageEx& page, int id) {
+    return framework::qt::ControlWidget(page, id);
+}
+inline QWidget* Widget(const framework::CDialog& dialog, int id) {
+    return framework::qt::ControlWidget(dialog, id);
+}
+template <class T, class Window>
+T* WidgetAs(const Window& window, int id) {
+    return qobject_cast<T*>(Widget(window, id));
+}
+inline QDialog* Box(const framework::CDialog& dialog) {
+    return framework::qt::DialogWidget(dialog);
+}
+inline QString DlgText(const framework::CPropertyPageEx& page, int id) {
+    return QString::fromStdWString(page.GetDlgItemText(id));
+}
+inline QString DlgText(const framework::CDialog& dialog, int id) {
+    return QString::fromStdWString(dialog.GetDlgItemText(id));
+}
+
+// The wizard under test, with its Qt window at hand.
+class TestSheet : public wizard::CMyPropertySheet {
+  public:
+    using CMyPropertySheet::CMyPropertySheet;
+    framework::qt::SheetDialog* Dialog() { return framework::qt::SheetWidget(*this); }
+    QPushButton* BackButton() { return Dialog()->BackButton(); }
+    QPushButton* NextButton() { return Dialog()->NextButton(); }
+    QPushButton* FinishButton() { return Dialog()->FinishButton(); }
+    QPushButton* CancelButton() { return Dialog()->CancelButton(); }
+    void show() { Dialog()->show(); }
+    void hide() { Dialog()->hide(); }
+    int result() { return Dialog()->result(); }
+    bool isVisible() { return Dialog()->isVisible(); }
+};
 
 class UiTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        framework::InstallLanguage("en_US");
+        framework::InstallBackend(&backend);
+        framework::qt::InstallLanguage("en_US");
         fake.loader = [](int id) { return Text(id); };
         framework::SetApplicationName(wizard::LoadToolTitle());
     }
 
     // A sheet opened on `index`, shown and settled.
-    std::unique_ptr<wizard::CMyPropertySheet> Open(int index) {
-        auto sheet = std::make_unique<wizard::CMyPropertySheet>(index);
+    std::unique_ptr<TestSheet> Open(int index) {
+        auto sheet = std::make_unique<TestSheet>(index);
         sheet->SetActivePage(index);
         sheet->show();
         Settle();
@@ -64,17 +104,17 @@ class UiTest : public ::testing::Test {
     }
 
     static void Next(framework::CPropertySheetEx& sheet) {
-        QTest::mouseClick(sheet.NextButton(), Qt::LeftButton);
+        QTest::mouseClick(framework::qt::SheetWidget(sheet)->NextButton(), Qt::LeftButton);
         Settle();
     }
     static void Back(framework::CPropertySheetEx& sheet) {
-        QTest::mouseClick(sheet.BackButton(), Qt::LeftButton);
+        QTest::mouseClick(framework::qt::SheetWidget(sheet)->BackButton(), Qt::LeftButton);
         Settle();
     }
 
     template <class T = QLineEdit>
     static T* Control(framework::CPropertyPageEx& page, int id) {
-        T* widget = page.Item<T>(id);
+        T* widget = WidgetAs<T>(page, id);
         EXPECT_NE(widget, nullptr) << "no control " << id;
         return widget;
     }
@@ -98,7 +138,7 @@ class UiTest : public ::testing::Test {
     static QString RowText(framework::CPropertyPageEx& page, const std::array<int, 4>& ids) {
         QStringList parts;
         for (int id : ids) {
-            parts << page.GetDlgItemText(id);
+            parts << DlgText(page, id);
         }
         return parts.join('.');
     }
@@ -107,6 +147,7 @@ class UiTest : public ::testing::Test {
         return platform::FormatMessage(Text(id), {arg});
     }
 
+    framework::qt::QtBackend backend;
     testing_support::TempKey key;
     testing_support::FakePlatform fake;
 };

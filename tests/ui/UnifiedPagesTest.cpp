@@ -2,13 +2,14 @@
 #include <QComboBox>
 
 #include "UiTest.h"
-#include "wizard/IPAddressCtrl.h"
+#include "framework/qt/IPAddressCtrl.h"
 #include "wizard/PageIds.h"
 #include "wizard/UnifiedValues.h"
 
 namespace {
 
 using namespace uitest;
+using framework::qt::CIPAddressCtrl;
 using namespace wizard;
 using testing_support::TempKey;
 using P1 = MyPropertyPageConfigNeskP1;
@@ -42,7 +43,7 @@ class UnifiedPages : public UiTest {
         ASSERT_FALSE(fake.messages.empty());
         EXPECT_EQ(fake.messages.back().caption.value_or(L"?"), Text(captionId));
         EXPECT_EQ(fake.messages.back().text, text);
-        EXPECT_EQ(fake.messages.back().owner, sheet.GetPage(page));
+        EXPECT_EQ(fake.messages.back().owner, framework::qt::PageWidget(*sheet.GetPage(page)));
         fake.messages.clear();
     }
 
@@ -69,7 +70,7 @@ class UnifiedPages : public UiTest {
         TypeIp(Ip(sheet.m_pageNeskP2, P2::IDC_MANAGEMENT), management);
         TypeIp(Ip(sheet.m_pageNeskP2, P2::IDC_MODULE1), module1);
         TypeIp(Ip(sheet.m_pageNeskP2, P2::IDC_MODULE2), module2);
-        sheet.m_pageNeskP2.Item<QComboBox>(P2::IDC_RANGE)->setCurrentIndex(range);
+        WidgetAs<QComboBox>(sheet.m_pageNeskP2, P2::IDC_RANGE)->setCurrentIndex(range);
     }
 };
 
@@ -191,7 +192,7 @@ TEST_F(UnifiedPages, RangeListIsSortedAndEachEntryGivesItsInternalIps) {
     const char* const expected[] = {"10.254.8.1 ", "172.31.8.1 ", "192.168.8.1"};
     for (int range = 0; range < 3; ++range) {
         auto sheet = PastFirstPage();
-        auto* combo = sheet->m_pageNeskP2.Item<QComboBox>(P2::IDC_RANGE);
+        auto* combo = WidgetAs<QComboBox>(sheet->m_pageNeskP2, P2::IDC_RANGE);
         ASSERT_EQ(combo->count(), 3);
         EXPECT_EQ(combo->currentIndex(), -1);
         EXPECT_EQ(combo->itemText(0), "10.254.8.1   - 10.254.8.10");
@@ -219,8 +220,8 @@ TEST_F(UnifiedPages, WorkedExampleWritesBothFilesAndCancelRemovesThem) {
               "cfginit --ip=192.168.1.20 --netmask=255.255.255.0 --gateway=192.168.1.1 "
               "--serviceip1=192.168.1.21 --serviceip2=192.168.1.22 --internalips=172.31.8.1  "
               "--veltaraip=192.168.1.10");
-    EXPECT_FALSE(sheet->BackButton()->isEnabled());
-    QTest::mouseClick(sheet->CancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(framework::qt::SheetWidget(*sheet)->BackButton()->isEnabled());
+    QTest::mouseClick(framework::qt::SheetWidget(*sheet)->CancelButton(), Qt::LeftButton);
     EXPECT_FALSE(TempKey::Exists("satask.txt"));
     EXPECT_FALSE(TempKey::Exists("cfgtask.txt"));
 }

@@ -14,7 +14,7 @@ struct ButtonState {
     bool back, next, finish;
 };
 
-ButtonState Buttons(framework::CPropertySheetEx& sheet) {
+ButtonState Buttons(TestSheet& sheet) {
     return {sheet.BackButton()->isEnabled(),
             sheet.NextButton()->isVisible() && sheet.NextButton()->isEnabled(),
             sheet.FinishButton()->isVisible() && sheet.FinishButton()->isEnabled()};
@@ -34,7 +34,7 @@ TEST_F(Wizard, EveryPageHasItsButtonsAndTheToolTitle) {
         EXPECT_EQ(state.next, expected[index].next) << "page " << index;
         EXPECT_EQ(state.finish, expected[index].finish) << "page " << index;
         EXPECT_TRUE(sheet->CancelButton()->isEnabled());
-        EXPECT_EQ(sheet->windowTitle(), "Quorvex Veltara K4400 Initialization Tool");
+        EXPECT_EQ(sheet->Dialog()->windowTitle(), "Quorvex Veltara K4400 Initialization Tool");
         EXPECT_EQ(sheet->GetActiveIndex(), index);
     }
 }
@@ -89,17 +89,17 @@ TEST_F(Wizard, BackFromLaterPagesNamesItsTarget) {
 
 TEST_F(Wizard, MainMenuNoteNamesTheProduct) {
     auto sheet = Open(kPageMain);
-    EXPECT_EQ(sheet->m_pageMain.GetDlgItemText(CMyPropertyPageMain::IDC_NOTE).toStdWString(),
+    EXPECT_EQ(sheet->m_pageMain.GetDlgItemText(CMyPropertyPageMain::IDC_NOTE),
               L"Note: You must have physical access to the Veltara K4400 system to complete "
               L"initialization.  You are required to insert the USB key into the system.");
-    EXPECT_EQ(sheet->m_pageMain.GetDlgItemText(CMyPropertyPageMain::IDC_ADD_ENCLOSURE),
+    EXPECT_EQ(DlgText(sheet->m_pageMain, CMyPropertyPageMain::IDC_ADD_ENCLOSURE),
               "Add an enclosure to an existing system");
 }
 
 TEST_F(Wizard, TitlesStayBoldWithoutChangingSize) {
     auto sheet = Open(kPageMain);
     Next(*sheet);
-    QWidget* title = sheet->m_pageConfigIP.GetDlgItem(IDC_TITLE);
+    QWidget* title = Widget(sheet->m_pageConfigIP, IDC_TITLE);
     const QSize size = title->size();
     for (int visit = 0; visit < 3; ++visit) {
         EXPECT_EQ(title->font().weight(), QFont::Bold);
@@ -107,14 +107,14 @@ TEST_F(Wizard, TitlesStayBoldWithoutChangingSize) {
         Back(*sheet);
         Next(*sheet);
     }
-    EXPECT_EQ(sheet->m_pageConfigIP.GetDlgItemText(IDC_TITLE), "Initialize a New System");
+    EXPECT_EQ(DlgText(sheet->m_pageConfigIP, IDC_TITLE), "Initialize a New System");
 }
 
 TEST_F(Wizard, OpeningOnThePasswordResetPageWritesTheTaskAtOnce) {
     auto sheet = Open(kPageResetPasswordDone);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
     EXPECT_TRUE(fake.messages.empty());
-    EXPECT_EQ(sheet->m_pageResetPasswordDone.GetDlgItemText(IDC_TITLE), "Reset Superuser Password");
+    EXPECT_EQ(DlgText(sheet->m_pageResetPasswordDone, IDC_TITLE), "Reset Superuser Password");
 }
 
 // With no task file on the key the page never says "Click Finish to reset": it says nothing
@@ -126,8 +126,8 @@ TEST_F(Wizard, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
     EXPECT_EQ(fake.texts(),
               std::vector<std::wstring>{Text(171) + L"\n\n" + Formatted(9017, L"satask.txt")});
     EXPECT_EQ(sheet->GetActiveIndex(), kPageResetPasswordDone);
-    EXPECT_EQ(page.GetDlgItemText(1065).toStdWString(), Text(9030));
-    EXPECT_FALSE(page.GetDlgItem(1066)->isVisible());
+    EXPECT_EQ(page.GetDlgItemText(1065), Text(9030));
+    EXPECT_FALSE(Widget(page, 1066)->isVisible());
     EXPECT_FALSE(sheet->FinishButton()->isVisible() && sheet->FinishButton()->isEnabled());
     EXPECT_FALSE(sheet->NextButton()->isEnabled());
     ASSERT_TRUE(sheet->BackButton()->isEnabled());
@@ -139,8 +139,8 @@ TEST_F(Wizard, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
     Next(*sheet);
     EXPECT_EQ(sheet->GetActiveIndex(), kPageResetPasswordDone);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
-    EXPECT_EQ(page.GetDlgItemText(1065).toStdWString(), Text(129));
-    EXPECT_TRUE(page.GetDlgItem(1066)->isVisible());
+    EXPECT_EQ(page.GetDlgItemText(1065), Text(129));
+    EXPECT_TRUE(Widget(page, 1066)->isVisible());
     EXPECT_TRUE(sheet->FinishButton()->isEnabled());
     EXPECT_FALSE(sheet->BackButton()->isEnabled());
 }
@@ -168,7 +168,7 @@ TEST_F(Wizard, CancelRemovesTheTaskFilesOfDonePagesOnly) {
                 EXPECT_TRUE(TempKey::Exists("cfgtask.txt"));
                 continue;
             }
-            QTest::keyClick(sheet.get(), Qt::Key_Escape);  // Escape is Cancel
+            QTest::keyClick(sheet->Dialog(), Qt::Key_Escape);  // Escape is Cancel
             EXPECT_EQ(sheet->result(), 2);
             EXPECT_EQ(TempKey::Exists("satask.txt"), !c.removesTask) << "page " << c.page;
             EXPECT_EQ(TempKey::Exists("cfgtask.txt"), !c.removesFileModuleTask)
@@ -180,7 +180,7 @@ TEST_F(Wizard, CancelRemovesTheTaskFilesOfDonePagesOnly) {
 TEST_F(Wizard, CancelOnTheUnifiedDonePageRemovesTheFileModuleTaskAlone) {
     TempKey::Write("cfgtask.txt", "cfginit");
     auto sheet = Open(kPageNeskDone);
-    sheet->close();  // the close box is Cancel
+    sheet->Dialog()->close();  // the close box is Cancel
     EXPECT_EQ(sheet->result(), 2);
     EXPECT_FALSE(TempKey::Exists("cfgtask.txt"));
 }
@@ -190,9 +190,9 @@ TEST_F(Wizard, EnclosurePageShowsTheProcedureAndLeadsBack) {
     Control<QRadioButton>(sheet->m_pageMain, CMyPropertyPageMain::IDC_ADD_ENCLOSURE)->click();
     Next(*sheet);
     ASSERT_EQ(sheet->GetActiveIndex(), kPageExpand);
-    EXPECT_EQ(sheet->m_pageExpand.GetDlgItemText(1095), "Add an Enclosure");
-    EXPECT_EQ(sheet->m_pageExpand.GetDlgItemText(1096), "1. Launch the Management GUI");
-    EXPECT_EQ(sheet->m_pageExpand.GetDlgItemText(1101).toStdWString(), Text(181));
+    EXPECT_EQ(DlgText(sheet->m_pageExpand, 1095), "Add an Enclosure");
+    EXPECT_EQ(DlgText(sheet->m_pageExpand, 1096), "1. Launch the Management GUI");
+    EXPECT_EQ(sheet->m_pageExpand.GetDlgItemText(1101), Text(181));
     Back(*sheet);
     EXPECT_EQ(sheet->GetActiveIndex(), kPageMain);
     EXPECT_TRUE(Control<QRadioButton>(sheet->m_pageMain, CMyPropertyPageMain::IDC_ADD_ENCLOSURE)
@@ -206,8 +206,8 @@ TEST_F(Wizard, ResetPasswordPathFromTheMainMenu) {
     Control<QRadioButton>(sheet->m_pageMain, CMyPropertyPageMain::IDC_RESET_PASSWORD)->click();
     Next(*sheet);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
-    EXPECT_EQ(sheet->m_pageResetPasswordDone.GetDlgItemText(1065).toStdWString(), Text(129));
-    QTest::keyClick(sheet.get(), Qt::Key_Return);  // Enter is Finish
+    EXPECT_EQ(sheet->m_pageResetPasswordDone.GetDlgItemText(1065), Text(129));
+    QTest::keyClick(sheet->Dialog(), Qt::Key_Return);  // Enter is Finish
     EXPECT_EQ(sheet->result(), 1);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
 }
@@ -241,21 +241,23 @@ TEST_F(Wizard, WizardButtonsHaveMnemonics) {
 TEST_F(Wizard, TheButtonBarStaysInViewOnASmallScreen) {
     auto sheet = Open(kPageConfigIP);
     const QSize screen(320, 240);
-    sheet->FitInto(screen);
-    sheet->layout()->activate();
+    sheet->Dialog()->FitInto(screen);
+    sheet->Dialog()->layout()->activate();
     Settle();
-    EXPECT_LT(sheet->height(), screen.height());
-    EXPECT_LE(sheet->width(), screen.width());
+    EXPECT_LT(sheet->Dialog()->height(), screen.height());
+    EXPECT_LE(sheet->Dialog()->width(), screen.width());
     for (QPushButton* button : {sheet->BackButton(), sheet->NextButton(), sheet->CancelButton()}) {
-        const QRect inSheet(button->mapTo(sheet.get(), QPoint(0, 0)), button->size());
-        EXPECT_TRUE(sheet->rect().contains(inSheet)) << button->text().toStdString();
+        const QRect inSheet(button->mapTo(sheet->Dialog(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(sheet->Dialog()->rect().contains(inSheet)) << button->text().toStdString();
     }
     // The page keeps its own size and scrolls.
-    EXPECT_GT(sheet->GetActivePage()->height(), sheet->height());
+    EXPECT_GT(framework::qt::PageWidget(*sheet->GetActivePage())->height(),
+              sheet->Dialog()->height());
 
-    sheet->FitInto(QSize(4000, 3000));  // a large screen: no scrolling
-    sheet->layout()->activate();
-    EXPECT_GE(sheet->height(), sheet->GetActivePage()->height());
+    sheet->Dialog()->FitInto(QSize(4000, 3000));  // a large screen: no scrolling
+    sheet->Dialog()->layout()->activate();
+    EXPECT_GE(sheet->Dialog()->height(),
+              framework::qt::PageWidget(*sheet->GetActivePage())->height());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// k4400-init: the Quorvex Veltara K4400 Initialization Tool, its Qt entry point.
+// k4400-init: the Quorvex Veltara K4400 Initialization Tool, its entry point on Qt.
 #include <QApplication>
 #include <cstdio>
 #include <filesystem>
@@ -7,8 +7,8 @@
 
 #include "app/CommandLine.h"
 #include "app/MyWizardApp.h"
-#include "framework/QtApplication.h"
-#include "framework/QtPlatform.h"
+#include "framework/qt/QtApplication.h"
+#include "framework/qt/QtPlatform.h"
 
 namespace {
 
@@ -41,20 +41,20 @@ int main(int argc, char* argv[]) {
         case app::CommandLine::Run:
             break;
     }
-    if (const auto reason = framework::NoDisplayReason()) {
+    if (const auto reason = framework::qt::NoDisplayReason()) {
         std::fprintf(stderr, "k4400-init: %s\n", reason->c_str());
         return 1;
     }
     if (!line.keyFolder.empty() && !EnterKeyFolder(line.keyFolder)) {
         return 2;
     }
-    std::unique_ptr<QApplication> application(framework::StartApplication(argc, argv));
-    framework::QtPlatform platform;
+    std::unique_ptr<QApplication> application(framework::qt::StartApplication(argc, argv));
+    framework::qt::QtPlatform platform;
     platform::Install(&platform);
-    framework::SetUpApplication();
+    framework::qt::SetUpApplication();
     if (line.chooseKey) {
         // From a desktop menu the current directory is the home folder, never the key.
-        const auto folder = framework::ChooseKeyFolder();
+        const auto folder = framework::qt::ChooseKeyFolder();
         if (!folder || !EnterKeyFolder(*folder)) {
             platform::Install(nullptr);
             return folder ? 2 : 0;

@@ -8,7 +8,7 @@
 
 class QApplication;
 
-namespace framework {
+namespace framework::qt {
 
 // Why no window can open, or nothing when one can. Asked before QApplication exists: Qt's
 // platform plugin aborts without a display.
@@ -25,4 +25,4 @@ void SetUpApplication();
 // the user cancels.
 std::optional<std::string> ChooseKeyFolder();
 
-}  // namespace framework
+}  // namespace framework::qt

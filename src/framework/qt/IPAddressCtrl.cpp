@@ -1,4 +1,4 @@
-#include "wizard/IPAddressCtrl.h"
+#include "framework/qt/IPAddressCtrl.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
 #include "platform/StringIds.h"
 
-namespace wizard {
+namespace framework::qt {
 
 CIPAddressCtrl::CIPAddressCtrl(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
@@ -83,8 +83,8 @@ void CIPAddressCtrl::ClearAddress() {
 void CIPAddressCtrl::SetLabel(const QString& label) {
     setAccessibleName(label);
     for (int i = 0; i < 4; ++i) {
-        fields_[i]->setAccessibleName(
-            framework::FormatQString(IDS_FW_OCTET_NAME, {label, QString::number(i + 1)}));
+        fields_[i]->setAccessibleName(QString::fromStdWString(framework::FormatText(
+            IDS_FW_OCTET_NAME, {label.toStdWString(), std::to_wstring(i + 1)})));
     }
 }
 
@@ -152,8 +152,4 @@ bool CIPAddressCtrl::eventFilter(QObject* watched, QEvent* event) {
     return QFrame::eventFilter(watched, event);
 }
 
-QWidget* CreateIPAddressCtrl(QWidget* parent) {
-    return new CIPAddressCtrl(parent);
-}
-
-}  // namespace wizard
+}  // namespace framework::qt

@@ -1,10 +1,10 @@
-#include "framework/Language.h"
+#include "framework/qt/Language.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
 #include <memory>
 
-namespace framework {
+namespace framework::qt {
 
 QStringList SupportedLanguages() {
     return {"en_US", "de_DE", "fr_FR", "it_IT", "es_ES",
@@ -62,4 +62,4 @@ void InstallLanguage(const QString& language) {
     }
 }
 
-}  // namespace framework
+}  // namespace framework::qt

@@ -1,4 +1,4 @@
-#include "framework/QtApplication.h"
+#include "framework/qt/QtApplication.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,12 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "framework/Language.h"
-#include "framework/QtPlatform.h"
+#include "framework/Text.h"
+#include "framework/qt/Language.h"
+#include "framework/qt/QtBackend.h"
+#include "framework/qt/QtPlatform.h"
 #include "platform/StringIds.h"
 #include "wizard/ToolTitle.h"
 
-namespace framework {
+namespace framework::qt {
 namespace {
 
 void FatalStart(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -50,6 +52,8 @@ QApplication* StartApplication(int& argc, char** argv) {
 
 void SetUpApplication() {
     InstallLanguage(ChooseLanguage(QLocale::system().uiLanguages()));
+    static QtBackend backend;
+    InstallBackend(&backend);
     SetApplicationName(wizard::LoadToolTitle());
     QGuiApplication::setDesktopFileName(QStringLiteral("k4400-init"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/k4400-init.svg")));
@@ -75,4 +79,4 @@ std::optional<std::string> ChooseKeyFolder() {
     return QDir::toNativeSeparators(folder).toStdString();
 }
 
-}  // namespace framework
+}  // namespace framework::qt

@@ -10,7 +10,7 @@
 
 class QLineEdit;
 
-namespace wizard {
+namespace framework::qt {
 
 class CIPAddressCtrl : public QFrame {
     Q_OBJECT
@@ -41,6 +41,4 @@ class CIPAddressCtrl : public QFrame {
     std::array<QLineEdit*, 4> fields_{};
 };
 
-QWidget* CreateIPAddressCtrl(QWidget* parent);
-
-}  // namespace wizard
+}  // namespace framework::qt

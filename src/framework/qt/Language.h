@@ -7,7 +7,7 @@
 
 class QCoreApplication;
 
-namespace framework {
+namespace framework::qt {
 
 // One of en_US, de_DE, fr_FR, it_IT, es_ES, pt_BR, ja_JP, ko_KR, zh_CN, zh_TW: the first of
 // the user's languages that has a table, English when none has.
@@ -19,4 +19,4 @@ void InstallLanguage(const QString& language);
 // The languages in which the string table exists.
 QStringList SupportedLanguages();
 
-}  // namespace framework
+}  // namespace framework::qt

@@ -1,4 +1,6 @@
-#include "framework/QtPlatform.h"
+#include "framework/qt/QtPlatform.h"
+
+#include "framework/Text.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -8,14 +10,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace framework {
+namespace framework::qt {
 
 int QtPlatform::ShowMessage(const platform::MessageRequest& request) {
     auto* owner = static_cast<QWidget*>(const_cast<void*>(request.owner));
     QMessageBox box(owner);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(request.caption ? QString::fromStdWString(*request.caption)
-                                       : ApplicationName());
+                                       : QString::fromStdWString(ApplicationName()));
     box.setText(QString::fromStdWString(request.text));
     box.setTextFormat(Qt::PlainText);
     if (request.buttons == platform::MessageButtons::OkCancel) {
@@ -47,35 +49,4 @@ QString LoadQString(int id) {
     return QString::fromStdWString(platform::Current().LoadString(id));
 }
 
-QString FormatQString(int id, std::initializer_list<QString> args) {
-    std::wstring first = args.size() > 0 ? args.begin()->toStdWString() : std::wstring();
-    std::wstring second = args.size() > 1 ? (args.begin() + 1)->toStdWString() : std::wstring();
-    return QString::fromStdWString(platform::LoadFormatted(id, {first, second}));
-}
-
-namespace {
-QString& StoredApplicationName() {
-    static QString name;
-    return name;
-}
-}  // namespace
-
-QString ApplicationName() {
-    return StoredApplicationName();
-}
-
-void SetApplicationName(const QString& name) {
-    StoredApplicationName() = name;
-}
-
-int MessageBoxOwned(QWidget* owner, const QString& text, platform::MessageButtons buttons) {
-    return platform::Current().ShowMessage(platform::MessageRequest{
-        owner, ApplicationName().toStdWString(), text.toStdWString(), buttons});
-}
-
-int MessageBoxOwned(QWidget* owner, const QString& text, const QString& caption) {
-    return platform::Current().ShowMessage(platform::MessageRequest{
-        owner, caption.toStdWString(), text.toStdWString(), platform::MessageButtons::Ok});
-}
-
-}  // namespace framework
+}  // namespace framework::qt

@@ -1,0 +1,79 @@
+#pragma once
+// What a toolkit provides to the framework: the sheet's window, page windows and dialog
+// windows. The framework's classes hold the logic (navigation, data exchange, the handlers'
+// order); a backend shows their windows and reports the user's actions back to them. The
+// Qt backend is in framework/qt; tests install a headless one.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/Controls.h"
+
+namespace framework {
+
+class CDialog;
+class CPropertyPageEx;
+class CPropertySheetEx;
+
+// A size in the backend's own units (pixels for a toolkit); only compared and passed back.
+struct WindowSize {
+    int cx = 0;
+    int cy = 0;
+};
+
+// A page's window: its controls, created from the page's template. A control's
+// notifications go to the page's OnCommand.
+class PageWindow : public Controls {
+  public:
+    // Lays the controls out for their texts; the size they need (at least the template's).
+    virtual WindowSize Relayout(bool drawPictures = true) = 0;
+};
+
+// A modal dialog's window. Push buttons reach the dialog's OnCommandId.
+class DialogWindow : public Controls {
+  public:
+    virtual void SetCaption(const std::wstring& caption) = 0;
+    // What a screen reader says when the dialog opens.
+    virtual void Describe(const std::wstring& description) = 0;
+    // Lays out and shows the dialog, runs its modal loop; the code End was given.
+    virtual int RunModal() = 0;
+    virtual void End(int result) = 0;
+    // Lays the controls out for their texts and fixes the window's size.
+    virtual void Relayout() = 0;
+};
+
+// The wizard's frame: a page area above Back / Next-or-Finish / Cancel. Its buttons reach
+// the sheet's PressBack, PressNext, PressFinish and Cancel.
+class SheetWindow {
+  public:
+    virtual ~SheetWindow() = default;
+    virtual std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) = 0;
+    // Makes the page at `index` the one shown, under `caption` (before its activation).
+    virtual void ShowPage(int index, const std::wstring& caption) = 0;
+    // After its activation: lays the page out (its needs may grow the page area) and gives
+    // the focus to its first control unless it holds the focus already.
+    virtual void PageActivated(int index) = 0;
+    // Every page gets this size.
+    virtual void SetPageSize(WindowSize size) = 0;
+    virtual void ApplyButtons(int flags) = 0;
+    // Runs `task` after the current handler has returned.
+    virtual void Post(std::function<void()> task) = 0;
+    virtual int RunModal() = 0;
+    virtual void End(int result) = 0;
+};
+
+class Backend {
+  public:
+    virtual ~Backend() = default;
+    virtual std::unique_ptr<SheetWindow> CreateSheet(CPropertySheetEx& sheet) = 0;
+    // A page window outside any sheet, only to measure it.
+    virtual std::unique_ptr<PageWindow> CreateLonePage(CPropertyPageEx& page) = 0;
+    virtual std::unique_ptr<DialogWindow> CreateDialog(CDialog& dialog) = 0;
+};
+
+// The installed backend; a program or test installs one before making any window.
+Backend& CurrentBackend();
+void InstallBackend(Backend* backend);
+
+}  // namespace framework

@@ -1,0 +1,513 @@
+#include "framework/qt/ControlHost.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "framework/Text.h"
+#include "framework/qt/IPAddressCtrl.h"
+
+namespace framework::qt {
+namespace {
+
+const char kFullText[] = "k4400FullText";
+
+// Dialog base units of a font: the average width of the Latin letters and the line height.
+// Every control of every page asks for them, nearly always in the same font: measured once.
+QSize BaseUnits(const QFont& font) {
+    static QFont measured;
+    static QSize units;
+    if (units.isEmpty() || font != measured) {
+        const QFontMetrics metrics(font);
+        const int width =
+            metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        measured = font;
+        units = QSize((width + 26) / 52, metrics.height());
+    }
+    return units;
+}
+
+// Breaks `text` into lines no wider than `width` (words, or characters for CJK).
+QString WrapToWidth(const QString& text, const QFont& font, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split('\n')) {
+        QTextLayout layout(paragraph, font);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+        if (paragraph.isEmpty()) {
+            lines << QString();
+        }
+    }
+    return lines.join('\n');
+}
+
+// Pictures are SVG, rendered at the control's size and the screen's pixel ratio by Qt's SVG
+// image plugin, which is loaded only when the first picture is shown.
+QPixmap RenderPicture(const QString& path, QSize size, qreal ratio) {
+    QImageReader reader(path);
+    const QSize target = reader.size().scaled(size, Qt::KeepAspectRatio);
+    reader.setScaledSize(target * ratio);
+    QPixmap pixmap = QPixmap::fromImageReader(&reader);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+// Pictures are SVG resources named by the template.
+QString ImagePath(const char* image) {
+    return QStringLiteral(":/images/%1.svg").arg(QLatin1String(image));
+}
+
+QString ToQ(const std::wstring& text) {
+    return QString::fromStdWString(text);
+}
+
+}  // namespace
+
+QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy) {
+    const QSize units = BaseUnits(widget->font());
+    return QSize((cx * units.width() + 2) / 4, (cy * units.height() + 4) / 8);
+}
+
+ControlHost::ControlHost(QWidget* owner, const DialogTemplate& dialogTemplate, Notifier notify)
+    : owner_(owner), template_(dialogTemplate), notify_(std::move(notify)) {
+    Create();
+}
+
+void ControlHost::Create() {
+    QButtonGroup* group = nullptr;
+    QWidget* previous = nullptr;
+    for (const ControlSpec& row : template_.controls) {
+        QWidget* widget = nullptr;
+        const int id = row.id;
+        if (row.style & kGroup) {
+            group = nullptr;
+        }
+        switch (row.kind) {
+            case ControlKind::Static: {
+                if (row.style & kScroll) {
+                    // Text read from a key may be of any length: it scrolls, the layout stays.
+                    auto* text = new QPlainTextEdit(owner_);
+                    text->setReadOnly(true);
+                    text->setFrameShape(QFrame::NoFrame);
+                    text->viewport()->setAutoFillBackground(false);
+                    text->document()->setDocumentMargin(0);  // aligned with the labels
+                    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+                    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                    widget = text;
+                    break;
+                }
+                auto* label = new QLabel(owner_);
+                label->setWordWrap(!(row.style & kVCenter));
+                label->setAlignment(row.style & kVCenter ? Qt::AlignLeft | Qt::AlignVCenter
+                                                         : Qt::AlignLeft | Qt::AlignTop);
+                label->setTextFormat(Qt::PlainText);
+                widget = label;
+                break;
+            }
+            case ControlKind::Edit: {
+                auto* edit = new QLineEdit(owner_);
+                if (row.style & kDigitsOnly) {
+                    // Refuses anything but digits, typed or pasted.
+                    edit->setValidator(
+                        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+                }
+                // Like a Windows edit box, a change is reported whoever made it.
+                QObject::connect(edit, &QLineEdit::textChanged, owner_,
+                                 [this, id] { notify_(id, Notify::Changed); });
+                widget = edit;
+                break;
+            }
+            case ControlKind::Radio: {
+                auto* radio = new QRadioButton(owner_);
+                // Announced as an option button, not a check box; its button group decides
+                // which buttons exclude each other.
+                radio->setAutoExclusive(true);
+                QButtonGroup* joined = row.groupWith ? radioGroups_.value(row.groupWith) : nullptr;
+                if (!joined && !group) {
+                    group = new QButtonGroup(owner_);
+                    group->setExclusive(true);
+                }
+                joined = joined ? joined : group;
+                joined->addButton(radio, id);
+                radioGroups_.insert(id, joined);
+                QObject::connect(radio, &QRadioButton::clicked, owner_,
+                                 [this, id] { notify_(id, Notify::Clicked); });
+                widget = radio;
+                break;
+            }
+            case ControlKind::Push: {
+                auto* button = new QPushButton(owner_);
+                button->setDefault(row.style & kDefault);
+                QObject::connect(button, &QPushButton::clicked, owner_,
+                                 [this, id] { notify_(id, Notify::Clicked); });
+                widget = button;
+                break;
+            }
+            case ControlKind::Combo: {
+                auto* combo = new QComboBox(owner_);
+                combo->setInsertPolicy(row.style & kSorted ? QComboBox::InsertAlphabetically
+                                                           : QComboBox::InsertAtBottom);
+                QObject::connect(combo, &QComboBox::currentIndexChanged, owner_,
+                                 [this, id] { notify_(id, Notify::SelectionChanged); });
+                widget = combo;
+                break;
+            }
+            case ControlKind::Picture: {
+                auto* label = new QLabel(owner_);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                widget = label;
+                break;
+            }
+            case ControlKind::IPAddress: {
+                auto* address = new CIPAddressCtrl(owner_);
+                QObject::connect(address, &CIPAddressCtrl::addressChanged, owner_,
+                                 [this, id] { notify_(id, Notify::Changed); });
+                widget = address;
+                break;
+            }
+        }
+        if (row.style & kNoFocus || row.kind == ControlKind::Static ||
+            row.kind == ControlKind::Picture) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+        widget->setObjectName(QString::number(id));
+        if (previous && widget->focusPolicy() != Qt::NoFocus) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            previous = widget;
+        }
+        items_.insert(id, widget);
+        ids_.push_back(id);
+        widget->show();
+    }
+}
+
+void ControlHost::AssignBuddies() {
+    for (const ControlSpec& row : template_.controls) {
+        auto* label = ItemAs<QLabel>(row.id);
+        if (!label || row.kind != ControlKind::Static) {
+            continue;
+        }
+        QWidget* buddy = nullptr;
+        int buddyX = 0;
+        for (const ControlSpec& other : template_.controls) {
+            QWidget* widget = Item(other.id);
+            const bool sameRow = other.y < row.y + row.cy && row.y < other.y + other.cy;
+            if (other.x >= row.x + row.cx - 1 && sameRow && !widget->isHidden() &&
+                widget->focusPolicy() != Qt::NoFocus && (!buddy || other.x < buddyX)) {
+                buddy = widget;
+                buddyX = other.x;
+            }
+        }
+        if (buddy) {
+            label->setBuddy(buddy);
+        }
+    }
+}
+
+std::wstring ControlHost::Text(int id) const {
+    QWidget* widget = Item(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text().toStdWString();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text().toStdWString();
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        return plain->toPlainText().toStdWString();
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        return radio->property(kFullText).toString().toStdWString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text().toStdWString();
+    }
+    return std::wstring();
+}
+
+void ControlHost::SetText(int id, const std::wstring& wide) {
+    QWidget* widget = Item(id);
+    const QString text = ToQ(wide);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        plain->setPlainText(text);
+        plain->setAccessibleDescription(text);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        radio->setProperty(kFullText, text);
+        radio->setText(text);
+        radio->setAccessibleName(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    }
+}
+
+bool ControlHost::IsChecked(int id) const {
+    auto* button = ItemAs<QAbstractButton>(id);
+    return button && button->isChecked();
+}
+
+void ControlHost::SetCheck(int id, bool on) {
+    auto* button = ItemAs<QAbstractButton>(id);
+    if (!button || button->isChecked() == on) {
+        return;
+    }
+    // An exclusive group refuses to uncheck its checked button: not for the program.
+    QButtonGroup* group = radioGroups_.value(id);
+    const bool exclusive = group && group->exclusive();
+    if (exclusive && !on) {
+        group->setExclusive(false);
+    }
+    button->setChecked(on);
+    if (exclusive && !on) {
+        group->setExclusive(true);
+    }
+}
+
+bool ControlHost::IsEnabled(int id) const {
+    QWidget* widget = Item(id);
+    return widget && widget->isEnabled();
+}
+
+void ControlHost::Enable(int id, bool on) {
+    if (QWidget* widget = Item(id)) {
+        widget->setEnabled(on);
+    }
+}
+
+bool ControlHost::IsShown(int id) const {
+    QWidget* widget = Item(id);
+    return widget && !widget->isHidden();
+}
+
+void ControlHost::Show(int id, bool on) {
+    if (QWidget* widget = Item(id)) {
+        widget->setVisible(on);
+        AssignBuddies();
+    }
+}
+
+void ControlHost::Focus(int id, bool select) {
+    if (QWidget* widget = Item(id)) {
+        widget->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && select) {
+            edit->selectAll();
+        }
+    }
+}
+
+void ControlHost::LimitText(int id, int chars) {
+    if (auto* edit = ItemAs<QLineEdit>(id)) {
+        edit->setMaxLength(chars);
+    }
+}
+
+void ControlHost::SetAccessibleName(int id, const std::wstring& name) {
+    if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
+        address->SetLabel(ToQ(name));
+    } else if (QWidget* widget = Item(id)) {
+        widget->setAccessibleName(ToQ(name));
+    }
+}
+
+void ControlHost::ComboAdd(int id, const std::wstring& item) {
+    if (auto* combo = ItemAs<QComboBox>(id)) {
+        const QString text = ToQ(item);
+        int at = combo->count();
+        if (combo->insertPolicy() == QComboBox::InsertAlphabetically) {
+            at = 0;
+            while (at < combo->count() && combo->itemText(at) < text) {
+                ++at;
+            }
+        }
+        const QSignalBlocker quiet(combo);  // adding is no selection by the user
+        const int selected = combo->currentIndex();
+        combo->insertItem(at, text);
+        combo->setCurrentIndex(selected < 0 ? -1 : (selected >= at ? selected + 1 : selected));
+    }
+}
+
+int ControlHost::ComboSelection(int id) const {
+    auto* combo = ItemAs<QComboBox>(id);
+    return combo ? combo->currentIndex() : -1;
+}
+
+void ControlHost::SetComboSelection(int id, int index) {
+    if (auto* combo = ItemAs<QComboBox>(id)) {
+        combo->setCurrentIndex(index);
+    }
+}
+
+std::wstring ControlHost::ComboText(int id, int index) const {
+    auto* combo = ItemAs<QComboBox>(id);
+    return combo ? combo->itemText(index).toStdWString() : std::wstring();
+}
+
+int ControlHost::Address(int id, std::uint32_t& value) const {
+    auto* address = ItemAs<CIPAddressCtrl>(id);
+    value = 0;
+    return address ? address->GetAddress(value) : 0;
+}
+
+void ControlHost::SetAddress(int id, std::uint32_t value) {
+    if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
+        address->SetAddress(value);
+    }
+}
+
+void ControlHost::ClearAddress(int id) {
+    if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
+        address->ClearAddress();
+    }
+}
+
+void ControlHost::FocusAddressField(int id, int field) {
+    if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
+        address->Field(std::clamp(field, 0, 3))->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void ControlHost::SetBoldTitle(int id) {
+    if (QWidget* title = Item(id)) {
+        QFont font = title->font();
+        font.setWeight(QFont::Bold);
+        title->setFont(font);
+        title->update();
+    }
+}
+
+int ControlHost::Message(const std::wstring& text, const std::optional<std::wstring>& caption,
+                         platform::MessageButtons buttons) {
+    return platform::Current().ShowMessage(
+        platform::MessageRequest{owner_, caption.value_or(ApplicationName()), text, buttons});
+}
+
+QSize ControlHost::BaseSize() const {
+    return DialogUnitsToPixels(owner_, template_.cx, template_.cy);
+}
+
+QSize ControlHost::Relayout(bool drawPictures) {
+    AssignBuddies();
+    struct Placed {
+        QWidget* widget;
+        QRect rect;
+        int needed;
+    };
+    std::vector<Placed> placed;
+    std::vector<std::pair<int, int>> growths;  // (bottom of the grown control, extra height)
+    const QSize base = BaseSize();
+    for (const ControlSpec& row : template_.controls) {
+        QWidget* widget = Item(row.id);
+        const QSize origin = DialogUnitsToPixels(owner_, row.x, row.y);
+        QSize size = DialogUnitsToPixels(owner_, row.cx, row.cy);
+        int needed = size.height();
+        if (auto* label = qobject_cast<QLabel*>(widget); label && row.kind == ControlKind::Static) {
+            // A one-line label whose text is too long for it wraps rather than being cut.
+            if (!label->wordWrap() && label->sizeHint().width() > size.width()) {
+                label->setWordWrap(true);
+            }
+            if (label->wordWrap()) {
+                // Any translation fits in a few times the template's height; only text read
+                // from a key can need more, and it must not stretch the window off the screen.
+                needed = std::min(label->heightForWidth(size.width()), size.height() * 8);
+            }
+        } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            const QString full = radio->property(kFullText).toString();
+            const int indicator = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                  radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) +
+                                  4;
+            radio->setText(WrapToWidth(full, radio->font(), size.width() - indicator));
+            needed = radio->sizeHint().height();
+        } else if (row.kind == ControlKind::Push) {
+            // A caption longer than its button widens it; the row makes room below.
+            size.setWidth(std::max(size.width(), widget->sizeHint().width()));
+        } else if (row.kind == ControlKind::Combo) {
+            size.setHeight(widget->sizeHint().height());
+            needed = size.height();
+        } else if (row.kind == ControlKind::Picture && row.resource && drawPictures) {
+            auto* label = static_cast<QLabel*>(widget);
+            label->setPixmap(
+                RenderPicture(ImagePath(row.resource), size, owner_->devicePixelRatioF()));
+        }
+        if (needed > size.height()) {
+            // Controls side by side on one row grow the row once, by the most any needs.
+            const int bottom = origin.height() + size.height();
+            auto row = std::find_if(growths.begin(), growths.end(),
+                                    [bottom](const auto& g) { return g.first == bottom; });
+            if (row == growths.end()) {
+                growths.emplace_back(bottom, needed - size.height());
+            } else {
+                row->second = std::max(row->second, needed - size.height());
+            }
+        }
+        placed.push_back({widget,
+                          QRect(QPoint(origin.width(), origin.height()),
+                                QSize(size.width(), std::max(size.height(), needed))),
+                          needed});
+    }
+    // Buttons on one row keep their order and a gap between them after any widening.
+    const int gap = DialogUnitsToPixels(owner_, 4, 0).width();
+    std::vector<Placed*> buttons;
+    for (Placed& p : placed) {
+        if (qobject_cast<QPushButton*>(p.widget)) {
+            buttons.push_back(&p);
+        }
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const Placed* a, const Placed* b) {
+        return a->rect.top() != b->rect.top() ? a->rect.top() < b->rect.top()
+                                              : a->rect.left() < b->rect.left();
+    });
+    for (std::size_t i = 1; i < buttons.size(); ++i) {
+        const QRect& before = buttons[i - 1]->rect;
+        QRect& rect = buttons[i]->rect;
+        if (rect.top() == before.top() && rect.left() < before.right() + 1 + gap) {
+            rect.moveLeft(before.right() + 1 + gap);
+        }
+    }
+    int width = base.width();
+    int height = base.height();
+    int totalExtra = 0;
+    for (const auto& g : growths) {
+        totalExtra += g.second;
+    }
+    for (Placed& p : placed) {
+        int offset = 0;
+        for (const auto& g : growths) {
+            if (g.first <= p.rect.top() + 1) {
+                offset += g.second;
+            }
+        }
+        p.rect.translate(0, offset);
+        p.widget->setGeometry(p.rect);
+        width =
+            std::max(width, p.rect.right() + 1 + (qobject_cast<QPushButton*>(p.widget) ? gap : 0));
+        if (!p.widget->isHidden()) {
+            height = std::max(height, p.rect.bottom() + 1 + base.height() / 40);
+        }
+    }
+    height = std::max(height, base.height() + totalExtra);
+    return QSize(width, height);
+}
+
+}  // namespace framework::qt

@@ -1,0 +1,346 @@
+#include "framework/qt/QtBackend.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "framework/Dialog.h"
+#include "framework/PropertyPage.h"
+#include "framework/PropertySheet.h"
+#include "framework/Text.h"
+#include "platform/StringIds.h"
+
+namespace framework::qt {
+namespace {
+
+QString Load(int id) {
+    return QString::fromStdWString(LoadText(id));
+}
+
+// A page's window: a QWidget holding the page's controls.
+class QtPageWindow final : public HostedControls<PageWindow> {
+  public:
+    QtPageWindow(CPropertyPageEx& page, QWidget* parent)
+        : widget_(new QWidget(parent)),
+          host_(widget_, page.Template(),
+                [&page](int id, Notify code) { page.OnCommand(id, code); }) {}
+    ~QtPageWindow() override { delete widget_.data(); }
+
+    WindowSize Relayout(bool drawPictures) override {
+        const QSize size = host_.Relayout(drawPictures);
+        return {size.width(), size.height()};
+    }
+    ControlHost& host() const override { return host_; }
+    QWidget* Widget() const { return widget_; }
+
+  private:
+    QPointer<QWidget> widget_;
+    mutable ControlHost host_;
+};
+
+// A result dialog's QDialog: the close box and Escape are the dialog's Cancel.
+class DialogBox final : public QDialog {
+  public:
+    explicit DialogBox(CDialog& dialog) : dialog_(dialog) {}
+    void reject() override { dialog_.OnCancel(); }
+    CDialog& Dialog() const { return dialog_; }
+
+  private:
+    CDialog& dialog_;
+};
+
+class QtDialogWindow final : public HostedControls<DialogWindow> {
+  public:
+    explicit QtDialogWindow(CDialog& dialog)
+        : box_(new DialogBox(dialog)),
+          host_(box_, dialog.Template(), [&dialog](int id, Notify code) {
+              if (code == Notify::Clicked) {
+                  dialog.ButtonClicked(id);
+              }
+          }) {}
+    ~QtDialogWindow() override { delete box_.data(); }
+
+    void SetCaption(const std::wstring& caption) override {
+        box_->setWindowTitle(QString::fromStdWString(caption));
+    }
+    void Describe(const std::wstring& description) override {
+        box_->setAccessibleName(box_->windowTitle());
+        box_->setAccessibleDescription(QString::fromStdWString(description));
+    }
+    int RunModal() override { return box_->exec(); }
+    void End(int result) override { box_->done(result); }
+    void Relayout() override { box_->setFixedSize(host_.Relayout()); }
+    ControlHost& host() const override { return host_; }
+    QDialog* Box() const { return box_; }
+
+  private:
+    QPointer<QDialog> box_;
+    mutable ControlHost host_;
+};
+
+class QtSheetWindow final : public SheetWindow {
+  public:
+    explicit QtSheetWindow(CPropertySheetEx& sheet)
+        : sheet_(sheet), dialog_(new SheetDialog(sheet)) {}
+    ~QtSheetWindow() override { delete dialog_.data(); }
+
+    std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) override {
+        auto window = std::make_unique<QtPageWindow>(page, dialog_->Pages());
+        dialog_->Pages()->addWidget(window->Widget());
+        return window;
+    }
+    void ShowPage(int index, const std::wstring& caption) override {
+        dialog_->Pages()->setCurrentWidget(PageWidget(*sheet_.GetPage(index)));
+        dialog_->setWindowTitle(QString::fromStdWString(caption));
+    }
+    void PageActivated(int index) override {
+        CPropertyPageEx& page = *sheet_.GetPage(index);
+        const WindowSize needed = page.Window()->Relayout();
+        const QSize current = dialog_->Pages()->minimumSize();
+        if (needed.cx > current.width() || needed.cy > current.height()) {
+            dialog_->SetPageSize(current.expandedTo(QSize(needed.cx, needed.cy)));
+        }
+        dialog_->Activated(PageWidget(page));
+    }
+    void SetPageSize(WindowSize size) override { dialog_->SetPageSize(QSize(size.cx, size.cy)); }
+    void ApplyButtons(int flags) override { dialog_->ApplyButtons(flags); }
+    void Post(std::function<void()> task) override {
+        QMetaObject::invokeMethod(dialog_, std::move(task), Qt::QueuedConnection);
+    }
+    int RunModal() override { return dialog_->exec(); }
+    void End(int result) override { dialog_->done(result); }
+    SheetDialog* Dialog() const { return dialog_; }
+
+  private:
+    CPropertySheetEx& sheet_;
+    QPointer<SheetDialog> dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<SheetWindow> QtBackend::CreateSheet(CPropertySheetEx& sheet) {
+    return std::make_unique<QtSheetWindow>(sheet);
+}
+
+std::unique_ptr<PageWindow> QtBackend::CreateLonePage(CPropertyPageEx& page) {
+    return std::make_unique<QtPageWindow>(page, nullptr);
+}
+
+std::unique_ptr<DialogWindow> QtBackend::CreateDialog(CDialog& dialog) {
+    return std::make_unique<QtDialogWindow>(dialog);
+}
+
+SheetDialog* SheetWidget(CPropertySheetEx& sheet) {
+    auto* window = dynamic_cast<QtSheetWindow*>(&sheet.Window());
+    return window ? window->Dialog() : nullptr;
+}
+
+QWidget* PageWidget(const CPropertyPageEx& page) {
+    auto* window = dynamic_cast<QtPageWindow*>(page.Window());
+    return window ? window->Widget() : nullptr;
+}
+
+QDialog* DialogWidget(const CDialog& dialog) {
+    auto* window = dynamic_cast<QtDialogWindow*>(dialog.Window());
+    return window ? window->Box() : nullptr;
+}
+
+QWidget* ControlWidget(const CPropertyPageEx& page, int id) {
+    auto* window = dynamic_cast<QtPageWindow*>(page.Window());
+    return window ? window->host().Item(id) : nullptr;
+}
+
+QWidget* ControlWidget(const CDialog& dialog, int id) {
+    auto* window = dynamic_cast<QtDialogWindow*>(dialog.Window());
+    return window ? window->host().Item(id) : nullptr;
+}
+
+CDialog* DialogBehind(QWidget* window) {
+    auto* box = dynamic_cast<DialogBox*>(window);
+    return box ? &box->Dialog() : nullptr;
+}
+
+SheetDialog::SheetDialog(CPropertySheetEx& sheet) : sheet_(sheet) {
+    stack_ = new QStackedWidget;  // the page area, inside a scroll area for small screens
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(stack_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // the pages' controls take the focus, not their frame
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    back_ = new QPushButton(Load(IDS_FW_BACK), this);
+    next_ = new QPushButton(Load(IDS_FW_NEXT), this);
+    finish_ = new QPushButton(Load(IDS_FW_FINISH), this);
+    cancel_ = new QPushButton(Load(IDS_FW_CANCEL), this);
+    // Enter presses the focused button, or Next / Finish when the focus is in a page.
+    for (QPushButton* button : {back_, next_, finish_, cancel_}) {
+        button->setAutoDefault(true);
+        button->setEnabled(false);
+    }
+    cancel_->setEnabled(true);
+    finish_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(back_);
+    buttons->setSpacing(0);
+    buttons->addWidget(next_);
+    buttons->addWidget(finish_);
+    buttons->addSpacing(fontMetrics().averageCharWidth() * 2);
+    buttons->addWidget(cancel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(scroll_, 1);
+    // The button bar under its line stays in view whatever the page area does.
+    bar_ = new QWidget(this);
+    auto* barLayout = new QVBoxLayout(bar_);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    barLayout->setSpacing(0);
+    barLayout->addWidget(line);
+    auto* bar = new QVBoxLayout;
+    const int margin = fontMetrics().averageCharWidth() * 2;
+    bar->setContentsMargins(margin, margin / 2, margin, margin);
+    bar->addLayout(buttons);
+    barLayout->addLayout(bar);
+    layout->addWidget(bar_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(back_, &QPushButton::clicked, this, [this] { sheet_.PressBack(); });
+    connect(next_, &QPushButton::clicked, this, [this] { sheet_.PressNext(); });
+    connect(finish_, &QPushButton::clicked, this, [this] { sheet_.PressFinish(); });
+    connect(cancel_, &QPushButton::clicked, this, &SheetDialog::reject);
+}
+
+void SheetDialog::SetPageSize(QSize size) {
+    pageSize_ = size;
+    stack_->setMinimumSize(size);
+    scroll_->setFixedSize(size);
+}
+
+void SheetDialog::FitInto(QSize available) {
+    // What the window needs besides its pages: the button bar and the frame's title bar.
+    const int chrome = bar_->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                       2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const QSize room(available.width(), available.height() - chrome);
+    QSize size = pageSize_;
+    if (size.height() > room.height()) {
+        size.setHeight(std::max(room.height(), 1));
+        size.setWidth(size.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    }
+    scroll_->setFixedSize(size.boundedTo(QSize(std::max(room.width(), 1), size.height())));
+}
+
+void SheetDialog::showEvent(QShowEvent* event) {
+    if (QScreen* shownOn = screen()) {
+        FitInto(shownOn->availableGeometry().size());
+    }
+    QDialog::showEvent(event);
+}
+
+void SheetDialog::ApplyButtons(int flags) {
+    back_->setEnabled(flags & PSWIZB_BACK);
+    const bool finish = flags & PSWIZB_FINISH;
+    next_->setVisible(!finish);
+    finish_->setVisible(finish);
+    next_->setEnabled(!finish && (flags & PSWIZB_NEXT));
+    finish_->setEnabled(finish);
+    next_->setDefault(!finish);
+    finish_->setDefault(finish);
+}
+
+void SheetDialog::Activated(QWidget* page) {
+    if (!page->isAncestorOf(focusWidget())) {
+        // The first control of the page that takes the focus.
+        for (QWidget* child = page->nextInFocusChain(); child != page;
+             child = child->nextInFocusChain()) {
+            if (page->isAncestorOf(child) && child->isVisibleTo(page) && child->isEnabled() &&
+                (child->focusPolicy() & Qt::TabFocus)) {
+                child->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+void SheetDialog::reject() {
+    sheet_.Cancel();
+}
+
+bool SheetDialog::focusNextPrevChild(bool next) {
+    // Tab runs through the current page's controls in their order, then the button bar,
+    // whatever order the page's controls were created in relative to the bar.
+    // A group of option buttons is one stop, as in a Windows dialog: its checked button (or
+    // its first, when none is checked); the arrow keys move within the group.
+    QList<QWidget*> order;
+    QWidget* page = stack_->currentWidget();
+    auto groupStop = [](QAbstractButton* button) -> QWidget* {
+        QButtonGroup* group = button->group();
+        if (!group || !qobject_cast<QRadioButton*>(button)) {
+            return button;
+        }
+        if (QAbstractButton* checked = group->checkedButton(); checked && checked->isVisible()) {
+            return checked;
+        }
+        for (QAbstractButton* candidate : group->buttons()) {
+            if (candidate->isVisible() && candidate->isEnabled()) {
+                return candidate;
+            }
+        }
+        return button;
+    };
+    auto takesTab = [&groupStop](QWidget* w) {
+        if (!w->isVisible() || !w->isEnabled() || w->focusProxy()) {
+            return false;
+        }
+        // Qt takes the Tab bit from option buttons as they toggle, not always in step with
+        // the group's checked button: the group decides here.
+        auto* radio = qobject_cast<QRadioButton*>(w);
+        if (radio && radio->group() && w->focusPolicy() != Qt::NoFocus) {
+            return groupStop(radio) == w;
+        }
+        return (w->focusPolicy() & Qt::TabFocus) != 0;
+    };
+    if (page) {
+        for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+            if (page->isAncestorOf(w) && takesTab(w)) {
+                order << w;
+            }
+            if (!page->isAncestorOf(w) && w->nextInFocusChain() == page) {
+                break;
+            }
+        }
+    }
+    for (QWidget* button : {back_, next_, finish_, cancel_}) {
+        if (takesTab(button)) {
+            order << button;
+        }
+    }
+    if (order.isEmpty()) {
+        return QDialog::focusNextPrevChild(next);
+    }
+    QWidget* focused = focusWidget();
+    if (auto* button = qobject_cast<QAbstractButton*>(focused)) {
+        focused = groupStop(button);
+    }
+    const int current = order.indexOf(focused);
+    const int count = static_cast<int>(order.size());
+    const int target =
+        current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
+    order[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+}  // namespace framework::qt
