@@ -30,4 +30,18 @@ class DataExchange {
     const DialogTemplate& template_;
 };
 
+// Runs one exchange (a window's DoDataExchange) in one direction; false when a read failed,
+// which the user has been told.
+template <class Exchange>
+bool RunDataExchange(Controls& controls, const DialogTemplate& dialogTemplate, bool save,
+                     Exchange&& exchange) {
+    try {
+        DataExchange dx(controls, dialogTemplate, save);
+        exchange(dx);
+        return true;
+    } catch (const DataExchange::Failure&) {
+        return false;
+    }
+}
+
 }  // namespace framework

@@ -28,13 +28,8 @@ void CDialog::EndDialog(int result) {
 }
 
 bool CDialog::UpdateData(bool save) {
-    try {
-        DataExchange dx(*window_, template_, save);
-        DoDataExchange(dx);
-        return true;
-    } catch (const DataExchange::Failure&) {
-        return false;
-    }
+    return RunDataExchange(*window_, template_, save,
+                           [this](DataExchange& dx) { DoDataExchange(dx); });
 }
 
 void CDialog::ButtonClicked(int id) {

@@ -23,13 +23,8 @@ WindowSize CPropertyPageEx::Measure() {
 }
 
 bool CPropertyPageEx::UpdateData(bool save) {
-    try {
-        DataExchange dx(*window_, template_, save);
-        DoDataExchange(dx);
-        return true;
-    } catch (const DataExchange::Failure&) {
-        return false;
-    }
+    return RunDataExchange(*window_, template_, save,
+                           [this](DataExchange& dx) { DoDataExchange(dx); });
 }
 
 bool CPropertyPageEx::OnInitDialog() {
