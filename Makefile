@@ -22,7 +22,7 @@ run: build
 	    echo "make run opens a window: run it in a desktop session (or under xvfb-run)."; \
 	    exit 1; \
 	fi
-	@cd "$(KEY)" && exec "$(CURDIR)/build/release/src/app/k4400-init"
+	@cd "$(KEY)" && exec "$(CURDIR)/build/release/src/k4400-init"
 
 # The storage system's side of the trip: executes the task files on the key folder.
 simulate: build
