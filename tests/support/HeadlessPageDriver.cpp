@@ -1,0 +1,39 @@
+// The page driver on the headless backend.
+#include "HeadlessBackend.h"
+#include "PageDriver.h"
+
+namespace testing_support {
+namespace {
+
+class HeadlessPageDriver final : public PageDriver {
+  public:
+    void Show(framework::CPropertySheetEx& sheet) override { Settle(sheet); }
+    void Settle(framework::CPropertySheetEx& sheet) override { SheetWindowOf(sheet).Flush(); }
+    void Type(framework::CPropertyPageEx& page, int id, const std::wstring& text) override {
+        Records(page).Type(id, text);
+    }
+    void Click(framework::CPropertyPageEx& page, int id) override { Records(page).Click(id); }
+    void Select(framework::CPropertyPageEx& page, int id, int index) override {
+        Records(page).Select(id, index);
+    }
+    void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) override {
+        Records(page).TypeAddress(id, value);
+    }
+    void Click(framework::CDialog& dialog, int id) override { Records(dialog).Click(id); }
+    int Focused(const framework::CPropertyPageEx&) override { return backend_.focus; }
+    std::wstring Caption(framework::CPropertySheetEx& sheet) override {
+        return SheetWindowOf(sheet).caption;
+    }
+    const void* Owner(const framework::CPropertyPageEx& page) override { return page.Window(); }
+
+  private:
+    HeadlessBackend backend_;
+};
+
+}  // namespace
+
+std::unique_ptr<PageDriver> MakePageDriver() {
+    return std::make_unique<HeadlessPageDriver>();
+}
+
+}  // namespace testing_support

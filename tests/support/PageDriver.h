@@ -1,0 +1,43 @@
+#pragma once
+// What a user does to the wizard's windows, on one backend. The page-logic tests are written
+// once against it and run on every backend: a case that passes on one and fails on another
+// names a backend bug. What the test reads goes through the framework's own Controls.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "framework/Dialog.h"
+#include "framework/PropertyPage.h"
+#include "framework/PropertySheet.h"
+
+namespace testing_support {
+
+class PageDriver {
+  public:
+    virtual ~PageDriver() = default;
+
+    // Shows the sheet's window (where the backend has one) and lets posted work run.
+    virtual void Show(framework::CPropertySheetEx& sheet) = 0;
+    // Lets the work posted by the handlers run, as the event loop does.
+    virtual void Settle(framework::CPropertySheetEx& sheet) = 0;
+
+    virtual void Type(framework::CPropertyPageEx& page, int id, const std::wstring& text) = 0;
+    virtual void Click(framework::CPropertyPageEx& page, int id) = 0;
+    virtual void Select(framework::CPropertyPageEx& page, int id, int index) = 0;
+    // Types the four fields of an IP address control.
+    virtual void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) = 0;
+    virtual void Click(framework::CDialog& dialog, int id) = 0;
+
+    // The control of the page that has the keyboard focus; 0 for none.
+    virtual int Focused(const framework::CPropertyPageEx& page) = 0;
+    // The caption the sheet's window shows.
+    virtual std::wstring Caption(framework::CPropertySheetEx& sheet) = 0;
+    // What owns the messages a page shows.
+    virtual const void* Owner(const framework::CPropertyPageEx& page) = 0;
+};
+
+// The driver of the backend a test program is built with; it installs that backend.
+std::unique_ptr<PageDriver> MakePageDriver();
+
+}  // namespace testing_support

@@ -1,0 +1,92 @@
+// The page driver on the Qt backend: real widgets, typed into and clicked offscreen.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "PageDriver.h"
+#include "framework/qt/IPAddressCtrl.h"
+#include "framework/qt/QtBackend.h"
+
+namespace testing_support {
+namespace {
+
+using namespace framework::qt;
+
+void SettleEvents() {
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+class QtPageDriver final : public PageDriver {
+  public:
+    QtPageDriver() { framework::InstallBackend(&backend_); }
+    ~QtPageDriver() override { framework::InstallBackend(nullptr); }
+
+    void Show(framework::CPropertySheetEx& sheet) override {
+        SheetWidget(sheet)->show();
+        SettleEvents();
+    }
+    void Settle(framework::CPropertySheetEx&) override { SettleEvents(); }
+    void Type(framework::CPropertyPageEx& page, int id, const std::wstring& text) override {
+        auto* box = qobject_cast<QLineEdit*>(ControlWidget(page, id));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, QString::fromStdWString(text));
+    }
+    // A click lands on the button wherever its text lies in its control.
+    void Click(framework::CPropertyPageEx& page, int id) override {
+        qobject_cast<QAbstractButton*>(ControlWidget(page, id))->click();
+        SettleEvents();
+    }
+    void Select(framework::CPropertyPageEx& page, int id, int index) override {
+        qobject_cast<QComboBox*>(ControlWidget(page, id))->setCurrentIndex(index);
+    }
+    void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) override {
+        auto* control = qobject_cast<CIPAddressCtrl*>(ControlWidget(page, id));
+        control->ClearAddress();
+        control->Field(0)->setFocus();
+        const QString text = QStringLiteral("%1.%2.%3.%4")
+                                 .arg(value >> 24)
+                                 .arg(value >> 16 & 0xff)
+                                 .arg(value >> 8 & 0xff)
+                                 .arg(value & 0xff);
+        for (QChar c : text) {
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        }
+    }
+    void Click(framework::CDialog& dialog, int id) override {
+        DialogWidget(dialog)->show();
+        SettleEvents();
+        qobject_cast<QAbstractButton*>(ControlWidget(dialog, id))->click();
+    }
+    int Focused(const framework::CPropertyPageEx& page) override {
+        QWidget* focus = QApplication::focusWidget();
+        for (const framework::ControlSpec& row : page.Template().controls) {
+            QWidget* control = ControlWidget(page, row.id);
+            if (focus && (control == focus || control->isAncestorOf(focus))) {
+                return row.id;
+            }
+        }
+        return 0;
+    }
+    std::wstring Caption(framework::CPropertySheetEx& sheet) override {
+        return SheetWidget(sheet)->windowTitle().toStdWString();
+    }
+    const void* Owner(const framework::CPropertyPageEx& page) override { return PageWidget(page); }
+
+  private:
+    QtBackend backend_;
+};
+
+}  // namespace
+
+std::unique_ptr<PageDriver> MakePageDriver() {
+    return std::make_unique<QtPageDriver>();
+}
+
+}  // namespace testing_support
