@@ -69,7 +69,7 @@ class Backend {
     virtual std::unique_ptr<SheetWindow> CreateSheet(CPropertySheetEx& sheet) = 0;
     // A page window outside any sheet, only to measure it.
     virtual std::unique_ptr<PageWindow> CreateLonePage(CPropertyPageEx& page) = 0;
-    virtual std::unique_ptr<DialogWindow> CreateDialog(CDialog& dialog) = 0;
+    virtual std::unique_ptr<DialogWindow> CreateDialogWindow(CDialog& dialog) = 0;
 };
 
 // The installed backend; a program or test installs one before making any window.

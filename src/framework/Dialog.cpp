@@ -11,7 +11,7 @@ void CDialog::Create() {
     if (window_) {
         return;
     }
-    window_ = CurrentBackend().CreateDialog(*this);
+    window_ = CurrentBackend().CreateDialogWindow(*this);
     OnInitDialog();
     window_->Relayout();
 }

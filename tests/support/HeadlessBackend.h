@@ -299,7 +299,7 @@ class HeadlessBackend final : public framework::Backend {
         framework::CPropertyPageEx& page) override {
         return std::make_unique<HeadlessPage>(page, &focus);
     }
-    std::unique_ptr<framework::DialogWindow> CreateDialog(framework::CDialog& dialog) override {
+    std::unique_ptr<framework::DialogWindow> CreateDialogWindow(framework::CDialog& dialog) override {
         return std::make_unique<HeadlessDialog>(dialog, &focus, &onDialog);
     }
 

@@ -134,7 +134,7 @@ std::unique_ptr<PageWindow> QtBackend::CreateLonePage(CPropertyPageEx& page) {
     return std::make_unique<QtPageWindow>(page, nullptr);
 }
 
-std::unique_ptr<DialogWindow> QtBackend::CreateDialog(CDialog& dialog) {
+std::unique_ptr<DialogWindow> QtBackend::CreateDialogWindow(CDialog& dialog) {
     return std::make_unique<QtDialogWindow>(dialog);
 }
 

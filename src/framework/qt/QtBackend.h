@@ -26,7 +26,7 @@ class QtBackend final : public Backend {
   public:
     std::unique_ptr<SheetWindow> CreateSheet(CPropertySheetEx& sheet) override;
     std::unique_ptr<PageWindow> CreateLonePage(CPropertyPageEx& page) override;
-    std::unique_ptr<DialogWindow> CreateDialog(CDialog& dialog) override;
+    std::unique_ptr<DialogWindow> CreateDialogWindow(CDialog& dialog) override;
 };
 
 // The sheet's dialog.

@@ -1,0 +1,624 @@
+// The framework's headers come before <windows.h>, whose IDOK and IDCANCEL macros (of the
+// same values) would otherwise rewrite the framework's own names.
+#include "framework/Dialog.h"
+#include "framework/PropertyPage.h"
+#include "framework/PropertySheet.h"
+#include "framework/Text.h"
+
+// Then Windows.
+#include "framework/win32/Win32Backend.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <deque>
+#include <functional>
+
+namespace framework::win32 {
+namespace {
+
+// Work the handlers posted, run once they have returned (see PumpMessages).
+std::deque<std::function<void()>>& Posted() {
+    static std::deque<std::function<void()>> posted;
+    return posted;
+}
+
+constexpr UINT kRunPosted = WM_APP + 1;
+constexpr UINT kPressNext = WM_APP + 2;
+constexpr UINT kPressBack = WM_APP + 3;
+
+class TemplateWriter {
+  public:
+    void Word(std::uint16_t value) { Append(&value, sizeof value); }
+    void Dword(std::uint32_t value) { Append(&value, sizeof value); }
+    void Short(std::int16_t value) { Append(&value, sizeof value); }
+    void Text(const wchar_t* text) {
+        do {
+            Word(static_cast<std::uint16_t>(*text));
+        } while (*text++);
+    }
+    void AlignDword() {
+        while (bytes.size() % 4) {
+            bytes.push_back(0);
+        }
+    }
+    std::vector<std::uint8_t> bytes;
+
+  private:
+    void Append(const void* data, std::size_t size) {
+        const auto* p = static_cast<const std::uint8_t*>(data);
+        bytes.insert(bytes.end(), p, p + size);
+    }
+};
+
+struct ControlClass {
+    const wchar_t* name;  // nullptr: the predefined ordinal
+    std::uint16_t ordinal;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass ClassOf(const ControlSpec& row) {
+    const DWORD tab = (row.style & kNoFocus) ? 0 : WS_TABSTOP;
+    switch (row.kind) {
+        case ControlKind::Static:
+            if (row.style & kScroll) {  // text from a key: scrolls, read-only
+                return {nullptr, 0x0081, ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
+                        0};
+            }
+            return {nullptr, 0x0082,
+                    SS_LEFT | SS_NOPREFIX | ((row.style & kVCenter) ? SS_CENTERIMAGE : 0u), 0};
+        case ControlKind::Edit:
+            return {nullptr, 0x0081,
+                    ES_AUTOHSCROLL | WS_BORDER | tab | ((row.style & kDigitsOnly) ? ES_NUMBER : 0u),
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::Radio:
+            // The framework checks the group: a group may join radios across other controls.
+            return {nullptr, 0x0080,
+                    BS_RADIOBUTTON | BS_MULTILINE | ((row.style & kGroup) ? WS_TABSTOP : 0u), 0};
+        case ControlKind::Push:
+            return {nullptr, 0x0080,
+                    ((row.style & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tab, 0};
+        case ControlKind::Combo:
+            return {nullptr, 0x0085,
+                    CBS_DROPDOWNLIST | WS_VSCROLL | tab | ((row.style & kSorted) ? CBS_SORT : 0u),
+                    0};
+        case ControlKind::Picture:
+            return {nullptr, 0x0082, SS_LEFT, 0};
+        case ControlKind::IPAddress:
+            return {WC_IPADDRESSW, 0, tab, 0};
+    }
+    return {nullptr, 0x0082, 0, 0};
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> BuildDialogTemplate(const DialogTemplate& dialogTemplate,
+                                              TemplateUse use) {
+    TemplateWriter w;
+    DWORD style = DS_SHELLFONT | DS_3DLOOK;
+    switch (use) {
+        case TemplateUse::Page:
+            style |= WS_CHILD | WS_DISABLED | WS_CAPTION | DS_CONTROL;
+            break;
+        case TemplateUse::Dialog:
+            style |= DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER;
+            break;
+        case TemplateUse::LonePage:
+            style |= WS_POPUP;
+            break;
+    }
+    w.Word(1);       // dlgVer
+    w.Word(0xFFFF);  // signature: DLGTEMPLATEEX
+    w.Dword(0);      // helpID
+    w.Dword(0);      // exStyle
+    w.Dword(style);
+    w.Word(static_cast<std::uint16_t>(dialogTemplate.controls.size()));
+    w.Short(0);
+    w.Short(0);
+    w.Short(static_cast<std::int16_t>(dialogTemplate.cx));
+    w.Short(static_cast<std::int16_t>(dialogTemplate.cy));
+    w.Word(0);  // no menu
+    w.Word(0);  // the standard dialog class
+    w.Text(L"");
+    w.Word(8);  // point size, weight, italic, charset, typeface
+    w.Word(FW_NORMAL);
+    w.bytes.push_back(0);
+    w.bytes.push_back(DEFAULT_CHARSET);
+    w.Text(L"MS Shell Dlg");
+    for (const ControlSpec& row : dialogTemplate.controls) {
+        const ControlClass cls = ClassOf(row);
+        w.AlignDword();
+        w.Dword(0);  // helpID
+        w.Dword(cls.exStyle);
+        w.Dword(WS_CHILD | WS_VISIBLE | cls.style | ((row.style & kGroup) ? WS_GROUP : 0u));
+        w.Short(static_cast<std::int16_t>(row.x));
+        w.Short(static_cast<std::int16_t>(row.y));
+        w.Short(static_cast<std::int16_t>(row.cx));
+        w.Short(static_cast<std::int16_t>(row.cy));
+        w.Dword(static_cast<std::uint32_t>(row.id));
+        if (cls.name) {
+            w.Text(cls.name);
+        } else {
+            w.Word(0xFFFF);
+            w.Word(cls.ordinal);
+        }
+        w.Text(L"");  // texts come from the page
+        w.Word(0);    // no creation data
+    }
+    return w.bytes;
+}
+
+void PumpMessages() {
+    for (int round = 0; round < 50; ++round) {
+        MSG msg;
+        bool any = false;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            any = true;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        while (!Posted().empty()) {
+            any = true;
+            auto task = std::move(Posted().front());
+            Posted().pop_front();
+            task();
+        }
+        if (!any) {
+            return;
+        }
+    }
+}
+
+namespace {
+
+// The Controls interface on a dialog window's children.
+template <class Interface>
+class Win32Controls : public Interface {
+  public:
+    explicit Win32Controls(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {}
+    ~Win32Controls() override {
+        if (bold_) {
+            DeleteObject(bold_);
+        }
+    }
+
+    HWND Handle() const { return hwnd_; }
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
+
+    std::wstring Text(int id) const override {
+        HWND control = Item(id);
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+    void SetText(int id, const std::wstring& text) override {
+        // Static texts: a line break of the string table is CR LF for an edit box.
+        SetWindowTextW(Item(id), text.c_str());
+    }
+    bool IsChecked(int id) const override {
+        return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    void SetCheck(int id, bool on) override {
+        if (on) {
+            for (int other : template_.RadioGroup(id)) {
+                SendMessageW(Item(other), BM_SETCHECK, BST_UNCHECKED, 0);
+            }
+        }
+        SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    bool IsEnabled(int id) const override { return IsWindowEnabled(Item(id)) != FALSE; }
+    void Enable(int id, bool on) override { EnableWindow(Item(id), on); }
+    bool IsShown(int id) const override {
+        return (GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+    void Show(int id, bool on) override { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
+    void Focus(int id, bool select) override {
+        if (select) {
+            SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+        } else {
+            SetFocus(Item(id));
+        }
+    }
+    void LimitText(int id, int chars) override {
+        SendMessageW(Item(id), EM_SETLIMITTEXT, static_cast<WPARAM>(chars), 0);
+    }
+    // Windows names a control after the label before it in the tab order.
+    void SetAccessibleName(int, const std::wstring&) override {}
+    void ComboAdd(int id, const std::wstring& item) override {
+        SendMessageW(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+    int ComboSelection(int id) const override {
+        return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
+    }
+    void SetComboSelection(int id, int index) override {
+        SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    std::wstring ComboText(int id, int index) const override {
+        const LRESULT length =
+            SendMessageW(Item(id), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length < 0) {
+            return std::wstring();
+        }
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length));
+        return text;
+    }
+    int Address(int id, std::uint32_t& value) const override {
+        DWORD address = 0;
+        const LRESULT fields =
+            SendMessageW(Item(id), IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+        value = address;
+        return static_cast<int>(fields);
+    }
+    void SetAddress(int id, std::uint32_t value) override {
+        SendMessageW(Item(id), IPM_SETADDRESS, 0, static_cast<LPARAM>(value));
+    }
+    void ClearAddress(int id) override { SendMessageW(Item(id), IPM_CLEARADDRESS, 0, 0); }
+    void FocusAddressField(int id, int field) override {
+        SendMessageW(Item(id), IPM_SETFOCUS, static_cast<WPARAM>(field), 0);
+    }
+    void SetBoldTitle(int id) override {
+        HWND title = Item(id);
+        auto font = reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0));
+        LOGFONTW logFont{};
+        if (!font || !GetObjectW(font, sizeof logFont, &logFont)) {
+            return;
+        }
+        logFont.lfWeight = FW_BOLD;
+        if (HFONT bold = CreateFontIndirectW(&logFont)) {
+            SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
+            if (bold_) {
+                DeleteObject(bold_);
+            }
+            bold_ = bold;
+        }
+    }
+    int Message(const std::wstring& text, const std::optional<std::wstring>& caption,
+                platform::MessageButtons buttons) override {
+        return platform::Current().ShowMessage(
+            platform::MessageRequest{hwnd_, caption.value_or(ApplicationName()), text, buttons});
+    }
+
+  protected:
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+    DialogTemplate template_;
+    HWND hwnd_ = nullptr;
+    HFONT bold_ = nullptr;
+};
+
+// A control's notification, as the framework names it.
+bool Notification(WPARAM wParam, int& id, Notify& code) {
+    id = LOWORD(wParam);
+    switch (HIWORD(wParam)) {
+        case BN_CLICKED:
+            code = Notify::Clicked;
+            return true;
+        case EN_CHANGE:
+            code = Notify::Changed;
+            return true;
+        case CBN_SELCHANGE:
+            code = Notify::SelectionChanged;
+            return true;
+        default:
+            return false;
+    }
+}
+
+class Win32PageWindow final : public Win32Controls<PageWindow> {
+  public:
+    Win32PageWindow(CPropertyPageEx& page, HWND hwnd)
+        : Win32Controls(page.Template()), owned_(false) {
+        Attach(hwnd);
+    }
+    // A page window of its own, outside any sheet, only to be measured.
+    explicit Win32PageWindow(CPropertyPageEx& page) : Win32Controls(page.Template()), owned_(true) {
+        lone_ = BuildDialogTemplate(page.Template(), TemplateUse::LonePage);
+        Attach(CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                          reinterpret_cast<LPCDLGTEMPLATEW>(lone_.data()), nullptr,
+                                          &LoneProc, 0));
+    }
+    ~Win32PageWindow() override {
+        if (owned_ && hwnd_) {
+            DestroyWindow(hwnd_);
+        }
+    }
+    WindowSize Relayout(bool) override {
+        RECT rect{0, 0, template_.cx, template_.cy};
+        MapDialogRect(hwnd_, &rect);
+        return {rect.right, rect.bottom};
+    }
+
+  private:
+    static INT_PTR CALLBACK LoneProc(HWND, UINT message, WPARAM, LPARAM) {
+        return message == WM_INITDIALOG;
+    }
+    bool owned_;
+    std::vector<std::uint8_t> lone_;
+};
+
+class Win32DialogWindow final : public Win32Controls<DialogWindow> {
+  public:
+    explicit Win32DialogWindow(CDialog& dialog)
+        : Win32Controls(dialog.Template()),
+          dialog_(dialog),
+          bytes_(BuildDialogTemplate(dialog.Template(), TemplateUse::Dialog)) {
+        Attach(CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                          reinterpret_cast<LPCDLGTEMPLATEW>(bytes_.data()), nullptr,
+                                          &Proc, reinterpret_cast<LPARAM>(this)));
+    }
+    ~Win32DialogWindow() override {
+        if (hwnd_) {
+            DestroyWindow(hwnd_);
+        }
+    }
+    void SetCaption(const std::wstring& caption) override {
+        SetWindowTextW(hwnd_, caption.c_str());
+    }
+    void Describe(const std::wstring&) override {}  // Windows reads the dialog's own texts
+    int RunModal() override {
+        ended_ = false;
+        ShowWindow(hwnd_, SW_SHOW);
+        MSG msg;
+        while (!ended_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (!IsDialogMessageW(hwnd_, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            PumpMessages();
+        }
+        ShowWindow(hwnd_, SW_HIDE);
+        return result_;
+    }
+    void End(int result) override {
+        ended_ = true;
+        result_ = result;
+        ShowWindow(hwnd_, SW_HIDE);
+    }
+    void Relayout() override {}
+
+  private:
+    static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) {
+            SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+            return FALSE;  // the framework places the focus
+        }
+        auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+        if (!self) {
+            return FALSE;
+        }
+        int id = 0;
+        Notify code{};
+        if (message == WM_COMMAND && Notification(wParam, id, code) && code == Notify::Clicked) {
+            self->dialog_.ButtonClicked(id);
+            return TRUE;
+        }
+        if (message == WM_CLOSE) {
+            self->dialog_.OnCancel();
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+    CDialog& dialog_;
+    std::vector<std::uint8_t> bytes_;
+    bool ended_ = false;
+    int result_ = 0;
+};
+
+class Win32SheetWindow final : public SheetWindow {
+  public:
+    explicit Win32SheetWindow(CPropertySheetEx& sheet) : sheet_(sheet) {}
+    ~Win32SheetWindow() override {
+        if (hwnd_ && IsWindow(hwnd_)) {
+            DestroyWindow(hwnd_);
+        }
+    }
+
+    std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) override {
+        const int index = IndexOf(page);
+        EnsureSheet(index);
+        if (!entries_[index].hwnd) {
+            // The sheet makes a page's dialog when it is first selected.
+            PropSheet_SetCurSel(hwnd_, nullptr, index);
+        }
+        return std::make_unique<Win32PageWindow>(page, entries_[index].hwnd);
+    }
+    void ShowPage(int index, const std::wstring& caption) override {
+        if (PropSheet_GetCurrentPageHwnd(hwnd_) != entries_[index].hwnd) {
+            PropSheet_SetCurSel(hwnd_, nullptr, index);
+        }
+        SetWindowTextW(hwnd_, caption.c_str());
+    }
+    void PageActivated(int) override {}
+    void SetPageSize(WindowSize) override {}  // the sheet sizes itself to the largest page
+    void ApplyButtons(int flags) override {
+        // The framework's flags are Windows' PSWIZB_BACK, PSWIZB_NEXT and PSWIZB_FINISH.
+        SendMessageW(hwnd_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
+    }
+    void Post(std::function<void()> task) override { Posted().push_back(std::move(task)); }
+    int RunModal() override {
+        MSG msg;
+        while (!ended_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (!PropSheet_IsDialogMessage(hwnd_, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            PumpMessages();
+            if (!PropSheet_GetCurrentPageHwnd(hwnd_)) {
+                break;  // Finish or Cancel closed the sheet
+            }
+        }
+        return result_;
+    }
+    void End(int result) override {
+        ended_ = true;
+        result_ = result;
+        if (!inNotify_ && hwnd_) {
+            ShowWindow(hwnd_, SW_HIDE);
+        }
+    }
+    HWND Handle() const { return hwnd_; }
+
+  private:
+    struct Entry {
+        Win32SheetWindow* sheet;
+        int index;
+        HWND hwnd;
+        std::vector<std::uint8_t> bytes;
+    };
+
+    int IndexOf(const CPropertyPageEx& page) const {
+        for (int i = 0; i < sheet_.GetPageCount(); ++i) {
+            if (sheet_.GetPage(i) == &page) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    // The sheet is made once every page has been added, opened on `start`.
+    void EnsureSheet(int start) {
+        if (hwnd_) {
+            return;
+        }
+        entries_.resize(static_cast<std::size_t>(sheet_.GetPageCount()));
+        std::vector<PROPSHEETPAGEW> pages(entries_.size());
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            entries_[i] = {this, static_cast<int>(i), nullptr,
+                           BuildDialogTemplate(sheet_.GetPage(static_cast<int>(i))->Template(),
+                                               TemplateUse::Page)};
+            PROPSHEETPAGEW& page = pages[i];
+            page.dwSize = sizeof page;
+            page.dwFlags = PSP_DLGINDIRECT | PSP_HIDEHEADER;
+            page.hInstance = GetModuleHandleW(nullptr);
+            page.pResource = reinterpret_cast<LPCDLGTEMPLATEW>(entries_[i].bytes.data());
+            page.pfnDlgProc = &PageProc;
+            page.lParam = reinterpret_cast<LPARAM>(&entries_[i]);
+        }
+        PROPSHEETHEADERW header{};
+        header.dwSize = sizeof header;
+        header.dwFlags = PSH_WIZARD97 | PSH_MODELESS | PSH_PROPSHEETPAGE;
+        header.hInstance = GetModuleHandleW(nullptr);
+        header.pszCaption = L"";
+        header.nPages = static_cast<UINT>(pages.size());
+        header.nStartPage = static_cast<UINT>(start);
+        header.ppsp = pages.data();
+        hwnd_ = reinterpret_cast<HWND>(PropertySheetW(&header));
+    }
+
+    static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) {
+            auto* entry =
+                reinterpret_cast<Entry*>(reinterpret_cast<PROPSHEETPAGEW*>(lParam)->lParam);
+            entry->hwnd = hwnd;
+            SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(entry));
+            return FALSE;
+        }
+        auto* entry = reinterpret_cast<Entry*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+        if (!entry) {
+            return FALSE;
+        }
+        Win32SheetWindow& self = *entry->sheet;
+        CPropertyPageEx& page = *self.sheet_.GetPage(entry->index);
+        switch (message) {
+            case WM_COMMAND: {
+                int id = 0;
+                Notify code{};
+                if (page.IsCreated() && Notification(wParam, id, code)) {
+                    if (code == Notify::Clicked && page.Template().Find(id) &&
+                        page.Template().Find(id)->kind == ControlKind::Radio) {
+                        page.Ctl().SetCheck(id, true);  // the framework checks the group
+                    }
+                    page.OnCommand(id, code);
+                    return TRUE;
+                }
+                return FALSE;
+            }
+            case kPressNext:
+                self.sheet_.PressNext();
+                return TRUE;
+            case kPressBack:
+                self.sheet_.PressBack();
+                return TRUE;
+            case WM_NOTIFY: {
+                LRESULT result = 0;
+                self.inNotify_ = true;
+                switch (reinterpret_cast<NMHDR*>(lParam)->code) {
+                    case PSN_WIZNEXT:
+                        // The framework decides where Next leads, after this returns.
+                        PostMessageW(hwnd, kPressNext, 0, 0);
+                        result = -1;
+                        break;
+                    case PSN_WIZBACK:
+                        PostMessageW(hwnd, kPressBack, 0, 0);
+                        result = -1;
+                        break;
+                    case PSN_WIZFINISH:
+                        self.sheet_.PressFinish();
+                        result = self.ended_ ? FALSE : TRUE;
+                        break;
+                    case PSN_QUERYCANCEL:
+                        self.sheet_.Cancel();
+                        result = FALSE;
+                        break;
+                    default:
+                        break;  // PSN_SETACTIVE, PSN_KILLACTIVE: the framework activates
+                }
+                self.inNotify_ = false;
+                SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+                return TRUE;
+            }
+            default:
+                return FALSE;
+        }
+    }
+
+    CPropertySheetEx& sheet_;
+    HWND hwnd_ = nullptr;
+    std::vector<Entry> entries_;
+    bool ended_ = false;
+    bool inNotify_ = false;
+    int result_ = 0;
+};
+
+}  // namespace
+
+Win32Backend::Win32Backend() {
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+std::unique_ptr<SheetWindow> Win32Backend::CreateSheet(CPropertySheetEx& sheet) {
+    return std::make_unique<Win32SheetWindow>(sheet);
+}
+
+std::unique_ptr<PageWindow> Win32Backend::CreateLonePage(CPropertyPageEx& page) {
+    return std::make_unique<Win32PageWindow>(page);
+}
+
+std::unique_ptr<DialogWindow> Win32Backend::CreateDialogWindow(CDialog& dialog) {
+    return std::make_unique<Win32DialogWindow>(dialog);
+}
+
+HWND SheetHandle(CPropertySheetEx& sheet) {
+    auto* window = dynamic_cast<Win32SheetWindow*>(&sheet.Window());
+    return window ? window->Handle() : nullptr;
+}
+
+HWND PageHandle(const CPropertyPageEx& page) {
+    auto* window = dynamic_cast<Win32PageWindow*>(page.Window());
+    return window ? window->Handle() : nullptr;
+}
+
+HWND DialogHandle(const CDialog& dialog) {
+    auto* window = dynamic_cast<Win32DialogWindow*>(dialog.Window());
+    return window ? window->Handle() : nullptr;
+}
+
+}  // namespace framework::win32
