@@ -3,7 +3,7 @@ KEY ?= build/usb-key
 PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
 .PHONY: all deps build run simulate test test-release test-asan package bench bench-memory \
-        fuzz fuzz-smoke test-windows clean
+        fuzz fuzz-smoke windows test-windows clean
 FUZZ_SECONDS ?= 60
 SIM = build/release/tools/k4400-sim/k4400-sim
 
@@ -39,12 +39,19 @@ test-asan:
 	@$(call PRESET_BUILD,asan)
 	ctest --preset asan
 
-# The .deb files and the portable .tar.gz in build/release, checked by lintian and the
-# desktop's validators.
-package: build
+# The .deb files, the portable .tar.gz and the Windows .zip in build/release, the Linux ones
+# checked by lintian and the desktop's validators.
+package: build windows
 	cd build/release && cpack
 	packaging/linux/portable build/release
 	packaging/linux/check-packages build/release
+	cp packaging/windows/README-windows.txt build/windows/
+	cd build/windows && cmake -E tar cf ../release/k4400-init-1.0.0-windows-x64.zip --format=zip \
+	    k4400-init.exe README-windows.txt
+
+# The Windows program, build/windows/k4400-init.exe, cross-built with mingw-w64.
+windows: deps
+	scripts/build-windows
 
 # Benchmarks (not part of `make test`); see bench/README.md.
 bench: build

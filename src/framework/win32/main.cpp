@@ -1,0 +1,78 @@
+// k4400-init: the Quorvex Veltara K4400 Initialization Tool, its entry point on Windows.
+#include "app/CommandLine.h"
+#include "app/MyWizardApp.h"
+#include "framework/Text.h"
+#include "wizard/ToolTitle.h"
+
+// Then Windows.
+#include "framework/win32/Win32Backend.h"
+#include "framework/win32/Win32Platform.h"
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Narrow(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? static_cast<std::size_t>(size) : 1u, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    out.resize(out.size() - 1);
+    return out;
+}
+
+std::wstring Widen(const std::string& text) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring out(size > 0 ? static_cast<std::size_t>(size) : 1u, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), size);
+    out.resize(out.size() - 1);
+    return out;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The command line is understood before anything on any key is touched.
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        args.push_back(Narrow(argv[i]));
+    }
+    LocalFree(argv);
+    const app::CommandLine line = app::ParseCommandLine(args);
+    switch (line.action) {
+        case app::CommandLine::Help:
+        case app::CommandLine::Version:
+            MessageBoxW(
+                nullptr,
+                Widen(line.action == app::CommandLine::Help ? app::kUsage : app::kVersionText)
+                    .c_str(),
+                L"k4400-init", MB_OK);
+            return 0;
+        case app::CommandLine::Error:
+            MessageBoxW(nullptr, Widen(line.error + "\n\n" + app::kUsage).c_str(), L"k4400-init",
+                        MB_OK);
+            return 2;
+        case app::CommandLine::Run:
+            break;
+    }
+    if (!line.keyFolder.empty() && !SetCurrentDirectoryW(Widen(line.keyFolder).c_str())) {
+        MessageBoxW(nullptr, Widen("Cannot open the key folder " + line.keyFolder).c_str(),
+                    L"k4400-init", MB_OK);
+        return 2;
+    }
+    framework::win32::Win32Platform platform(
+        framework::win32::ChooseLanguage(GetUserDefaultUILanguage()));
+    platform::Install(&platform);
+    framework::win32::Win32Backend backend;
+    framework::InstallBackend(&backend);
+    framework::SetApplicationName(wizard::LoadToolTitle());
+    // The application object removes a stale task file from the key as it is made.
+    app::CMyWizardApp theApp;
+    theApp.InitInstance();
+    platform::Install(nullptr);
+    return 0;
+}
