@@ -6,6 +6,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <windows.h>
+#undef LoadString  // Windows' macro would rename the platform's operation
 // clang-format on
 #else
 #include <arpa/inet.h>

@@ -6,6 +6,11 @@
 #include <optional>
 #include <string>
 
+// <windows.h> defines LoadString as a macro; it must not rename the operation below.
+#ifdef LoadString
+#undef LoadString
+#endif
+
 namespace platform {
 
 enum class MessageButtons { Ok, OkCancel };

@@ -10,6 +10,7 @@
 #include <io.h>
 #include <share.h>
 #include <windows.h>
+#undef LoadString  // Windows' macro would rename the platform's operation
 #else
 #include <unistd.h>
 #endif

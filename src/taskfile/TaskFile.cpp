@@ -14,6 +14,7 @@
 #include <share.h>
 #include <sys/stat.h>
 #include <windows.h>
+#undef LoadString  // Windows' macro would rename the platform's operation
 #else
 #include <sys/stat.h>
 #include <unistd.h>

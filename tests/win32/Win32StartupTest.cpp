@@ -12,6 +12,7 @@
 
 // Then Windows.
 #include "framework/win32/Win32Backend.h"
+#include "framework/win32/Win32Platform.h"
 
 namespace {
 
@@ -63,6 +64,31 @@ TEST(Win32Startup, ASuccessfulInitialisationShowsItsDialogFirst) {
     EXPECT_EQ(start, 0);  // the main menu
     EXPECT_TRUE(fake.launches.empty());
     framework::InstallBackend(nullptr);
+}
+
+// The table follows the Windows interface language; English when none of the ten matches.
+TEST(Win32Language, UserLanguagesMapToTables) {
+    const std::pair<LANGID, LANGID> cases[] = {
+        {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN_AUSTRIAN), MAKELANGID(LANG_GERMAN, 1)},
+        {MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH_CANADIAN), MAKELANGID(LANG_FRENCH, 1)},
+        {MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MEXICAN), MAKELANGID(LANG_SPANISH, 3)},
+        {MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE), MAKELANGID(LANG_PORTUGUESE, 1)},
+        {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_HONGKONG), MAKELANGID(LANG_CHINESE, 1)},
+        {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SINGAPORE), MAKELANGID(LANG_CHINESE, 2)},
+        {MAKELANGID(LANG_JAPANESE, 1), MAKELANGID(LANG_JAPANESE, 1)},
+        {MAKELANGID(LANG_DUTCH, 1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)},
+        {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK),
+         MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)},
+    };
+    for (const auto& [user, table] : cases) {
+        EXPECT_EQ(framework::win32::ChooseLanguage(user), table) << std::hex << user;
+    }
+    // Every table is in the program, and a text missing from one would show English.
+    for (const auto& [user, table] : cases) {
+        framework::win32::Win32Platform platform(table);
+        EXPECT_FALSE(platform.LoadString(104).empty()) << std::hex << table;
+        EXPECT_EQ(platform.LoadString(100), L"Veltara K4400");
+    }
 }
 
 }  // namespace

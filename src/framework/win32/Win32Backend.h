@@ -5,6 +5,7 @@
 // SysIPAddress32). What the user does goes back to the framework's classes, which decide.
 
 #include <windows.h>
+#undef LoadString  // Windows' macro would rename the platform's operation
 
 #include <cstdint>
 #include <memory>

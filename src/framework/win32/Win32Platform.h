@@ -3,6 +3,8 @@
 // the browser through the shell, the end of the program.
 
 #include <windows.h>
+// Windows' LoadString macro would rename the platform's operation of that name.
+#undef LoadString
 
 #include "platform/Platform.h"
 
