@@ -1,8 +1,7 @@
 #pragma once
 // A backend without a toolkit, for the page-logic tests: controls are plain records, the
-// user's actions are calls (type, click, select), posted work runs when the test flushes,
-// and modal loops hand their window to a script. Message boxes go through the platform,
-// which the tests' fake answers.
+// user's actions are calls (type, click, select), posted work runs when the test flushes.
+// Message boxes go through the platform, which the tests' fake answers.
 
 #include <algorithm>
 #include <cstdint>
@@ -201,9 +200,7 @@ class HeadlessPage final : public HeadlessWindow<framework::PageWindow> {
 
 class HeadlessDialog final : public HeadlessWindow<framework::DialogWindow> {
   public:
-    using Script = std::function<void(framework::CDialog&, HeadlessDialog&)>;
-
-    HeadlessDialog(framework::CDialog& dialog, int* focus, const Script* script)
+    HeadlessDialog(framework::CDialog& dialog, int* focus)
         : HeadlessWindow(
               dialog.Template(),
               [&dialog](int id, framework::Notify code) {
@@ -211,32 +208,19 @@ class HeadlessDialog final : public HeadlessWindow<framework::DialogWindow> {
                       dialog.ButtonClicked(id);
                   }
               },
-              focus),
-          dialog_(dialog),
-          script_(script) {}
+              focus) {}
 
-    void SetCaption(const std::wstring& caption) override { this->caption = caption; }
-    void Describe(const std::wstring& text) override { description = text; }
-    // The script acts on the dialog as its user; the dialog must end.
-    int RunModal() override {
-        ended_ = false;
-        if (script_ && *script_) {
-            (*script_)(dialog_, *this);
-        }
-        return ended_ ? result_ : -1;
-    }
+    void SetCaption(const std::wstring&) override {}
+    void Describe(const std::wstring&) override {}
+    // The tests act on a dialog without running its modal loop; one that is run ends at once.
+    int RunModal() override { return ended_ ? result_ : framework::IDCANCEL; }
     void End(int result) override {
         ended_ = true;
         result_ = result;
     }
     void Relayout() override {}
 
-    std::wstring caption;
-    std::wstring description;
-
   private:
-    framework::CDialog& dialog_;
-    const Script* script_;
     bool ended_ = false;
     int result_ = 0;
 };
@@ -299,14 +283,13 @@ class HeadlessBackend final : public framework::Backend {
         framework::CPropertyPageEx& page) override {
         return std::make_unique<HeadlessPage>(page, &focus);
     }
-    std::unique_ptr<framework::DialogWindow> CreateDialogWindow(framework::CDialog& dialog) override {
-        return std::make_unique<HeadlessDialog>(dialog, &focus, &onDialog);
+    std::unique_ptr<framework::DialogWindow> CreateDialogWindow(
+        framework::CDialog& dialog) override {
+        return std::make_unique<HeadlessDialog>(dialog, &focus);
     }
 
     // The control that has the keyboard focus (0: none yet).
     int focus = 0;
-    // Acts on every dialog that runs modally.
-    HeadlessDialog::Script onDialog;
 };
 
 // The records behind a page or a dialog, and the sheet's window.
@@ -315,9 +298,6 @@ inline HeadlessControls& Records(framework::CPropertyPageEx& page) {
 }
 inline HeadlessControls& Records(framework::CDialog& dialog) {
     return static_cast<HeadlessDialog*>(dialog.Window())->records;
-}
-inline HeadlessDialog& DialogWindowOf(framework::CDialog& dialog) {
-    return *static_cast<HeadlessDialog*>(dialog.Window());
 }
 inline HeadlessSheet& SheetWindowOf(framework::CPropertySheetEx& sheet) {
     return static_cast<HeadlessSheet&>(sheet.Window());

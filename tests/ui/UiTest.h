@@ -80,9 +80,7 @@ class TestSheet : public wizard::CMyPropertySheet {
     QPushButton* FinishButton() { return Dialog()->FinishButton(); }
     QPushButton* CancelButton() { return Dialog()->CancelButton(); }
     void show() { Dialog()->show(); }
-    void hide() { Dialog()->hide(); }
     int result() { return Dialog()->result(); }
-    bool isVisible() { return Dialog()->isVisible(); }
 };
 
 class UiTest : public ::testing::Test {

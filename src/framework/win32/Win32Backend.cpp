@@ -191,11 +191,32 @@ class Win32Controls : public Interface {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
         text.resize(static_cast<std::size_t>(
             GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        if (IsMultiline(control)) {
+            std::wstring plain;
+            for (wchar_t c : text) {
+                if (c != L'\r') {
+                    plain += c;
+                }
+            }
+            return plain;
+        }
         return text;
     }
     void SetText(int id, const std::wstring& text) override {
-        // Static texts: a line break of the string table is CR LF for an edit box.
-        SetWindowTextW(Item(id), text.c_str());
+        HWND control = Item(id);
+        if (!IsMultiline(control)) {
+            SetWindowTextW(control, text.c_str());
+            return;
+        }
+        // A multi-line edit box breaks its lines at CR LF only.
+        std::wstring lines;
+        for (wchar_t c : text) {
+            if (c == L'\n') {
+                lines += L'\r';
+            }
+            lines += c;
+        }
+        SetWindowTextW(control, lines.c_str());
     }
     bool IsChecked(int id) const override {
         return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -285,6 +306,12 @@ class Win32Controls : public Interface {
 
   protected:
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    static bool IsMultiline(HWND control) {
+        wchar_t name[16] = {};
+        GetClassNameW(control, name, 16);
+        return lstrcmpiW(name, L"Edit") == 0 &&
+               (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE) != 0;
+    }
 
     DialogTemplate template_;
     HWND hwnd_ = nullptr;
