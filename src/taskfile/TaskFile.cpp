@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 #ifdef _WIN32
@@ -16,6 +15,7 @@
 #include <windows.h>
 #undef LoadString  // Windows' macro would rename the platform's operation
 #else
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -315,12 +315,43 @@ bool IsLeftoverTemporaryName(const std::string& name) {
            rest.compare(dot, 4, ".tmp") == 0 && digits(0, dash) && digits(dash + 1, dot);
 }
 
+namespace {
+
+// The names in the working directory; names a temporary cannot have (not plain ASCII) are
+// left out.
+std::vector<std::string> DirectoryNames() {
+    std::vector<std::string> names;
+#ifdef _WIN32
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(L"*", &found);
+    if (find == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        std::string name;
+        if (Narrow(found.cFileName, name)) {
+            names.push_back(name);
+        }
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+#else
+    DIR* dir = opendir(".");
+    if (!dir) {
+        return names;
+    }
+    while (const dirent* entry = readdir(dir)) {
+        names.emplace_back(entry->d_name);
+    }
+    closedir(dir);
+#endif
+    return names;
+}
+
+}  // namespace
+
 void RemoveLeftoverTemporaries() {
-    std::error_code error;
     std::vector<std::string> leftovers;
-    for (std::filesystem::directory_iterator it(".", error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
+    for (const std::string& name : DirectoryNames()) {
         if (IsLeftoverTemporaryName(name) && IsRegularFile(name.c_str())) {
             leftovers.push_back(name);
         }
