@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/Layout.h"
 #include "framework/Text.h"
 #include "framework/qt/IPAddressCtrl.h"
 
@@ -409,14 +410,8 @@ QSize ControlHost::BaseSize() const {
 
 QSize ControlHost::Relayout(bool drawPictures) {
     AssignBuddies();
-    struct Placed {
-        QWidget* widget;
-        QRect rect;
-        int needed;
-    };
-    std::vector<Placed> placed;
-    std::vector<std::pair<int, int>> growths;  // (bottom of the grown control, extra height)
-    const QSize base = BaseSize();
+    std::vector<PlacedControl> placed;
+    std::vector<QWidget*> widgets;
     for (const ControlSpec& row : template_.controls) {
         QWidget* widget = Item(row.id);
         const QSize origin = DialogUnitsToPixels(owner_, row.x, row.y);
@@ -450,64 +445,18 @@ QSize ControlHost::Relayout(bool drawPictures) {
             label->setPixmap(
                 RenderPicture(ImagePath(row.resource), size, owner_->devicePixelRatioF()));
         }
-        if (needed > size.height()) {
-            // Controls side by side on one row grow the row once, by the most any needs.
-            const int bottom = origin.height() + size.height();
-            auto row = std::find_if(growths.begin(), growths.end(),
-                                    [bottom](const auto& g) { return g.first == bottom; });
-            if (row == growths.end()) {
-                growths.emplace_back(bottom, needed - size.height());
-            } else {
-                row->second = std::max(row->second, needed - size.height());
-            }
-        }
-        placed.push_back({widget,
-                          QRect(QPoint(origin.width(), origin.height()),
-                                QSize(size.width(), std::max(size.height(), needed))),
-                          needed});
+        placed.push_back({origin.width(), origin.height(), size.width(), size.height(), needed,
+                          row.kind == ControlKind::Push, !widget->isHidden()});
+        widgets.push_back(widget);
     }
-    // Buttons on one row keep their order and a gap between them after any widening.
-    const int gap = DialogUnitsToPixels(owner_, 4, 0).width();
-    std::vector<Placed*> buttons;
-    for (Placed& p : placed) {
-        if (qobject_cast<QPushButton*>(p.widget)) {
-            buttons.push_back(&p);
-        }
+    const QSize base = BaseSize();
+    const WindowSize size = ArrangeControls(placed, {base.width(), base.height()},
+                                            DialogUnitsToPixels(owner_, 4, 0).width());
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const PlacedControl& c = placed[i];
+        widgets[i]->setGeometry(c.x, c.y, c.cx, c.cy);
     }
-    std::sort(buttons.begin(), buttons.end(), [](const Placed* a, const Placed* b) {
-        return a->rect.top() != b->rect.top() ? a->rect.top() < b->rect.top()
-                                              : a->rect.left() < b->rect.left();
-    });
-    for (std::size_t i = 1; i < buttons.size(); ++i) {
-        const QRect& before = buttons[i - 1]->rect;
-        QRect& rect = buttons[i]->rect;
-        if (rect.top() == before.top() && rect.left() < before.right() + 1 + gap) {
-            rect.moveLeft(before.right() + 1 + gap);
-        }
-    }
-    int width = base.width();
-    int height = base.height();
-    int totalExtra = 0;
-    for (const auto& g : growths) {
-        totalExtra += g.second;
-    }
-    for (Placed& p : placed) {
-        int offset = 0;
-        for (const auto& g : growths) {
-            if (g.first <= p.rect.top() + 1) {
-                offset += g.second;
-            }
-        }
-        p.rect.translate(0, offset);
-        p.widget->setGeometry(p.rect);
-        width =
-            std::max(width, p.rect.right() + 1 + (qobject_cast<QPushButton*>(p.widget) ? gap : 0));
-        if (!p.widget->isHidden()) {
-            height = std::max(height, p.rect.bottom() + 1 + base.height() / 40);
-        }
-    }
-    height = std::max(height, base.height() + totalExtra);
-    return QSize(width, height);
+    return QSize(size.cx, size.cy);
 }
 
 }  // namespace framework::qt

@@ -1,0 +1,62 @@
+#include "framework/Layout.h"
+
+#include <algorithm>
+
+namespace framework {
+
+WindowSize ArrangeControls(std::vector<PlacedControl>& controls, WindowSize base, int gap) {
+    // Controls side by side on one row grow the row once, by the most any of them needs.
+    std::vector<std::pair<int, int>> growths;  // (the row's bottom in the template, extra)
+    for (PlacedControl& c : controls) {
+        if (c.needed > c.cy) {
+            const int bottom = c.y + c.cy;
+            auto row = std::find_if(growths.begin(), growths.end(),
+                                    [bottom](const auto& g) { return g.first == bottom; });
+            if (row == growths.end()) {
+                growths.emplace_back(bottom, c.needed - c.cy);
+            } else {
+                row->second = std::max(row->second, c.needed - c.cy);
+            }
+            c.cy = c.needed;
+        }
+    }
+    // Buttons on one row keep their order and a gap between them after any widening.
+    std::vector<PlacedControl*> buttons;
+    for (PlacedControl& c : controls) {
+        if (c.button) {
+            buttons.push_back(&c);
+        }
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const PlacedControl* a, const PlacedControl* b) {
+        return a->y != b->y ? a->y < b->y : a->x < b->x;
+    });
+    for (std::size_t i = 1; i < buttons.size(); ++i) {
+        const PlacedControl& before = *buttons[i - 1];
+        PlacedControl& c = *buttons[i];
+        if (c.y == before.y && c.x < before.x + before.cx + gap) {
+            c.x = before.x + before.cx + gap;
+        }
+    }
+    int totalExtra = 0;
+    for (const auto& g : growths) {
+        totalExtra += g.second;
+    }
+    WindowSize size = base;
+    for (PlacedControl& c : controls) {
+        int offset = 0;
+        for (const auto& g : growths) {
+            if (g.first <= c.y + 1) {
+                offset += g.second;
+            }
+        }
+        c.y += offset;
+        size.cx = std::max(size.cx, c.x + c.cx + (c.button ? gap : 0));
+        if (c.shown) {
+            size.cy = std::max(size.cy, c.y + c.cy + base.cy / 40);
+        }
+    }
+    size.cy = std::max(size.cy, base.cy + totalExtra);
+    return size;
+}
+
+}  // namespace framework
