@@ -26,8 +26,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     framework::qt::QtPlatform platform;
-    framework::qt::QtBackend backend;
-    framework::InstallBackend(&backend);
+    const auto driver = testing_support::MakePageDriver();  // on the Qt backend
     platform::Install(&platform);
     framework::qt::InstallLanguage(QString::fromLocal8Bit(argv[1]));
     framework::SetApplicationName(wizard::LoadToolTitle());
@@ -36,8 +35,11 @@ int main(int argc, char* argv[]) {
     QTemporaryDir key;
     QDir::setCurrent(key.path());  // page 3 writes its task on creation
     int saved = 0;
-    gallery::VisitAllScreens([&](const QString& name, const gallery::Screen& screen) {
-        saved += gallery::SaveShot(screen.window, out + "/" + name + ".png") ? 1 : 0;
+    gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {
+        saved += gallery::SaveShot(gallery::WindowOf(screen),
+                                   out + "/" + QString::fromStdString(name) + ".png")
+                     ? 1
+                     : 0;
     });
     std::printf("%d screens saved in %s\n", saved, qPrintable(out));
     platform::Install(nullptr);

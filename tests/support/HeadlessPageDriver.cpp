@@ -20,6 +20,7 @@ class HeadlessPageDriver final : public PageDriver {
         Records(page).TypeAddress(id, value);
     }
     void Click(framework::CDialog& dialog, int id) override { Records(dialog).Click(id); }
+    void Show(framework::CDialog&) override {}
     int Focused(const framework::CPropertyPageEx&) override { return backend_.focus; }
     std::wstring Caption(framework::CPropertySheetEx& sheet) override {
         return SheetWindowOf(sheet).caption;

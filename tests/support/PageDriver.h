@@ -28,6 +28,8 @@ class PageDriver {
     // Types the four fields of an IP address control.
     virtual void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) = 0;
     virtual void Click(framework::CDialog& dialog, int id) = 0;
+    // Shows a dialog made with Create, outside its modal loop (for a picture of it).
+    virtual void Show(framework::CDialog& dialog) = 0;
 
     // The control of the page that has the keyboard focus; 0 for none.
     virtual int Focused(const framework::CPropertyPageEx& page) = 0;

@@ -33,8 +33,9 @@ class Accessibility : public UiTest {};
 
 TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
     int screens = 0;
-    gallery::VisitAllScreens([&](const QString& name, const gallery::Screen& screen) {
-        QWidget* window = screen.window;
+    const auto driver = testing_support::MakePageDriver();
+    gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {
+        QWidget* window = gallery::WindowOf(screen);
         ++screens;
         // Press Tab round the window once, from the first control that takes it.
         QList<QWidget*> chain;
@@ -49,18 +50,17 @@ TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
             chain << w;
             QTest::keyClick(w, Qt::Key_Tab);
         }
-        ASSERT_FALSE(chain.isEmpty()) << name.toStdString();
+        ASSERT_FALSE(chain.isEmpty()) << name;
         // Everything that takes the focus is in the chain and has a name.
         for (QWidget* w : window->findChildren<QWidget*>()) {
             if (!TakesTab(w, window)) {
                 continue;
             }
-            EXPECT_TRUE(chain.contains(w))
-                << name.toStdString() << " " << w->objectName().toStdString();
+            EXPECT_TRUE(chain.contains(w)) << name << " " << w->objectName().toStdString();
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
             ASSERT_NE(accessible, nullptr);
             EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty())
-                << name.toStdString() << ": control " << w->objectName().toStdString()
+                << name << ": control " << w->objectName().toStdString()
                 << " has no accessible name";
         }
         // Reading order: top to bottom, and left to right on a line.
@@ -69,16 +69,15 @@ TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
             const QPoint b = chain[i]->mapTo(window, QPoint(0, 0));
             const bool sameLine = std::abs(a.y() - b.y()) < chain[i]->height() / 2;
             EXPECT_TRUE(sameLine ? b.x() > a.x() : b.y() > a.y())
-                << name.toStdString() << ": Tab goes from "
-                << chain[i - 1]->objectName().toStdString() << " to "
+                << name << ": Tab goes from " << chain[i - 1]->objectName().toStdString() << " to "
                 << chain[i]->objectName().toStdString();
         }
-        if (name.startsWith("dialog")) {
+        if (name.starts_with("dialog")) {
             // What a screen reader is told when the dialog opens.
             const QString description =
                 QAccessible::queryAccessibleInterface(window)->text(QAccessible::Description);
-            EXPECT_TRUE(description.contains(DlgText(*screen.dialog, 1001))) << name.toStdString();
-            EXPECT_GT(description.count('\n'), 0) << name.toStdString();
+            EXPECT_TRUE(description.contains(DlgText(*screen.dialog, 1001))) << name;
+            EXPECT_GT(description.count('\n'), 0) << name;
         }
     });
     EXPECT_EQ(screens, 21);

@@ -85,54 +85,57 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
     QDir().mkpath(out);
     int screens = 0;
     QSize sheetSize;
-    gallery::VisitAllScreens([&](const QString& name, const gallery::Screen& screen) {
-        ++screens;
-        QWidget* window = screen.window;
-        gallery::SaveShot(window, out + "/" + name + ".png");
-        if (screen.sheet) {
-            // One window size for every page: it never jumps as the user moves on.
-            if (sheetSize.isEmpty()) {
-                sheetSize = window->size();
+    const auto driver = testing_support::MakePageDriver();
+    gallery::VisitAllScreens(
+        *driver, [&](const std::string& screenName, const gallery::Screen& screen) {
+            ++screens;
+            const QString name = QString::fromStdString(screenName);
+            QWidget* window = gallery::WindowOf(screen);
+            gallery::SaveShot(window, out + "/" + name + ".png");
+            if (screen.sheet) {
+                // One window size for every page: it never jumps as the user moves on.
+                if (sheetSize.isEmpty()) {
+                    sheetSize = window->size();
+                }
+                EXPECT_EQ(window->size(), sheetSize)
+                    << GetParam().toStdString() << " " << name.toStdString();
+                // Every control, pictures too, lies inside its page.
+                QWidget* page = framework::qt::PageWidget(*screen.sheet->GetActivePage());
+                for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    EXPECT_TRUE(!control->isVisible() || page->rect().contains(control->geometry()))
+                        << GetParam().toStdString() << " " << name.toStdString() << " control "
+                        << control->objectName().toStdString() << " leaves its page";
+                }
             }
-            EXPECT_EQ(window->size(), sheetSize)
-                << GetParam().toStdString() << " " << name.toStdString();
-            // Every control, pictures too, lies inside its page.
-            QWidget* page = framework::qt::PageWidget(*screen.sheet->GetActivePage());
-            for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                EXPECT_TRUE(!control->isVisible() || page->rect().contains(control->geometry()))
-                    << GetParam().toStdString() << " " << name.toStdString() << " control "
-                    << control->objectName().toStdString() << " leaves its page";
-            }
-        }
-        QList<QWidget*> shown;
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            if (!widget->isVisible() || !ShowsText(widget) ||
-                qobject_cast<QLineEdit*>(widget->parentWidget())) {
-                continue;
-            }
-            if (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->text() == ".") {
-                continue;  // the dots inside an IP address control
-            }
-            const QString problem = Clipped(widget, window);
-            EXPECT_TRUE(problem.isEmpty())
-                << GetParam().toStdString() << " " << name.toStdString() << " control "
-                << widget->objectName().toStdString() << ": " << problem.toStdString();
-            shown << widget;
-        }
-        for (int i = 0; i < shown.size(); ++i) {
-            for (int j = i + 1; j < shown.size(); ++j) {
-                if (shown[i]->parentWidget() != shown[j]->parentWidget()) {
+            QList<QWidget*> shown;
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                if (!widget->isVisible() || !ShowsText(widget) ||
+                    qobject_cast<QLineEdit*>(widget->parentWidget())) {
                     continue;
                 }
-                // Controls that touch may share a pixel or two where dialog units round.
-                const QRect overlap = shown[i]->geometry() & shown[j]->geometry();
-                EXPECT_TRUE(overlap.width() <= 3 || overlap.height() <= 3)
-                    << GetParam().toStdString() << " " << name.toStdString() << ": controls "
-                    << shown[i]->objectName().toStdString() << " and "
-                    << shown[j]->objectName().toStdString() << " overlap";
+                if (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->text() == ".") {
+                    continue;  // the dots inside an IP address control
+                }
+                const QString problem = Clipped(widget, window);
+                EXPECT_TRUE(problem.isEmpty())
+                    << GetParam().toStdString() << " " << name.toStdString() << " control "
+                    << widget->objectName().toStdString() << ": " << problem.toStdString();
+                shown << widget;
             }
-        }
-    });
+            for (int i = 0; i < shown.size(); ++i) {
+                for (int j = i + 1; j < shown.size(); ++j) {
+                    if (shown[i]->parentWidget() != shown[j]->parentWidget()) {
+                        continue;
+                    }
+                    // Controls that touch may share a pixel or two where dialog units round.
+                    const QRect overlap = shown[i]->geometry() & shown[j]->geometry();
+                    EXPECT_TRUE(overlap.width() <= 3 || overlap.height() <= 3)
+                        << GetParam().toStdString() << " " << name.toStdString() << ": controls "
+                        << shown[i]->objectName().toStdString() << " and "
+                        << shown[j]->objectName().toStdString() << " overlap";
+                }
+            }
+        });
     EXPECT_EQ(screens, 21);
     framework::qt::InstallLanguage("en_US");
     platform::Install(&fake);

@@ -64,6 +64,10 @@ class QtPageDriver final : public PageDriver {
         SettleEvents();
         qobject_cast<QAbstractButton*>(ControlWidget(dialog, id))->click();
     }
+    void Show(framework::CDialog& dialog) override {
+        DialogWidget(dialog)->show();
+        SettleEvents();
+    }
     int Focused(const framework::CPropertyPageEx& page) override {
         QWidget* focus = QApplication::focusWidget();
         for (const framework::ControlSpec& row : page.Template().controls) {

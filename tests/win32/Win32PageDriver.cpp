@@ -57,6 +57,11 @@ class Win32PageDriver final : public PageDriver {
         SendMessageW(Control(DialogHandle(dialog), id), BM_CLICK, 0, 0);
         PumpMessages();
     }
+    void Show(framework::CDialog& dialog) override {
+        ShowWindow(DialogHandle(dialog), SW_SHOW);
+        UpdateWindow(DialogHandle(dialog));
+        PumpMessages();
+    }
     int Focused(const framework::CPropertyPageEx& page) override {
         HWND page_ = PageHandle(page);
         for (HWND focus = GetFocus(); focus; focus = GetParent(focus)) {
