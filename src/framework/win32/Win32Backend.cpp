@@ -1,16 +1,19 @@
 // The framework's headers come before <windows.h>, whose IDOK and IDCANCEL macros (of the
 // same values) would otherwise rewrite the framework's own names.
 #include "framework/Dialog.h"
+#include "framework/Layout.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
 
 // Then Windows.
+#include "framework/win32/Pictures.h"
 #include "framework/win32/Win32Backend.h"
 
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -23,6 +26,7 @@ std::deque<std::function<void()>>& Posted() {
     return posted;
 }
 
+constexpr int kProgramIcon = 1;  // the icon resource; absent in test programs
 constexpr UINT kRunPosted = WM_APP + 1;
 constexpr UINT kPressNext = WM_APP + 2;
 constexpr UINT kPressBack = WM_APP + 3;
@@ -84,7 +88,7 @@ ControlClass ClassOf(const ControlSpec& row) {
                     CBS_DROPDOWNLIST | WS_VSCROLL | tab | ((row.style & kSorted) ? CBS_SORT : 0u),
                     0};
         case ControlKind::Picture:
-            return {nullptr, 0x0082, SS_LEFT, 0};
+            return {nullptr, 0x0082, SS_OWNERDRAW, 0};  // see DrawControl
         case ControlKind::IPAddress:
             return {WC_IPADDRESSW, 0, tab, 0};
     }
@@ -172,6 +176,22 @@ void PumpMessages() {
 
 namespace {
 
+// A picture control's drawing; false for any other control.
+bool DrawPictureControl(const DialogTemplate& dialogTemplate, HWND window,
+                        const DRAWITEMSTRUCT& item) {
+    const ControlSpec* row = dialogTemplate.Find(static_cast<int>(item.CtlID));
+    if (!row || row->kind != ControlKind::Picture || !row->resource) {
+        return false;
+    }
+    // The window's own background first: the picture's edges are translucent.
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(window, WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(item.hDC),
+                                                       reinterpret_cast<LPARAM>(item.hwndItem)));
+    FillRect(item.hDC, &item.rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    DrawPicture(item.hDC, item.rcItem, row->resource);
+    return true;
+}
+
 // The Controls interface on a dialog window's children.
 template <class Interface>
 class Win32Controls : public Interface {
@@ -188,9 +208,7 @@ class Win32Controls : public Interface {
 
     std::wstring Text(int id) const override {
         HWND control = Item(id);
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        const std::wstring text = WindowText(control);
         if (IsMultiline(control)) {
             std::wstring plain;
             for (wchar_t c : text) {
@@ -217,6 +235,7 @@ class Win32Controls : public Interface {
             lines += c;
         }
         SetWindowTextW(control, lines.c_str());
+        ShowScrollBarIfNeeded(control);
     }
     bool IsChecked(int id) const override {
         return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -304,8 +323,110 @@ class Win32Controls : public Interface {
             platform::MessageRequest{hwnd_, caption.value_or(ApplicationName()), text, buttons});
     }
 
+    // Lays the controls out for their texts, in the control's own fonts; the size in pixels
+    // they need (at least the template's).
+    WindowSize LayOut() {
+        RECT units{0, 0, 4, 8};
+        MapDialogRect(hwnd_, &units);
+        const int baseX = static_cast<int>(units.right);
+        HDC dc = GetDC(hwnd_);
+        std::vector<PlacedControl> placed;
+        for (const ControlSpec& row : template_.controls) {
+            HWND control = Item(row.id);
+            RECT rect{row.x, row.y, row.x + row.cx, row.y + row.cy};
+            MapDialogRect(hwnd_, &rect);
+            PlacedControl c{static_cast<int>(rect.left), static_cast<int>(rect.top),
+                            static_cast<int>(rect.right - rect.left),
+                            static_cast<int>(rect.bottom - rect.top)};
+            c.needed = c.cy;
+            c.button = row.kind == ControlKind::Push;
+            c.shown = (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+            const std::wstring text = WindowText(control);
+            HGDIOBJ old = SelectObject(
+                dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
+                const LONG style = GetWindowLongW(control, GWL_STYLE);
+                if ((style & SS_CENTERIMAGE) && (text.find(L'\n') != std::wstring::npos ||
+                                                 TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
+                    // A one-line label whose text is too long for it wraps rather than being cut.
+                    SetWindowLongW(control, GWL_STYLE, style & ~SS_CENTERIMAGE);
+                }
+                if (!(GetWindowLongW(control, GWL_STYLE) & SS_CENTERIMAGE)) {
+                    // Any translation fits in a few times the template's height; only text read
+                    // from a key can need more, and it must not stretch the window off the screen.
+                    c.needed = std::min(TextExtent(dc, text, c.cx, DT_NOPREFIX).cy, c.cy * 8);
+                }
+            } else if (row.kind == ControlKind::Radio) {
+                c.needed = TextExtent(dc, text, c.cx - RadioIndicator(baseX), 0).cy;
+            } else if (row.kind == ControlKind::Push) {
+                // A caption longer than its button widens it; the row makes room below.
+                c.cx = std::max(c.cx, TextExtent(dc, text, 0, 0).cx + baseX * 5 / 2);
+            }
+            SelectObject(dc, old);
+            placed.push_back(c);
+        }
+        ReleaseDC(hwnd_, dc);
+        RECT base{0, 0, template_.cx, template_.cy};
+        MapDialogRect(hwnd_, &base);
+        const WindowSize size = ArrangeControls(
+            placed, {static_cast<int>(base.right), static_cast<int>(base.bottom)}, baseX);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const ControlSpec& row = template_.controls[i];
+            const PlacedControl& c = placed[i];
+            // Only texts grow; a combo box's height is its list's, an address control's its own.
+            const bool sized = row.kind == ControlKind::Static || row.kind == ControlKind::Radio ||
+                               row.kind == ControlKind::Push;
+            SetWindowPos(Item(row.id), nullptr, c.x, c.y, c.cx, c.cy,
+                         SWP_NOZORDER | SWP_NOACTIVATE | (sized ? 0u : SWP_NOSIZE));
+            if (row.style & kScroll) {
+                ShowScrollBarIfNeeded(Item(row.id));
+            }
+        }
+        return size;
+    }
+
+    // A size in pixels of this window in dialog units, rounded up.
+    WindowSize ToDialogUnits(WindowSize pixels) const {
+        RECT units{0, 0, 4, 8};
+        MapDialogRect(hwnd_, &units);
+        const int x = static_cast<int>(units.right);
+        const int y = static_cast<int>(units.bottom);
+        return {(pixels.cx * 4 + x - 1) / x, (pixels.cy * 8 + y - 1) / y};
+    }
+
   protected:
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    static std::wstring WindowText(HWND control) {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+    // The size `text` takes in the font selected into `dc`, broken into lines no wider than
+    // `width` (one line for 0).
+    static WindowSize TextExtent(HDC dc, const std::wstring& text, int width, UINT flags) {
+        RECT rect{0, 0, width > 0 ? width : 0x7fff, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+                  DT_CALCRECT | DT_EXPANDTABS | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+        return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+    }
+    // The room a radio button's circle and the gap after it take before its text.
+    static int RadioIndicator(int baseX) { return GetSystemMetrics(SM_CXMENUCHECK) + baseX; }
+    // Text from a key scrolls when it is longer than its box; a shorter one shows no bar.
+    static void ShowScrollBarIfNeeded(HWND control) {
+        ShowScrollBar(control, SB_VERT, FALSE);
+        HDC dc = GetDC(control);
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        RECT client;
+        GetClientRect(control, &client);
+        const auto lines = SendMessageW(control, EM_GETLINECOUNT, 0, 0);
+        ShowScrollBar(control, SB_VERT, lines * metrics.tmHeight > client.bottom);
+    }
     static bool IsMultiline(HWND control) {
         wchar_t name[16] = {};
         GetClassNameW(control, name, 16);
@@ -354,11 +475,8 @@ class Win32PageWindow final : public Win32Controls<PageWindow> {
             DestroyWindow(hwnd_);
         }
     }
-    WindowSize Relayout(bool) override {
-        RECT rect{0, 0, template_.cx, template_.cy};
-        MapDialogRect(hwnd_, &rect);
-        return {rect.right, rect.bottom};
-    }
+    // The Win32 backend's sizes are dialog units: the sheet sizes its pages from templates.
+    WindowSize Relayout(bool) override { return ToDialogUnits(LayOut()); }
 
   private:
     static INT_PTR CALLBACK LoneProc(HWND, UINT message, WPARAM, LPARAM) {
@@ -377,6 +495,14 @@ class Win32DialogWindow final : public Win32Controls<DialogWindow> {
         Attach(CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                           reinterpret_cast<LPCDLGTEMPLATEW>(bytes_.data()), nullptr,
                                           &Proc, reinterpret_cast<LPARAM>(this)));
+        // The program's icon on the task bar and in the switcher, as the wizard has it.
+        for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+            const int size = GetSystemMetrics(metric);
+            if (HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
+                                         IMAGE_ICON, size, size, LR_SHARED)) {
+                SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+            }
+        }
     }
     ~Win32DialogWindow() override {
         if (hwnd_) {
@@ -406,7 +532,22 @@ class Win32DialogWindow final : public Win32Controls<DialogWindow> {
         result_ = result;
         ShowWindow(hwnd_, SW_HIDE);
     }
-    void Relayout() override {}
+    void Relayout() override {
+        const WindowSize needed = LayOut();
+        RECT frame{0, 0, needed.cx, needed.cy};
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
+        // Centred on the work area of its monitor, as the template's DS_CENTER placed it.
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        const int cx = frame.right - frame.left;
+        const int cy = frame.bottom - frame.top;
+        SetWindowPos(hwnd_, nullptr, work.left + std::max(0L, (work.right - work.left - cx) / 2),
+                     work.top + std::max(0L, (work.bottom - work.top - cy) / 2), cx, cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
   private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -427,6 +568,10 @@ class Win32DialogWindow final : public Win32Controls<DialogWindow> {
         if (message == WM_CLOSE) {
             self->dialog_.OnCancel();
             return TRUE;
+        }
+        if (message == WM_DRAWITEM) {
+            return DrawPictureControl(self->template_, hwnd,
+                                      *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         }
         return FALSE;
     }
@@ -461,8 +606,25 @@ class Win32SheetWindow final : public SheetWindow {
         }
         SetWindowTextW(hwnd_, caption.c_str());
     }
-    void PageActivated(int) override {}
-    void SetPageSize(WindowSize) override {}  // the sheet sizes itself to the largest page
+    void PageActivated(int index) override {
+        // Texts set since the page was measured (an address typed, a result) may need more
+        // room than the sheet gave its pages: the sheet grows, it never cuts them.
+        auto* window = dynamic_cast<Win32PageWindow*>(sheet_.GetPage(index)->Window());
+        if (!window) {
+            return;
+        }
+        const WindowSize needed = window->LayOut();
+        RECT client;
+        GetClientRect(entries_[index].hwnd, &client);
+        const int dx = needed.cx - static_cast<int>(client.right);
+        const int dy = needed.cy - static_cast<int>(client.bottom);
+        if (dx > 0 || dy > 0) {
+            Grow(std::max(0, dx), std::max(0, dy));
+        }
+    }
+    // In dialog units: every page's template gets at least this size, and the sheet sizes
+    // itself to its largest page.
+    void SetPageSize(WindowSize size) override { pageSize_ = size; }
     void ApplyButtons(int flags) override {
         // The framework's flags are Windows' PSWIZB_BACK, PSWIZB_NEXT and PSWIZB_FINISH.
         SendMessageW(hwnd_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
@@ -516,9 +678,11 @@ class Win32SheetWindow final : public SheetWindow {
         entries_.resize(static_cast<std::size_t>(sheet_.GetPageCount()));
         std::vector<PROPSHEETPAGEW> pages(entries_.size());
         for (std::size_t i = 0; i < entries_.size(); ++i) {
+            DialogTemplate sized = sheet_.GetPage(static_cast<int>(i))->Template();
+            sized.cx = std::max(sized.cx, pageSize_.cx);
+            sized.cy = std::max(sized.cy, pageSize_.cy);
             entries_[i] = {this, static_cast<int>(i), nullptr,
-                           BuildDialogTemplate(sheet_.GetPage(static_cast<int>(i))->Template(),
-                                               TemplateUse::Page)};
+                           BuildDialogTemplate(sized, TemplateUse::Page)};
             PROPSHEETPAGEW& page = pages[i];
             page.dwSize = sizeof page;
             page.dwFlags = PSP_DLGINDIRECT | PSP_HIDEHEADER;
@@ -529,7 +693,8 @@ class Win32SheetWindow final : public SheetWindow {
         }
         PROPSHEETHEADERW header{};
         header.dwSize = sizeof header;
-        header.dwFlags = PSH_WIZARD97 | PSH_MODELESS | PSH_PROPSHEETPAGE;
+        header.dwFlags = PSH_WIZARD97 | PSH_MODELESS | PSH_PROPSHEETPAGE | PSH_USEICONID;
+        header.pszIcon = MAKEINTRESOURCEW(kProgramIcon);
         header.hInstance = GetModuleHandleW(nullptr);
         header.pszCaption = L"";
         header.nPages = static_cast<UINT>(pages.size());
@@ -566,6 +731,9 @@ class Win32SheetWindow final : public SheetWindow {
                 }
                 return FALSE;
             }
+            case WM_DRAWITEM:
+                return DrawPictureControl(page.Template(), hwnd,
+                                          *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             case kPressNext:
                 self.sheet_.PressNext();
                 return TRUE;
@@ -605,8 +773,47 @@ class Win32SheetWindow final : public SheetWindow {
         }
     }
 
+    // Widens and lengthens the page area by (dx, dy) pixels: the sheet and every page grow,
+    // the buttons and the line above them move with the sheet's bottom right corner.
+    void Grow(int dx, int dy) {
+        RECT pageRect;
+        GetWindowRect(PropSheet_GetCurrentPageHwnd(hwnd_), &pageRect);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&pageRect), 2);
+        for (HWND child = GetWindow(hwnd_, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r;
+            GetWindowRect(child, &r);
+            MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+            const bool isPage = std::any_of(entries_.begin(), entries_.end(),
+                                            [child](const Entry& e) { return e.hwnd == child; });
+            int x = r.left;
+            int y = r.top;
+            int cx = r.right - r.left;
+            int cy = r.bottom - r.top;
+            if (isPage) {
+                cx += dx;
+                cy += dy;
+            } else if (r.top >= pageRect.bottom) {
+                y += dy;
+                if (cx > (pageRect.right - pageRect.left) / 2) {
+                    cx += dx;  // the line across the sheet
+                } else if (r.left > (pageRect.left + pageRect.right) / 2) {
+                    x += dx;  // the buttons at the right
+                }
+            } else {
+                continue;
+            }
+            SetWindowPos(child, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        RECT frame;
+        GetWindowRect(hwnd_, &frame);
+        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + dx,
+                     frame.bottom - frame.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
     CPropertySheetEx& sheet_;
     HWND hwnd_ = nullptr;
+    WindowSize pageSize_;
     std::vector<Entry> entries_;
     bool ended_ = false;
     bool inNotify_ = false;
