@@ -66,6 +66,50 @@ TEST(Win32Startup, ASuccessfulInitialisationShowsItsDialogFirst) {
     framework::InstallBackend(nullptr);
 }
 
+// Started from a menu or a shortcut with --choose-key, the program first asks for the key
+// folder; cancelled, it ends at once, writing nothing.
+BOOL CALLBACK FindChooser(HWND window, LPARAM found) {
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
+    if (IsWindowVisible(window) && caption == framework::LoadText(IDS_FW_CHOOSE_KEY)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST(Win32Startup, ChoosingTheKeyCancelledEndsTheProgram) {
+    TempKey key;
+    testing_support::FakePlatform fake;
+    fake.loader = [](int id) { return framework::win32::Win32Platform(0x409).LoadString(id); };
+    platform::Install(&fake);
+    std::wstring command = L"\"" K4400_PROGRAM "\" --choose-key";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    HWND chooser = nullptr;
+    for (int waited = 0; !chooser && waited < 3000; ++waited) {
+        EnumWindows(&FindChooser, reinterpret_cast<LPARAM>(&chooser));
+        Sleep(10);
+    }
+    EXPECT_NE(chooser, nullptr) << "no window asks for the key folder";
+    if (chooser) {
+        PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+    }
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_FALSE(TempKey::Exists("satask.txt"));
+    platform::Install(nullptr);
+}
+
 // The table follows the Windows interface language; English when none of the ten matches.
 TEST(Win32Language, UserLanguagesMapToTables) {
     const std::pair<LANGID, LANGID> cases[] = {

@@ -4,6 +4,7 @@
 #include "framework/Layout.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
+#include "framework/RecordControls.h"
 #include "framework/Text.h"
 
 // Then Windows.
@@ -20,14 +21,18 @@
 namespace framework::win32 {
 namespace {
 
-// Work the handlers posted, run once they have returned (see PumpMessages).
-std::deque<std::function<void()>>& Posted() {
-    static std::deque<std::function<void()>> posted;
+// Work the handlers posted, run once they have returned (see PumpMessages), with the sheet
+// that posted it: a sheet taken down drops what it had not run yet.
+struct PostedTask {
+    const void* sheet;
+    std::function<void()> run;
+};
+std::deque<PostedTask>& Posted() {
+    static std::deque<PostedTask> posted;
     return posted;
 }
 
 constexpr int kProgramIcon = 1;  // the icon resource; absent in test programs
-constexpr UINT kRunPosted = WM_APP + 1;
 constexpr UINT kPressNext = WM_APP + 2;
 constexpr UINT kPressBack = WM_APP + 3;
 
@@ -164,7 +169,7 @@ void PumpMessages() {
         }
         while (!Posted().empty()) {
             any = true;
-            auto task = std::move(Posted().front());
+            auto task = std::move(Posted().front().run);
             Posted().pop_front();
             task();
         }
@@ -190,6 +195,86 @@ bool DrawPictureControl(const DialogTemplate& dialogTemplate, HWND window,
     FillRect(item.hDC, &item.rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
     DrawPicture(item.hDC, item.rcItem, row->resource);
     return true;
+}
+
+// Dialog base units: the pixels that 4 horizontal and 8 vertical dialog units take.
+struct BaseUnits {
+    int x;
+    int y;
+};
+
+BaseUnits UnitsOf(HWND dialog) {
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    return {static_cast<int>(units.right), static_cast<int>(units.bottom)};
+}
+
+// A size in pixels in dialog units, rounded up.
+WindowSize ToUnits(WindowSize pixels, BaseUnits units) {
+    return {(pixels.cx * 4 + units.x - 1) / units.x, (pixels.cy * 8 + units.y - 1) / units.y};
+}
+
+// The size `text` takes in the font selected into `dc`, broken into lines no wider than
+// `width` (one line for 0).
+WindowSize TextExtent(HDC dc, const std::wstring& text, int width, UINT flags) {
+    RECT rect{0, 0, width > 0 ? width : 0x7fff, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_CALCRECT | DT_EXPANDTABS | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+    return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
+
+// What the layout knows of a control.
+struct ControlText {
+    std::wstring text;
+    HFONT font;
+    bool shown;
+    bool oneLine;  // a one-line label, vertically centred; made false where it must wrap
+};
+
+// Places a template's controls for their texts, in pixels (as MapDialogRect would for
+// `units`); the size they need, at least the template's.
+WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<ControlText>& texts,
+                           BaseUnits units, std::vector<PlacedControl>& placed) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    placed.clear();
+    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
+        const ControlSpec& row = dialogTemplate.controls[i];
+        ControlText& control = texts[i];
+        const int x = MulDiv(row.x, units.x, 4);
+        const int y = MulDiv(row.y, units.y, 8);
+        PlacedControl c{x, y, MulDiv(row.x + row.cx, units.x, 4) - x,
+                        MulDiv(row.y + row.cy, units.y, 8) - y};
+        c.needed = c.cy;
+        c.button = row.kind == ControlKind::Push;
+        c.shown = control.shown;
+        const std::wstring& text = control.text;
+        HGDIOBJ old =
+            SelectObject(dc, control.font ? control.font : GetStockObject(DEFAULT_GUI_FONT));
+        if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
+            if (control.oneLine && (text.find(L'\n') != std::wstring::npos ||
+                                    TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
+                control.oneLine = false;  // too long for its line: it wraps rather than being cut
+            }
+            if (!control.oneLine) {
+                // Any translation fits in a few times the template's height; only text read
+                // from a key can need more, and it must not stretch the window off the screen.
+                c.needed = std::min(TextExtent(dc, text, c.cx, DT_NOPREFIX).cy, c.cy * 8);
+            }
+        } else if (row.kind == ControlKind::Radio) {
+            // The circle and a gap before the text.
+            const int indicator = GetSystemMetrics(SM_CXMENUCHECK) + units.x;
+            c.needed = TextExtent(dc, text, c.cx - indicator, 0).cy;
+        } else if (row.kind == ControlKind::Push) {
+            // A caption longer than its button widens it; the row makes room below.
+            c.cx = std::max(c.cx, TextExtent(dc, text, 0, 0).cx + units.x * 5 / 2);
+        }
+        SelectObject(dc, old);
+        placed.push_back(c);
+    }
+    DeleteDC(dc);
+    return ArrangeControls(
+        placed, {MulDiv(dialogTemplate.cx, units.x, 4), MulDiv(dialogTemplate.cy, units.y, 8)},
+        units.x);
 }
 
 // The Controls interface on a dialog window's children.
@@ -326,73 +411,39 @@ class Win32Controls : public Interface {
     // Lays the controls out for their texts, in the control's own fonts; the size in pixels
     // they need (at least the template's).
     WindowSize LayOut() {
-        RECT units{0, 0, 4, 8};
-        MapDialogRect(hwnd_, &units);
-        const int baseX = static_cast<int>(units.right);
-        HDC dc = GetDC(hwnd_);
-        std::vector<PlacedControl> placed;
+        const BaseUnits units = UnitsOf(hwnd_);
+        std::vector<ControlText> texts;
         for (const ControlSpec& row : template_.controls) {
             HWND control = Item(row.id);
-            RECT rect{row.x, row.y, row.x + row.cx, row.y + row.cy};
-            MapDialogRect(hwnd_, &rect);
-            PlacedControl c{static_cast<int>(rect.left), static_cast<int>(rect.top),
-                            static_cast<int>(rect.right - rect.left),
-                            static_cast<int>(rect.bottom - rect.top)};
-            c.needed = c.cy;
-            c.button = row.kind == ControlKind::Push;
-            c.shown = (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-            const std::wstring text = WindowText(control);
-            HGDIOBJ old = SelectObject(
-                dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-            if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
-                const LONG style = GetWindowLongW(control, GWL_STYLE);
-                if ((style & SS_CENTERIMAGE) && (text.find(L'\n') != std::wstring::npos ||
-                                                 TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
-                    // A one-line label whose text is too long for it wraps rather than being cut.
-                    SetWindowLongW(control, GWL_STYLE, style & ~SS_CENTERIMAGE);
-                }
-                if (!(GetWindowLongW(control, GWL_STYLE) & SS_CENTERIMAGE)) {
-                    // Any translation fits in a few times the template's height; only text read
-                    // from a key can need more, and it must not stretch the window off the screen.
-                    c.needed = std::min(TextExtent(dc, text, c.cx, DT_NOPREFIX).cy, c.cy * 8);
-                }
-            } else if (row.kind == ControlKind::Radio) {
-                c.needed = TextExtent(dc, text, c.cx - RadioIndicator(baseX), 0).cy;
-            } else if (row.kind == ControlKind::Push) {
-                // A caption longer than its button widens it; the row makes room below.
-                c.cx = std::max(c.cx, TextExtent(dc, text, 0, 0).cx + baseX * 5 / 2);
-            }
-            SelectObject(dc, old);
-            placed.push_back(c);
+            const LONG style = GetWindowLongW(control, GWL_STYLE);
+            texts.push_back({WindowText(control),
+                             reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                             (style & WS_VISIBLE) != 0,
+                             row.kind == ControlKind::Static && (style & SS_CENTERIMAGE) != 0});
         }
-        ReleaseDC(hwnd_, dc);
-        RECT base{0, 0, template_.cx, template_.cy};
-        MapDialogRect(hwnd_, &base);
-        const WindowSize size = ArrangeControls(
-            placed, {static_cast<int>(base.right), static_cast<int>(base.bottom)}, baseX);
+        std::vector<PlacedControl> placed;
+        const WindowSize size = ArrangeForTexts(template_, texts, units, placed);
         for (std::size_t i = 0; i < placed.size(); ++i) {
             const ControlSpec& row = template_.controls[i];
             const PlacedControl& c = placed[i];
+            HWND control = Item(row.id);
+            if (row.kind == ControlKind::Static && !texts[i].oneLine) {
+                SetWindowLongW(control, GWL_STYLE,
+                               GetWindowLongW(control, GWL_STYLE) & ~SS_CENTERIMAGE);
+            }
             // Only texts grow; a combo box's height is its list's, an address control's its own.
             const bool sized = row.kind == ControlKind::Static || row.kind == ControlKind::Radio ||
                                row.kind == ControlKind::Push;
-            SetWindowPos(Item(row.id), nullptr, c.x, c.y, c.cx, c.cy,
+            SetWindowPos(control, nullptr, c.x, c.y, c.cx, c.cy,
                          SWP_NOZORDER | SWP_NOACTIVATE | (sized ? 0u : SWP_NOSIZE));
             if (row.style & kScroll) {
-                ShowScrollBarIfNeeded(Item(row.id));
+                ShowScrollBarIfNeeded(control);
             }
         }
         return size;
     }
 
-    // A size in pixels of this window in dialog units, rounded up.
-    WindowSize ToDialogUnits(WindowSize pixels) const {
-        RECT units{0, 0, 4, 8};
-        MapDialogRect(hwnd_, &units);
-        const int x = static_cast<int>(units.right);
-        const int y = static_cast<int>(units.bottom);
-        return {(pixels.cx * 4 + x - 1) / x, (pixels.cy * 8 + y - 1) / y};
-    }
+    WindowSize ToDialogUnits(WindowSize pixels) const { return ToUnits(pixels, UnitsOf(hwnd_)); }
 
   protected:
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
@@ -402,16 +453,6 @@ class Win32Controls : public Interface {
             GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
         return text;
     }
-    // The size `text` takes in the font selected into `dc`, broken into lines no wider than
-    // `width` (one line for 0).
-    static WindowSize TextExtent(HDC dc, const std::wstring& text, int width, UINT flags) {
-        RECT rect{0, 0, width > 0 ? width : 0x7fff, 0};
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                  DT_CALCRECT | DT_EXPANDTABS | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
-        return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
-    }
-    // The room a radio button's circle and the gap after it take before its text.
-    static int RadioIndicator(int baseX) { return GetSystemMetrics(SM_CXMENUCHECK) + baseX; }
     // Text from a key scrolls when it is longer than its box; a shorter one shows no bar.
     static void ShowScrollBarIfNeeded(HWND control) {
         ShowScrollBar(control, SB_VERT, FALSE);
@@ -459,31 +500,67 @@ bool Notification(WPARAM wParam, int& id, Notify& code) {
 
 class Win32PageWindow final : public Win32Controls<PageWindow> {
   public:
-    Win32PageWindow(CPropertyPageEx& page, HWND hwnd)
-        : Win32Controls(page.Template()), owned_(false) {
+    Win32PageWindow(CPropertyPageEx& page, HWND hwnd) : Win32Controls(page.Template()) {
         Attach(hwnd);
-    }
-    // A page window of its own, outside any sheet, only to be measured.
-    explicit Win32PageWindow(CPropertyPageEx& page) : Win32Controls(page.Template()), owned_(true) {
-        lone_ = BuildDialogTemplate(page.Template(), TemplateUse::LonePage);
-        Attach(CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                          reinterpret_cast<LPCDLGTEMPLATEW>(lone_.data()), nullptr,
-                                          &LoneProc, 0));
-    }
-    ~Win32PageWindow() override {
-        if (owned_ && hwnd_) {
-            DestroyWindow(hwnd_);
-        }
     }
     // The Win32 backend's sizes are dialog units: the sheet sizes its pages from templates.
     WindowSize Relayout(bool) override { return ToDialogUnits(LayOut()); }
+};
+
+// The font every page's controls get, bold for a title, and its dialog base units: from one
+// empty dialog made from a page's template header, once.
+struct PageFont {
+    HFONT normal;
+    HFONT bold;
+    BaseUnits units;
+};
+
+const PageFont& FontOfPages() {
+    static const PageFont font = [] {
+        const std::vector<std::uint8_t> bytes =
+            BuildDialogTemplate(DialogTemplate{4, 8, {}}, TemplateUse::LonePage);
+        HWND window = CreateDialogIndirectParamW(
+            GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), nullptr,
+            [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == WM_INITDIALOG; },
+            0);
+        PageFont made{nullptr, nullptr, UnitsOf(window)};
+        LOGFONTW logFont{};
+        // Copies: the dialog's own font goes with it.
+        if (GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)),
+                       sizeof logFont, &logFont)) {
+            made.normal = CreateFontIndirectW(&logFont);
+            logFont.lfWeight = FW_BOLD;
+            made.bold = CreateFontIndirectW(&logFont);
+        }
+        DestroyWindow(window);
+        return made;
+    }();
+    return font;
+}
+
+// A page outside any sheet, only to be measured: its controls are records, measured in the
+// pages' font without making a window for each (which costs Wine about 25 ms a page).
+class Win32MeasuredPage final : public RecordWindow<PageWindow> {
+  public:
+    explicit Win32MeasuredPage(CPropertyPageEx& page)
+        : RecordWindow(
+              page.Template(), [](int, Notify) {}, &focus_),
+          template_(page.Template()) {}
+    WindowSize Relayout(bool) override {
+        const PageFont& font = FontOfPages();
+        std::vector<ControlText> texts;
+        for (const ControlSpec& row : template_.controls) {
+            const RecordControl& control = records.At(row.id);
+            texts.push_back({control.text, control.bold ? font.bold : font.normal, control.shown,
+                             row.kind == ControlKind::Static && (row.style & kVCenter) != 0});
+        }
+        std::vector<PlacedControl> placed;
+        return ToUnits(ArrangeForTexts(template_, texts, font.units, placed), font.units);
+    }
 
   private:
-    static INT_PTR CALLBACK LoneProc(HWND, UINT message, WPARAM, LPARAM) {
-        return message == WM_INITDIALOG;
-    }
-    bool owned_;
-    std::vector<std::uint8_t> lone_;
+    int focus_ = 0;
+    DialogTemplate template_;
 };
 
 class Win32DialogWindow final : public Win32Controls<DialogWindow> {
@@ -586,6 +663,7 @@ class Win32SheetWindow final : public SheetWindow {
   public:
     explicit Win32SheetWindow(CPropertySheetEx& sheet) : sheet_(sheet) {}
     ~Win32SheetWindow() override {
+        std::erase_if(Posted(), [this](const PostedTask& task) { return task.sheet == this; });
         if (hwnd_ && IsWindow(hwnd_)) {
             DestroyWindow(hwnd_);
         }
@@ -629,7 +707,7 @@ class Win32SheetWindow final : public SheetWindow {
         // The framework's flags are Windows' PSWIZB_BACK, PSWIZB_NEXT and PSWIZB_FINISH.
         SendMessageW(hwnd_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
     }
-    void Post(std::function<void()> task) override { Posted().push_back(std::move(task)); }
+    void Post(std::function<void()> task) override { Posted().push_back({this, std::move(task)}); }
     int RunModal() override {
         MSG msg;
         while (!ended_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -833,7 +911,7 @@ std::unique_ptr<SheetWindow> Win32Backend::CreateSheet(CPropertySheetEx& sheet) 
 }
 
 std::unique_ptr<PageWindow> Win32Backend::CreateLonePage(CPropertyPageEx& page) {
-    return std::make_unique<Win32PageWindow>(page);
+    return std::make_unique<Win32MeasuredPage>(page);
 }
 
 std::unique_ptr<DialogWindow> Win32Backend::CreateDialogWindow(CDialog& dialog) {

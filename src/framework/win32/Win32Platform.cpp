@@ -1,9 +1,12 @@
 #include "framework/Text.h"
+#include "platform/StringIds.h"
 
 // Then Windows.
 #include "framework/win32/Win32Platform.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
+#include <shobjidl.h>
 
 namespace framework::win32 {
 namespace {
@@ -72,6 +75,38 @@ bool Win32Platform::OpenUrl(const std::wstring& url) {
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
+}
+
+std::optional<std::wstring> ChooseKeyFolder() {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IFileOpenDialog* dialog = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IFileOpenDialog, reinterpret_cast<void**>(&dialog)))) {
+        return std::nullopt;
+    }
+    FILEOPENDIALOGOPTIONS options = 0;
+    dialog->GetOptions(&options);
+    dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
+    dialog->SetTitle(LoadText(IDS_FW_CHOOSE_KEY).c_str());
+    // It opens on This PC, where the key's drive is.
+    IShellItem* computer = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderItem(FOLDERID_ComputerFolder, KF_FLAG_DEFAULT, nullptr,
+                                       IID_IShellItem, reinterpret_cast<void**>(&computer)))) {
+        dialog->SetFolder(computer);
+        computer->Release();
+    }
+    std::optional<std::wstring> chosen;
+    IShellItem* item = nullptr;
+    if (SUCCEEDED(dialog->Show(nullptr)) && SUCCEEDED(dialog->GetResult(&item))) {
+        PWSTR path = nullptr;
+        if (SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
+            chosen = path;
+            CoTaskMemFree(path);
+        }
+        item->Release();
+    }
+    dialog->Release();
+    return chosen;
 }
 
 void Win32Platform::EndProgram(int exitCode) {

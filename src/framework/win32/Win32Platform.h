@@ -6,12 +6,19 @@
 // Windows' LoadString macro would rename the platform's operation of that name.
 #undef LoadString
 
+#include <optional>
+#include <string>
+
 #include "platform/Platform.h"
 
 namespace framework::win32 {
 
 // The table for the user's interface language: one of the ten, English when none matches.
 LANGID ChooseLanguage(LANGID userLanguage);
+
+// Asks for the key folder (a start from a menu or a shortcut, not from the key itself);
+// nothing when the user cancels.
+std::optional<std::wstring> ChooseKeyFolder();
 
 class Win32Platform final : public platform::Platform {
   public:

@@ -70,6 +70,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     framework::win32::Win32Backend backend;
     framework::InstallBackend(&backend);
     framework::SetApplicationName(wizard::LoadToolTitle());
+    if (line.chooseKey) {
+        const auto folder = framework::win32::ChooseKeyFolder();
+        if (!folder) {
+            platform::Install(nullptr);
+            return 0;
+        }
+        if (!SetCurrentDirectoryW(folder->c_str())) {
+            MessageBoxW(nullptr, (L"Cannot open the key folder " + *folder).c_str(), L"k4400-init",
+                        MB_OK);
+            platform::Install(nullptr);
+            return 2;
+        }
+    }
     // The application object removes a stale task file from the key as it is made.
     app::CMyWizardApp theApp;
     theApp.InitInstance();
