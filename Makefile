@@ -3,7 +3,7 @@ KEY ?= build/usb-key
 PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
 .PHONY: all deps build run simulate test test-release test-asan package bench bench-memory \
-        fuzz fuzz-smoke windows test-windows clean
+        fuzz fuzz-smoke windows test-windows bench-windows clean
 FUZZ_SECONDS ?= 60
 SIM = build/release/tools/k4400-sim/k4400-sim
 
@@ -70,9 +70,13 @@ fuzz: deps
 fuzz-smoke: deps
 	fuzz/run.sh 20
 
-# The plain C++ core and its tests built for Windows and run under Wine.
+# The Windows program's tests and gallery, built with mingw-w64 and run under Wine.
 test-windows: deps
 	scripts/test-windows
+
+# The .exe's size and its start-up under Wine against a bare Win32 dialog (not in `make test`).
+bench-windows: deps
+	scripts/bench-windows
 
 clean:
 	rm -rf build
