@@ -54,4 +54,61 @@ TEST(Win32Layout, PagesMeasuredAloneNeedWhatTheyNeedInTheSheet) {
     }
 }
 
+RECT RectIn(HWND window, HWND parent) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// A text set after the sheet was made (an address typed, a result read) that needs more room
+// than the pages have grows the sheet: the page keeps all its controls, the buttons move
+// down with the sheet's bottom and stay below the page.
+TEST(Win32Layout, ATextLongerThanThePageGrowsTheSheet) {
+    testing_support::TempKey key;
+    testing_support::FakePlatform fake;
+    fake.loader = [](int id) { return framework::win32::Win32Platform(0x409).LoadString(id); };
+    const auto driver = testing_support::MakePageDriver();
+    wizard::CMyPropertySheet sheet(0);
+    sheet.SetActivePage(0);
+    driver->Show(sheet);
+    HWND sheetWindow = framework::win32::SheetHandle(sheet);
+    HWND pageWindow = framework::win32::PageHandle(sheet.m_pageMain);
+    RECT before;
+    GetWindowRect(sheetWindow, &before);
+
+    // The last choice, far longer than any translation of it.
+    std::wstring text;
+    for (int i = 0; i < 20; ++i) {
+        text += L"a text much longer than the page was measured for ";
+    }
+    sheet.m_pageMain.Ctl().SetText(wizard::CMyPropertyPageMain::IDC_SERVICE_IP, text);
+    sheet.SetActivePage(0);  // laid out again on activation
+    driver->Settle(sheet);
+
+    RECT after;
+    GetWindowRect(sheetWindow, &after);
+    RECT pageClient;
+    GetClientRect(pageWindow, &pageClient);
+    for (HWND child = GetWindow(pageWindow, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        EXPECT_TRUE(Inside(RectIn(child, pageWindow), pageClient))
+            << "control " << GetDlgCtrlID(child) << " leaves the grown page";
+    }
+    RECT sheetClient;
+    GetClientRect(sheetWindow, &sheetClient);
+    const RECT pageInSheet = RectIn(pageWindow, sheetWindow);
+    EXPECT_TRUE(Inside(pageInSheet, sheetClient));
+    for (int button : {IDCANCEL, 0x3024 /* Next */}) {
+        const RECT rect = RectIn(GetDlgItem(sheetWindow, button), sheetWindow);
+        EXPECT_TRUE(Inside(rect, sheetClient)) << "button " << button;
+        EXPECT_GE(rect.top, pageInSheet.bottom) << "button " << button;
+    }
+}
+
 }  // namespace
