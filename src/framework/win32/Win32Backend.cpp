@@ -13,6 +13,9 @@
 
 #include <commctrl.h>
 #include <prsht.h>
+// The accessibility services' identifiers are defined here: no import library holds them.
+#include <initguid.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <deque>
@@ -180,6 +183,20 @@ void PumpMessages() {
 }
 
 namespace {
+
+// Windows' service that gives controls their accessible names; made when first needed.
+IAccPropServices* AccessibilityServices() {
+    static IAccPropServices* services = [] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        IAccPropServices* made = nullptr;
+        if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IAccPropServices, reinterpret_cast<void**>(&made)))) {
+            return static_cast<IAccPropServices*>(nullptr);
+        }
+        return made;
+    }();
+    return services;
+}
 
 // A picture control's drawing; false for any other control.
 bool DrawPictureControl(const DialogTemplate& dialogTemplate, HWND window,
@@ -349,8 +366,15 @@ class Win32Controls : public Interface {
     void LimitText(int id, int chars) override {
         SendMessageW(Item(id), EM_SETLIMITTEXT, static_cast<WPARAM>(chars), 0);
     }
-    // Windows names a control after the label before it in the tab order.
-    void SetAccessibleName(int, const std::wstring&) override {}
+    // Windows names a control after the label before it; where that is not its name (the
+    // boxes of an address row, an address control named by a label elsewhere), the name is
+    // annotated through Windows' accessibility services.
+    void SetAccessibleName(int id, const std::wstring& name) override {
+        if (IAccPropServices* services = AccessibilityServices()) {
+            services->SetHwndPropStr(Item(id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                     PROPID_ACC_NAME, name.c_str());
+        }
+    }
     void ComboAdd(int id, const std::wstring& item) override {
         SendMessageW(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
