@@ -461,6 +461,8 @@ class Win32Controls : public Interface {
             SetWindowPos(control, nullptr, c.x, c.y, c.cx, c.cy,
                          SWP_NOZORDER | SWP_NOACTIVATE | (sized ? 0u : SWP_NOSIZE));
             if (row.style & kScroll) {
+                // Its text lines up with the labels above it.
+                SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
                 ShowScrollBarIfNeeded(control);
             }
         }
