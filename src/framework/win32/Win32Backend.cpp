@@ -294,19 +294,67 @@ WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<Con
         units.x);
 }
 
+bool IsArrow(WPARAM key) {
+    return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
+}
+
+// Arrow keys move among a radio group's buttons and choose the one they reach, the group as
+// the template has it (it may join buttons across other controls, which the dialog manager's
+// own groups cannot), skipping hidden and disabled buttons.
+LRESULT CALLBACK RadioKeys(HWND radio, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                           DWORD_PTR data) {
+    if (message == WM_GETDLGCODE && lParam) {
+        const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+        if (msg.message == WM_KEYDOWN && IsArrow(msg.wParam)) {
+            return DefSubclassProc(radio, message, wParam, lParam) | DLGC_WANTARROWS;
+        }
+    }
+    if (message == WM_KEYDOWN && IsArrow(wParam)) {
+        const auto& dialogTemplate = *reinterpret_cast<const DialogTemplate*>(data);
+        const std::vector<int> group = dialogTemplate.RadioGroup(GetDlgCtrlID(radio));
+        const auto at = std::find(group.begin(), group.end(), GetDlgCtrlID(radio));
+        const int count = static_cast<int>(group.size());
+        const int step = (wParam == VK_UP || wParam == VK_LEFT) ? count - 1 : 1;
+        for (int k = 1, i = static_cast<int>(at - group.begin()); at != group.end() && k < count;
+             ++k) {
+            HWND next = GetDlgItem(GetParent(radio), group[(i + step * k) % count]);
+            if (IsWindowVisible(next) && IsWindowEnabled(next)) {
+                SetFocus(next);
+                SendMessageW(next, BM_CLICK, 0, 0);
+                break;
+            }
+        }
+        return 0;
+    }
+    return DefSubclassProc(radio, message, wParam, lParam);
+}
+
 // The Controls interface on a dialog window's children.
 template <class Interface>
 class Win32Controls : public Interface {
   public:
     explicit Win32Controls(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {}
     ~Win32Controls() override {
+        for (const ControlSpec& row : template_.controls) {
+            if (row.kind == ControlKind::Radio && hwnd_ && IsWindow(Item(row.id))) {
+                RemoveWindowSubclass(Item(row.id), &RadioKeys, 0);
+            }
+        }
         if (bold_) {
             DeleteObject(bold_);
         }
     }
 
     HWND Handle() const { return hwnd_; }
-    void Attach(HWND hwnd) { hwnd_ = hwnd; }
+    void Attach(HWND hwnd) {
+        hwnd_ = hwnd;
+        for (const ControlSpec& row : template_.controls) {
+            if (row.kind == ControlKind::Radio) {
+                SetWindowSubclass(Item(row.id), &RadioKeys, 0,
+                                  reinterpret_cast<DWORD_PTR>(&template_));
+            }
+        }
+    }
 
     std::wstring Text(int id) const override {
         HWND control = Item(id);
