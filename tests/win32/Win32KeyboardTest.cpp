@@ -3,8 +3,11 @@
 // choose them, Tab leaves the choices for the buttons and comes back to the chosen one.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "FakePlatform.h"
 #include "PageDriver.h"
+#include "Screens.h"
 #include "TempDir.h"
 #include "wizard/MyPropertySheet.h"
 
@@ -18,7 +21,9 @@ namespace {
 
 using wizard::CMyPropertyPageMain;
 
-void Key(HWND sheet, UINT key, bool shift = false) {
+// A key pressed and released in `window`, a sheet or a dialog, as the program's message loop
+// hands it to the dialog manager.
+void Key(HWND window, UINT key, bool shift = false) {
     if (shift) {
         // The dialog manager reads Shift's state from the keyboard.
         BYTE state[256];
@@ -28,7 +33,10 @@ void Key(HWND sheet, UINT key, bool shift = false) {
     }
     for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
         MSG msg{GetFocus(), message, key, message == WM_KEYUP ? 0xC0000001 : 1, 0, {}};
-        if (!PropSheet_IsDialogMessage(sheet, &msg)) {
+        const bool handled = GetDlgItem(window, IDCANCEL) && GetDlgItem(window, 0x3024)
+                                 ? PropSheet_IsDialogMessage(window, &msg)
+                                 : IsDialogMessageW(window, &msg);
+        if (!handled) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -77,6 +85,49 @@ TEST(Win32Keyboard, ArrowsChooseAndTabLeavesTheChoices) {
     // Enter presses Next: the reset page follows.
     Key(window, VK_RETURN);
     EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageResetPasswordDone);
+}
+
+// The child of `window` that holds `focus`, or `focus` itself when it is outside.
+HWND ChildHolding(HWND window, HWND focus) {
+    for (HWND w = focus; w; w = GetParent(w)) {
+        if (GetParent(w) == window) {
+            return w;
+        }
+    }
+    return focus;
+}
+
+// Tab, pressed round each screen from its first control, reaches every control that takes
+// the keyboard (the chosen button of a radio group standing for its group).
+TEST(Win32Keyboard, TabReachesEveryControlOnEveryScreen) {
+    testing_support::TempKey key;
+    testing_support::FakePlatform fake;
+    fake.loader = [](int id) { return framework::win32::Win32Platform(0x409).LoadString(id); };
+    const auto driver = testing_support::MakePageDriver();
+    int screens = 0;
+    gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {
+        ++screens;
+        HWND window = screen.sheet ? framework::win32::SheetHandle(*screen.sheet)
+                                   : framework::win32::DialogHandle(*screen.dialog);
+        HWND controls =
+            screen.sheet ? framework::win32::PageHandle(*screen.sheet->GetActivePage()) : window;
+        SetForegroundWindow(window);
+        SetFocus(GetNextDlgTabItem(controls, nullptr, FALSE));
+        std::set<HWND> reached;
+        for (int presses = 0; presses < 60; ++presses) {
+            reached.insert(ChildHolding(controls, GetFocus()));
+            Key(window, VK_TAB);
+        }
+        for (HWND child = GetWindow(controls, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const LONG style = GetWindowLongW(child, GWL_STYLE);
+            if ((style & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child)) {
+                EXPECT_TRUE(reached.count(child))
+                    << name << ": Tab never reaches control " << GetDlgCtrlID(child);
+            }
+        }
+    });
+    EXPECT_EQ(screens, 21);
 }
 
 }  // namespace
