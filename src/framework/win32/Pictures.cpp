@@ -1,5 +1,7 @@
 #include "framework/win32/Pictures.h"
 
+#include "framework/win32/Com.h"
+
 #include <wincodec.h>
 
 #include <algorithm>
@@ -32,12 +34,9 @@ class ComPtr {
 
 IWICImagingFactory* Factory() {
     static IWICImagingFactory* factory = [] {
-        // The wizard's thread is a single-threaded apartment; a caller that made it one
-        // already is fine too.
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         IWICImagingFactory* made = nullptr;
-        if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IWICImagingFactory, reinterpret_cast<void**>(&made)))) {
+        if (FAILED(CreateComObject(CLSID_WICImagingFactory, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(&made)))) {
             return static_cast<IWICImagingFactory*>(nullptr);
         }
         return made;

@@ -8,6 +8,7 @@
 #include "framework/Text.h"
 
 // Then Windows.
+#include "framework/win32/Com.h"
 #include "framework/win32/Pictures.h"
 #include "framework/win32/Win32Backend.h"
 
@@ -187,10 +188,9 @@ namespace {
 // Windows' service that gives controls their accessible names; made when first needed.
 IAccPropServices* AccessibilityServices() {
     static IAccPropServices* services = [] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         IAccPropServices* made = nullptr;
-        if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IAccPropServices, reinterpret_cast<void**>(&made)))) {
+        if (FAILED(CreateComObject(CLSID_AccPropServices, IID_IAccPropServices,
+                                   reinterpret_cast<void**>(&made)))) {
             return static_cast<IAccPropServices*>(nullptr);
         }
         return made;

@@ -2,6 +2,8 @@
 #include "platform/StringIds.h"
 
 // Then Windows.
+#include "framework/win32/Com.h"
+#include "framework/win32/SystemFunction.h"
 #include "framework/win32/Win32Platform.h"
 
 #include <shellapi.h>
@@ -72,16 +74,18 @@ std::wstring Win32Platform::LoadString(int id) {
 
 bool Win32Platform::OpenUrl(const std::wstring& url) {
     // The shell's handler for the URL: the default browser.
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto execute = SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    const auto result = execute
+                            ? reinterpret_cast<INT_PTR>(execute(nullptr, L"open", url.c_str(),
+                                                                nullptr, nullptr, SW_SHOWNORMAL))
+                            : 0;
     return result > 32;
 }
 
 std::optional<std::wstring> ChooseKeyFolder() {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IFileOpenDialog* dialog = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IFileOpenDialog, reinterpret_cast<void**>(&dialog)))) {
+    if (FAILED(CreateComObject(CLSID_FileOpenDialog, IID_IFileOpenDialog,
+                               reinterpret_cast<void**>(&dialog)))) {
         return std::nullopt;
     }
     FILEOPENDIALOGOPTIONS options = 0;
@@ -90,8 +94,11 @@ std::optional<std::wstring> ChooseKeyFolder() {
     dialog->SetTitle(LoadText(IDS_FW_CHOOSE_KEY).c_str());
     // It opens on This PC, where the key's drive is.
     IShellItem* computer = nullptr;
-    if (SUCCEEDED(SHGetKnownFolderItem(FOLDERID_ComputerFolder, KF_FLAG_DEFAULT, nullptr,
-                                       IID_IShellItem, reinterpret_cast<void**>(&computer)))) {
+    const auto knownFolder =
+        SystemFunction<decltype(&SHGetKnownFolderItem)>(L"shell32.dll", "SHGetKnownFolderItem");
+    if (knownFolder &&
+        SUCCEEDED(knownFolder(FOLDERID_ComputerFolder, KF_FLAG_DEFAULT, nullptr, IID_IShellItem,
+                              reinterpret_cast<void**>(&computer)))) {
         dialog->SetFolder(computer);
         computer->Release();
     }
@@ -101,7 +108,7 @@ std::optional<std::wstring> ChooseKeyFolder() {
         PWSTR path = nullptr;
         if (SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
             chosen = path;
-            CoTaskMemFree(path);
+            FreeComMemory(path);
         }
         item->Release();
     }

@@ -8,8 +8,6 @@
 #include "framework/win32/Win32Backend.h"
 #include "framework/win32/Win32Platform.h"
 
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
@@ -35,13 +33,11 @@ std::wstring Widen(const std::string& text) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The command line is understood before anything on any key is touched.
-    int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    // The runtime's own split of the command line (the shell's would load shell32.dll).
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        args.push_back(Narrow(argv[i]));
+    for (int i = 1; i < __argc; ++i) {
+        args.push_back(Narrow(__wargv[i]));
     }
-    LocalFree(argv);
     const app::CommandLine line = app::ParseCommandLine(args);
     switch (line.action) {
         case app::CommandLine::Help:
