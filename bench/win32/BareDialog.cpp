@@ -2,6 +2,7 @@
 // same compiler and flags, static, the same manifest, common controls initialised, the
 // system's dialog font), with a label, an edit box and two buttons.
 #include <windows.h>
+// Then what needs it.
 #include <commctrl.h>
 
 namespace {
