@@ -9,6 +9,7 @@
 #include "PageDriver.h"
 #include "Screens.h"
 #include "TempDir.h"
+#include "Win32Test.h"
 #include "wizard/MyPropertySheet.h"
 
 // Then Windows.
@@ -51,14 +52,10 @@ void Key(HWND window, UINT key, bool shift = false) {
 }
 
 TEST(Win32Keyboard, ArrowsChooseAndTabLeavesTheChoices) {
-    testing_support::TempKey key;
-    testing_support::FakePlatform fake;
-    fake.loader = [](int id) { return framework::win32::Win32Platform(0x409).LoadString(id); };
-    const auto driver = testing_support::MakePageDriver();
-    wizard::CMyPropertySheet sheet(0);
-    sheet.SetActivePage(0);
-    driver->Show(sheet);
-    HWND window = framework::win32::SheetHandle(sheet);
+    testing_support::ShownWizard shown;
+    const auto& driver = shown.driver;
+    wizard::CMyPropertySheet& sheet = *shown.sheet;
+    HWND window = shown.Window();
     SetForegroundWindow(window);
     CMyPropertyPageMain& page = sheet.m_pageMain;
     page.Ctl().Focus(CMyPropertyPageMain::IDC_NEW_SYSTEM, false);
@@ -102,7 +99,7 @@ HWND ChildHolding(HWND window, HWND focus) {
 TEST(Win32Keyboard, TabReachesEveryControlOnEveryScreen) {
     testing_support::TempKey key;
     testing_support::FakePlatform fake;
-    fake.loader = [](int id) { return framework::win32::Win32Platform(0x409).LoadString(id); };
+    fake.loader = testing_support::EnglishText;
     const auto driver = testing_support::MakePageDriver();
     int screens = 0;
     gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {

@@ -8,6 +8,7 @@
 #include "FakePlatform.h"
 #include "PageDriver.h"
 #include "TempDir.h"
+#include "Win32Test.h"
 #include "framework/Text.h"
 #include "wizard/MyPropertySheet.h"
 #include "wizard/ToolTitle.h"
@@ -70,14 +71,9 @@ bool Inside(const RECT& inner, const RECT& outer) {
 // than the pages have grows the sheet: the page keeps all its controls, the buttons move
 // down with the sheet's bottom and stay below the page.
 TEST(Win32Layout, ATextLongerThanThePageGrowsTheSheet) {
-    testing_support::TempKey key;
-    testing_support::FakePlatform fake;
-    fake.loader = [](int id) { return framework::win32::Win32Platform(0x409).LoadString(id); };
-    const auto driver = testing_support::MakePageDriver();
-    wizard::CMyPropertySheet sheet(0);
-    sheet.SetActivePage(0);
-    driver->Show(sheet);
-    HWND sheetWindow = framework::win32::SheetHandle(sheet);
+    testing_support::ShownWizard shown;
+    wizard::CMyPropertySheet& sheet = *shown.sheet;
+    HWND sheetWindow = shown.Window();
     HWND pageWindow = framework::win32::PageHandle(sheet.m_pageMain);
     RECT before;
     GetWindowRect(sheetWindow, &before);
@@ -89,7 +85,7 @@ TEST(Win32Layout, ATextLongerThanThePageGrowsTheSheet) {
     }
     sheet.m_pageMain.Ctl().SetText(wizard::CMyPropertyPageMain::IDC_SERVICE_IP, text);
     sheet.SetActivePage(0);  // laid out again on activation
-    driver->Settle(sheet);
+    shown.driver->Settle(sheet);
 
     RECT after;
     GetWindowRect(sheetWindow, &after);

@@ -6,6 +6,7 @@
 
 #include "FakePlatform.h"
 #include "TempDir.h"
+#include "Win32Test.h"
 #include "app/MyWizardApp.h"
 #include "framework/Text.h"
 #include "platform/StringIds.h"
@@ -81,7 +82,7 @@ BOOL CALLBACK FindChooser(HWND window, LPARAM found) {
 TEST(Win32Startup, ChoosingTheKeyCancelledEndsTheProgram) {
     TempKey key;
     testing_support::FakePlatform fake;
-    fake.loader = [](int id) { return framework::win32::Win32Platform(0x409).LoadString(id); };
+    fake.loader = testing_support::EnglishText;
     platform::Install(&fake);
     std::wstring command = L"\"" K4400_PROGRAM "\" --choose-key";
     STARTUPINFOW startup{};

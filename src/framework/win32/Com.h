@@ -10,4 +10,15 @@ HRESULT CreateComObject(REFCLSID type, REFIID interfaceId, void** object);
 // Frees memory a COM object handed out.
 void FreeComMemory(void* memory);
 
+// The program's one object of `Interface`, made when first asked for; null if it cannot be.
+template <class Interface>
+Interface* SharedComObject(REFCLSID type, REFIID interfaceId) {
+    static Interface* const object = [&] {
+        void* made = nullptr;
+        return SUCCEEDED(CreateComObject(type, interfaceId, &made)) ? static_cast<Interface*>(made)
+                                                                    : nullptr;
+    }();
+    return object;
+}
+
 }  // namespace framework::win32

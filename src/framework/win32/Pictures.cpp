@@ -33,15 +33,7 @@ class ComPtr {
 };
 
 IWICImagingFactory* Factory() {
-    static IWICImagingFactory* factory = [] {
-        IWICImagingFactory* made = nullptr;
-        if (FAILED(CreateComObject(CLSID_WICImagingFactory, IID_IWICImagingFactory,
-                                   reinterpret_cast<void**>(&made)))) {
-            return static_cast<IWICImagingFactory*>(nullptr);
-        }
-        return made;
-    }();
-    return factory;
+    return SharedComObject<IWICImagingFactory>(CLSID_WICImagingFactory, IID_IWICImagingFactory);
 }
 
 // The first frame of a PNG resource, as premultiplied BGRA.

@@ -187,15 +187,7 @@ namespace {
 
 // Windows' service that gives controls their accessible names; made when first needed.
 IAccPropServices* AccessibilityServices() {
-    static IAccPropServices* services = [] {
-        IAccPropServices* made = nullptr;
-        if (FAILED(CreateComObject(CLSID_AccPropServices, IID_IAccPropServices,
-                                   reinterpret_cast<void**>(&made)))) {
-            return static_cast<IAccPropServices*>(nullptr);
-        }
-        return made;
-    }();
-    return services;
+    return SharedComObject<IAccPropServices>(CLSID_AccPropServices, IID_IAccPropServices);
 }
 
 // A picture control's drawing; false for any other control.
