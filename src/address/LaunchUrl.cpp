@@ -20,25 +20,26 @@ std::wstring Printable(const std::wstring& url) {
 
 }  // namespace
 
-bool OpenLaunchUrl(const std::wstring& url) {
+std::optional<std::wstring> OpenLaunchUrl(const std::wstring& url) {
     const std::optional<std::wstring> safe = SafeLaunchUrl(url);
     if (safe && platform::Current().OpenUrl(*safe)) {
-        return true;
+        return std::nullopt;
     }
-    // The address part, to tell a placeholder (nothing reported) from an address.
+    // The address part, to tell no address (nothing, brackets alone, the placeholder of an
+    // entry not reported) from an address.
     std::wstring host =
         url.substr(url.find(L"://") == std::wstring::npos ? 0 : url.find(L"://") + 3);
     if (host.size() >= 8 && host.compare(host.size() - 8, 8, L"/service") == 0) {
         host.erase(host.size() - 8);
     }
     host = Trim(host);
-    if (host.empty() || host == L"x") {
-        platform::ShowFileMessage(platform::Current().LoadString(IDS_FW_LAUNCH_NO_ADDRESS));
-    } else {
-        platform::ShowFileMessage(
-            platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {Printable(safe.value_or(url))}));
+    if (host.size() >= 2 && host.front() == L'[' && host.back() == L']') {
+        host = Trim(host.substr(1, host.size() - 2));
     }
-    return false;
+    if (host.empty() || host == L"x") {
+        return platform::Current().LoadString(IDS_FW_LAUNCH_NO_ADDRESS);
+    }
+    return platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {Printable(safe.value_or(url))});
 }
 
 std::optional<std::wstring> SafeLaunchUrl(const std::wstring& url) {

@@ -12,9 +12,10 @@ namespace address {
 // address is anything but an IP literal.
 std::optional<std::wstring> SafeLaunchUrl(const std::wstring& url);
 
-// Opens a launch URL in the browser. When the check refuses it, or no browser takes it, the
-// user is told which address to open by hand (or that the system reported none): a click
-// never silently does nothing. Returns whether the browser took the URL.
-bool OpenLaunchUrl(const std::wstring& url);
+// Opens a launch URL in the browser. Returns nothing when the browser took it; otherwise
+// what the user must be told, for the window that asked to show: which address to open by
+// hand, or that the system reported none (an empty address, brackets alone, or the
+// placeholder of an address not reported). A click never silently does nothing.
+std::optional<std::wstring> OpenLaunchUrl(const std::wstring& url);
 
 }  // namespace address

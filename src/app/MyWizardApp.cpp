@@ -141,7 +141,11 @@ int CMyWizardApp::ChooseStartPage() {
         case Next::StartWizard:
             return after.startPage;
         case Next::LaunchServiceAssistantAndEnd:
-            address::OpenLaunchUrl(L"https://" + decision.serviceAddress);
+            // The dialog is gone: the message, if any, has no window to belong to.
+            if (const auto message =
+                    address::OpenLaunchUrl(L"https://" + decision.serviceAddress)) {
+                platform::ShowFileMessage(*message);
+            }
             [[fallthrough]];
         case Next::EndProgram:
             platform::Current().EndProgram(0);

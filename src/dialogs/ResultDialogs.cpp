@@ -87,15 +87,20 @@ void CResultDialog::OnCommand(int id) {
         if (launch.control != id) {
             continue;
         }
+        // A launch that cannot happen is told by a message this dialog owns: nothing behind it
+        // can be clicked until it is answered.
         if (!launch.member) {
             // The documentation page: the dialog stays.
             const std::wstring url = Widen(launch.scheme);
             if (!platform::Current().OpenUrl(url)) {
-                platform::ShowFileMessage(platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {url}));
+                Ctl().Message(FormatText(IDS_FW_LAUNCH_BY_HAND, {url}), std::nullopt);
             }
             return;
         }
-        address::OpenLaunchUrl(Widen(launch.scheme) + this->*launch.member + Widen(launch.suffix));
+        if (const auto message = address::OpenLaunchUrl(
+                Widen(launch.scheme) + this->*launch.member + Widen(launch.suffix))) {
+            Ctl().Message(*message, std::nullopt);
+        }
         platform::Current().EndProgram(0);
     }
 }

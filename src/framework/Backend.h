@@ -26,6 +26,9 @@ struct WindowSize {
 // notifications go to the page's OnCommand.
 class PageWindow : public Controls {
   public:
+    // The control of this page that has the keyboard focus; 0 when the focus is elsewhere
+    // or on a control that is hidden or disabled.
+    virtual int FocusedControl() const = 0;
     // Lays the controls out for their texts; the size they need (at least the template's).
     virtual WindowSize Relayout(bool drawPictures = true) = 0;
 };
@@ -51,9 +54,11 @@ class SheetWindow {
     virtual std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) = 0;
     // Makes the page at `index` the one shown, under `caption` (before its activation).
     virtual void ShowPage(int index, const std::wstring& caption) = 0;
-    // After its activation: lays the page out (its needs may grow the page area) and gives
-    // the focus to its first control unless it holds the focus already.
+    // After its activation: lays the page out (its needs may grow the page area).
     virtual void PageActivated(int index) = 0;
+    // The focus to the default one of the sheet's buttons (Finish where shown, else Next),
+    // for a page without a control that takes the keyboard.
+    virtual void FocusDefaultButton() = 0;
     // Every page gets this size.
     virtual void SetPageSize(WindowSize size) = 0;
     virtual void ApplyButtons(int flags) = 0;

@@ -25,8 +25,10 @@ class Controls {
     virtual void Enable(int id, bool on) = 0;
     virtual bool IsShown(int id) const = 0;
     virtual void Show(int id, bool on) = 0;
-    // Gives the control the keyboard focus; an edit box's text is selected when `select`.
-    virtual void Focus(int id, bool select = false) = 0;
+    // Gives the control the keyboard focus. Every move of the focus the program makes goes
+    // here, and an edit box (or the first field of an IP address control) gets its whole
+    // text selected, as Tab selects it: what the user types next replaces it.
+    virtual void Focus(int id) = 0;
     virtual void LimitText(int id, int chars) = 0;
     // What a screen reader calls the control, where its label alone does not say it.
     virtual void SetAccessibleName(int id, const std::wstring& name) = 0;
@@ -41,6 +43,7 @@ class Controls {
     virtual int Address(int id, std::uint32_t& value) const = 0;
     virtual void SetAddress(int id, std::uint32_t value) = 0;
     virtual void ClearAddress(int id) = 0;
+    // Focuses one field (0 to 3) of an IP address control, its text selected.
     virtual void FocusAddressField(int id, int field) = 0;
 
     // A bold copy of the control's own font (a page's title).

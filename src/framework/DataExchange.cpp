@@ -85,7 +85,7 @@ void DataExchange::Radio(int firstId, int& value) {
 }
 
 void DataExchange::Fail(int id) {
-    controls_.Focus(id, true);
+    controls_.Focus(id);
     throw Failure{};
 }
 

@@ -4,6 +4,34 @@
 
 namespace framework {
 
+namespace {
+
+// A label whose row holds a field to its right (the nearest one) is centred on that field's
+// box, where its text is read: one line level with the field's text. A label taller than the
+// field starts at the field's top.
+void AlignLabels(std::vector<PlacedControl>& controls) {
+    for (PlacedControl& label : controls) {
+        if (label.textHeight <= 0) {
+            continue;
+        }
+        const PlacedControl* field = nullptr;
+        for (const PlacedControl& c : controls) {
+            const bool onRow = c.y < label.y + label.cy && label.y < c.y + c.fieldHeight;
+            if (c.fieldHeight > 0 && c.shown && onRow && c.x >= label.x + label.cx - 1 &&
+                (!field || c.x < field->x)) {
+                field = &c;
+            }
+        }
+        if (!field) {
+            continue;
+        }
+        label.y = field->y + std::max(0, (field->fieldHeight - label.textHeight) / 2);
+        label.cy = std::max(label.textHeight, 1);
+    }
+}
+
+}  // namespace
+
 WindowSize ArrangeControls(std::vector<PlacedControl>& controls, WindowSize base, int gap) {
     // Controls side by side on one row grow the row once, by the most any of them needs.
     std::vector<std::pair<int, int>> growths;  // (the row's bottom in the template, extra)
@@ -56,6 +84,7 @@ WindowSize ArrangeControls(std::vector<PlacedControl>& controls, WindowSize base
         }
     }
     size.cy = std::max(size.cy, base.cy + totalExtra);
+    AlignLabels(controls);
     return size;
 }
 

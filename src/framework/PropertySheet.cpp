@@ -3,6 +3,30 @@
 #include "framework/PropertyPage.h"
 
 namespace framework {
+namespace {
+
+// The control a page's keyboard user starts on: the first in the template's order that
+// takes the keyboard, shown and enabled; for a radio button, the checked one of its group.
+int FirstKeyboardControl(const DialogTemplate& dialogTemplate, const Controls& controls) {
+    auto usable = [&controls](int id) { return controls.IsShown(id) && controls.IsEnabled(id); };
+    for (const ControlSpec& row : dialogTemplate.controls) {
+        if (row.kind == ControlKind::Static || row.kind == ControlKind::Picture ||
+            (row.style & kNoFocus) || !usable(row.id)) {
+            continue;
+        }
+        if (row.kind == ControlKind::Radio) {
+            for (int member : dialogTemplate.RadioGroup(row.id)) {
+                if (controls.IsChecked(member) && usable(member)) {
+                    return member;
+                }
+            }
+        }
+        return row.id;
+    }
+    return 0;
+}
+
+}  // namespace
 
 CPropertySheetEx::CPropertySheetEx(int startPage)
     : window_(CurrentBackend().CreateSheet(*this)), startPage_(startPage) {}
@@ -44,6 +68,19 @@ bool CPropertySheetEx::SetActivePage(int index) {
     window_->ShowPage(index, page->Caption());
     page->OnSetActive();
     window_->PageActivated(index);
+    // The focus stays where the page's handlers put it; else the page's first control takes
+    // it, or the default button when the page has none (once the page's buttons are
+    // applied): never a control of the page left behind, never nothing.
+    PageWindow& controls = *page->Window();
+    int focus = controls.FocusedControl();
+    if (focus == 0) {
+        focus = FirstKeyboardControl(page->Template(), controls);
+    }
+    if (focus != 0) {
+        controls.Focus(focus);
+    } else {
+        window_->Post([this] { window_->FocusDefaultButton(); });
+    }
     return true;
 }
 

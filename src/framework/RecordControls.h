@@ -34,13 +34,21 @@ struct RecordControl {
     int fields = 0;  // IP address control: fields filled in
 };
 
-// The controls of one window, as records. `notify` gets what the window's owner would.
+// Where the keyboard focus is among record windows: a window and one of its controls.
+struct RecordFocus {
+    const void* window = nullptr;
+    int id = 0;
+};
+
+// The controls of one window, as records. `notify` gets what the window's owner would;
+// `focus` is shared by the windows of one backend, as a desktop has one focus.
 class RecordControls {
   public:
     using Notifier = std::function<void(int id, Notify code)>;
 
-    RecordControls(const DialogTemplate& dialogTemplate, Notifier notify, int* focus)
-        : template_(dialogTemplate), notify_(std::move(notify)), focus_(focus) {
+    RecordControls(const DialogTemplate& dialogTemplate, Notifier notify, RecordFocus* focus,
+                   const void* window)
+        : template_(dialogTemplate), notify_(std::move(notify)), focus_(focus), window_(window) {
         for (const ControlSpec& row : template_.controls) {
             RecordControl& control = controls_[row.id];
             control.kind = row.kind;
@@ -100,7 +108,13 @@ class RecordControls {
     void Enable(int id, bool on) { At(id).enabled = on; }
     bool IsShown(int id) const { return At(id).shown; }
     void Show(int id, bool on) { At(id).shown = on; }
-    void Focus(int id, bool) { *focus_ = id; }
+    void Focus(int id) { *focus_ = {window_, id}; }
+    int FocusedControl() const {
+        return focus_->window == window_ && Has(focus_->id) && At(focus_->id).shown &&
+                       At(focus_->id).enabled
+                   ? focus_->id
+                   : 0;
+    }
     void LimitText(int id, int chars) { At(id).limit = chars; }
     void SetAccessibleName(int id, const std::wstring& name) { At(id).accessibleName = name; }
     void ComboAdd(int id, const std::wstring& item) {
@@ -127,7 +141,7 @@ class RecordControls {
         At(id).address = 0;
         At(id).fields = 0;
     }
-    void FocusAddressField(int id, int) { *focus_ = id; }
+    void FocusAddressField(int id, int) { Focus(id); }
     void SetBoldTitle(int id) { At(id).bold = true; }
     int Message(const void* owner, const std::wstring& text,
                 const std::optional<std::wstring>& caption, platform::MessageButtons buttons) {
@@ -138,7 +152,8 @@ class RecordControls {
   private:
     DialogTemplate template_;
     Notifier notify_;
-    int* focus_;
+    RecordFocus* focus_;
+    const void* window_;
     std::map<int, RecordControl> controls_;
 };
 
@@ -146,8 +161,9 @@ class RecordControls {
 template <class Interface>
 class RecordWindow : public Interface {
   public:
-    RecordWindow(const DialogTemplate& dialogTemplate, RecordControls::Notifier notify, int* focus)
-        : records(dialogTemplate, std::move(notify), focus) {}
+    RecordWindow(const DialogTemplate& dialogTemplate, RecordControls::Notifier notify,
+                 RecordFocus* focus)
+        : records(dialogTemplate, std::move(notify), focus, this) {}
 
     std::wstring Text(int id) const override { return records.Text(id); }
     void SetText(int id, const std::wstring& text) override { records.SetText(id, text); }
@@ -157,7 +173,7 @@ class RecordWindow : public Interface {
     void Enable(int id, bool on) override { records.Enable(id, on); }
     bool IsShown(int id) const override { return records.IsShown(id); }
     void Show(int id, bool on) override { records.Show(id, on); }
-    void Focus(int id, bool select) override { records.Focus(id, select); }
+    void Focus(int id) override { records.Focus(id); }
     void LimitText(int id, int chars) override { records.LimitText(id, chars); }
     void SetAccessibleName(int id, const std::wstring& name) override {
         records.SetAccessibleName(id, name);

@@ -1,6 +1,7 @@
 #include "wizard/PagesNesk.h"
 
 #include <cstring>
+#include <tuple>
 
 #include "address/IPAddress.h"
 #include "framework/PropertySheet.h"
@@ -54,9 +55,11 @@ const DialogTemplate kTemplateP2{285,
 const char* const kRanges[] = {"172.31.8.1  - 172.31.8.10", "192.168.8.1 - 192.168.8.10",
                                "10.254.8.1   - 10.254.8.10"};
 
-// A message owned by the page: the field's label as caption.
-int Refuse(CPropertyPageEx* page, int captionId, const std::wstring& text) {
+// A message owned by the page, the field's label as caption; then the focus on the field to
+// mend, its text selected.
+int Refuse(CPropertyPageEx* page, int captionId, const std::wstring& text, int field) {
     page->Ctl().Message(text, LoadText(captionId));
+    page->Ctl().Focus(field);
     return -1;
 }
 
@@ -121,16 +124,16 @@ bool MyPropertyPageConfigNeskP1::OnSetActive() {
 int MyPropertyPageConfigNeskP1::OnWizardNext() {
     std::uint32_t address = 0, mask = 0, gateway = 0;
     if (!Complete(Ctl(), IDC_ADDRESS, address)) {
-        return Refuse(this, IDS_IP_ADDRESS, NotValid(IDS_IP_ADDRESS));
+        return Refuse(this, IDS_IP_ADDRESS, NotValid(IDS_IP_ADDRESS), IDC_ADDRESS);
     }
     if (!Complete(Ctl(), IDC_MASK, mask) || mask == address) {
-        return Refuse(this, IDS_SUBNET_MASK, NotValid(IDS_SUBNET_MASK));
+        return Refuse(this, IDS_SUBNET_MASK, NotValid(IDS_SUBNET_MASK), IDC_MASK);
     }
     if (!Complete(Ctl(), IDC_GATEWAY, gateway) || gateway == mask || gateway == address) {
-        return Refuse(this, IDS_GATEWAY, NotValid(IDS_GATEWAY));
+        return Refuse(this, IDS_GATEWAY, NotValid(IDS_GATEWAY), IDC_GATEWAY);
     }
     if (!IPAddress::SubnetMask(mask).isSameSubnet(address, gateway)) {
-        return Refuse(this, IDS_IP_ADDRESS, NotSameSubnet(IDS_GATEWAY));
+        return Refuse(this, IDS_IP_ADDRESS, NotSameSubnet(IDS_GATEWAY), IDC_ADDRESS);
     }
     SetUnifiedClusterIp(&address);
     SetUnifiedMask(&mask);
@@ -178,24 +181,27 @@ int MyPropertyPageConfigNeskP2::OnWizardNext() {
     const std::uint32_t clusterIp = GetUnifiedClusterIp();
     std::uint32_t management = 0, module1 = 0, module2 = 0;
     if (!Complete(Ctl(), IDC_MANAGEMENT, management) || management == clusterIp) {
-        return Refuse(this, IDS_MANAGEMENT_IP, NotValid(IDS_MANAGEMENT_IP));
+        return Refuse(this, IDS_MANAGEMENT_IP, NotValid(IDS_MANAGEMENT_IP), IDC_MANAGEMENT);
     }
     if (!Complete(Ctl(), IDC_MODULE1, module1) || module1 == management || module1 == clusterIp) {
-        return Refuse(this, IDS_FILE_MODULE1, NotValid(IDS_FILE_MODULE1));
+        return Refuse(this, IDS_FILE_MODULE1, NotValid(IDS_FILE_MODULE1), IDC_MODULE1);
     }
     if (!Complete(Ctl(), IDC_MODULE2, module2) || module2 == module1 || module2 == management ||
         module2 == clusterIp) {
-        return Refuse(this, IDS_FILE_MODULE2, NotValid(IDS_FILE_MODULE2));
+        return Refuse(this, IDS_FILE_MODULE2, NotValid(IDS_FILE_MODULE2), IDC_MODULE2);
     }
     if (selected < 0) {
-        return Refuse(this, IDS_INTERNAL_RANGE, LoadText(IDS_NO_INTERNAL_RANGE));
+        return Refuse(this, IDS_INTERNAL_RANGE, LoadText(IDS_NO_INTERNAL_RANGE), IDC_RANGE);
     }
     const IPAddress::SubnetMask mask(GetUnifiedMask());
-    const std::pair<std::uint32_t, int> others[] = {
-        {management, IDS_MANAGEMENT_IP}, {module1, IDS_FILE_MODULE1}, {module2, IDS_FILE_MODULE2}};
-    for (const auto& [other, label] : others) {
+    // The storage system's address is on the first page: the field to mend is the other one.
+    const std::tuple<std::uint32_t, int, int> others[] = {
+        {management, IDS_MANAGEMENT_IP, IDC_MANAGEMENT},
+        {module1, IDS_FILE_MODULE1, IDC_MODULE1},
+        {module2, IDS_FILE_MODULE2, IDC_MODULE2}};
+    for (const auto& [other, label, field] : others) {
         if (!mask.isSameSubnet(clusterIp, other)) {
-            return Refuse(this, IDS_IP_ADDRESS, NotSameSubnet(label));
+            return Refuse(this, IDS_IP_ADDRESS, NotSameSubnet(label), field);
         }
     }
     const taskfile::UnifiedTaskAddresses addresses{

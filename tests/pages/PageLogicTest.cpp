@@ -32,6 +32,10 @@ const std::array<int, 4> kMask{P::IDC_MASK_OCTET1, P::IDC_MASK_OCTET2, P::IDC_MA
 const std::array<int, 4> kGateway{P::IDC_GATEWAY_OCTET1, P::IDC_GATEWAY_OCTET2,
                                   P::IDC_GATEWAY_OCTET3, P::IDC_GATEWAY_OCTET4};
 
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
 std::uint32_t Ip(int a, int b, int c, int d) {
     return static_cast<std::uint32_t>(a) << 24 | static_cast<std::uint32_t>(b) << 16 |
            static_cast<std::uint32_t>(c) << 8 | static_cast<std::uint32_t>(d);
@@ -282,19 +286,124 @@ TEST_F(PageLogic, EveryTaskIsWrittenByteForByte) {
               "--veltaraip=192.168.1.10");
 }
 
-// The unified pages refuse with the field's label as the caption and keep the page.
-TEST_F(PageLogic, UnifiedPagesRefuseWithTheFieldAsCaption) {
-    auto sheet = Open(kPageNeskP1);
-    auto& page = sheet->m_pageNeskP1;
-    Next(*sheet);  // nothing typed
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].caption.value_or(L""), framework::LoadText(IDS_IP_ADDRESS));
-    EXPECT_EQ(sheet->GetActiveIndex(), kPageNeskP1);
-    driver->TypeAddress(page, MyPropertyPageConfigNeskP1::IDC_ADDRESS, Ip(192, 168, 1, 10));
-    driver->TypeAddress(page, MyPropertyPageConfigNeskP1::IDC_GATEWAY, Ip(10, 0, 0, 1));
+// The unified pages refuse with the field's label as the caption, keep the page, and put the
+// focus on the field to mend (the other field, where a same-subnet message names two).
+TEST_F(PageLogic, UnifiedPagesRefuseWithTheFieldAsCaptionAndFocusIt) {
+    using P1 = MyPropertyPageConfigNeskP1;
+    using P2 = MyPropertyPageConfigNeskP2;
+    struct Entry {
+        int control;
+        std::uint32_t value;
+    };
+    struct Case {
+        int page;
+        std::vector<Entry> typed;
+        bool range;
+        int caption;
+        int focus;
+    };
+    const std::uint32_t a = Ip(192, 168, 1, 10), m = Ip(255, 255, 255, 0), g = Ip(192, 168, 1, 1);
+    const Case cases[] = {
+        {kPageNeskP1, {}, false, IDS_IP_ADDRESS, P1::IDC_ADDRESS},
+        {kPageNeskP1,
+         {{P1::IDC_ADDRESS, a}, {P1::IDC_MASK, a}},
+         false,
+         IDS_SUBNET_MASK,
+         P1::IDC_MASK},
+        {kPageNeskP1,
+         {{P1::IDC_ADDRESS, a}, {P1::IDC_GATEWAY, a}},
+         false,
+         IDS_GATEWAY,
+         P1::IDC_GATEWAY},
+        {kPageNeskP1,
+         {{P1::IDC_ADDRESS, a}, {P1::IDC_GATEWAY, Ip(10, 0, 0, 1)}},
+         false,
+         IDS_IP_ADDRESS,
+         P1::IDC_ADDRESS},
+        {kPageNeskP2, {}, true, IDS_MANAGEMENT_IP, P2::IDC_MANAGEMENT},
+        {kPageNeskP2,
+         {{P2::IDC_MANAGEMENT, Ip(192, 168, 1, 20)}, {P2::IDC_MODULE1, Ip(192, 168, 1, 20)}},
+         true,
+         IDS_FILE_MODULE1,
+         P2::IDC_MODULE1},
+        {kPageNeskP2,
+         {{P2::IDC_MANAGEMENT, Ip(192, 168, 1, 20)}, {P2::IDC_MODULE1, Ip(192, 168, 1, 21)}},
+         true,
+         IDS_FILE_MODULE2,
+         P2::IDC_MODULE2},
+        {kPageNeskP2,
+         {{P2::IDC_MANAGEMENT, Ip(192, 168, 1, 20)},
+          {P2::IDC_MODULE1, Ip(192, 168, 1, 21)},
+          {P2::IDC_MODULE2, Ip(192, 168, 1, 22)}},
+         false,
+         IDS_INTERNAL_RANGE,
+         P2::IDC_RANGE},
+        {kPageNeskP2,
+         {{P2::IDC_MANAGEMENT, Ip(192, 168, 1, 20)},
+          {P2::IDC_MODULE1, Ip(192, 168, 1, 21)},
+          {P2::IDC_MODULE2, Ip(192, 168, 2, 22)}},
+         true,
+         IDS_IP_ADDRESS,
+         P2::IDC_MODULE2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.focus);
+        std::uint32_t cluster = a, mask = m, gateway = g;
+        SetUnifiedClusterIp(&cluster);
+        SetUnifiedMask(&mask);
+        SetUnifiedGateway(&gateway);
+        auto sheet = Open(c.page);
+        auto& page = *sheet->GetPage(c.page);
+        for (const Entry& entry : c.typed) {
+            driver->TypeAddress(page, entry.control, entry.value);
+        }
+        if (c.range) {
+            driver->Select(page, P2::IDC_RANGE, 0);
+        }
+        fake.messages.clear();
+        Next(*sheet);
+        EXPECT_EQ(sheet->GetActiveIndex(), c.page);
+        ASSERT_EQ(fake.messages.size(), 1u);
+        EXPECT_EQ(fake.messages[0].caption.value_or(L""), framework::LoadText(c.caption));
+        EXPECT_EQ(fake.messages[0].owner, driver->Owner(page));
+        EXPECT_EQ(driver->Focused(page), c.focus);
+        EXPECT_FALSE(TempKey::Exists("satask.txt"));
+    }
+}
+
+// Every page starts with the focus where a keyboard user needs it: on the control the page
+// chose, else its first control, else (pages that only inform) the default button; never
+// on a control of a page left behind, never nowhere.
+TEST_F(PageLogic, EveryPageStartsWithTheFocusWhereTheKeyboardNeedsIt) {
+    using testing_support::SheetButton;
+    const std::pair<int, int> controls[] = {
+        {kPageMain, CMyPropertyPageMain::IDC_NEW_SYSTEM},
+        {kPageConfigIP, P::IDC_ADDRESS_OCTET1},
+        {kPageResetIP, CMyPropertyPageResetIP::IDC_CONFIGURE},
+        {kPageNeskP1, MyPropertyPageConfigNeskP1::IDC_ADDRESS},
+        {kPageNeskP2, MyPropertyPageConfigNeskP2::IDC_MANAGEMENT},
+    };
+    for (const auto& [index, control] : controls) {
+        auto sheet = Open(index);
+        EXPECT_EQ(driver->Focused(*sheet->GetPage(index)), control) << index;
+    }
+    for (int index : {kPageConfigIPDone, kPageResetPasswordDone, kPageResetIPDone, kPageExpand,
+                      kPageNeskDone}) {
+        auto sheet = Open(index);
+        EXPECT_EQ(driver->FocusedButton(*sheet), SheetButton::Finish) << index;
+    }
+    // Arrived by Next: the done page's Finish, not the octet box of the page before.
+    auto sheet = Open(kPageConfigIP);
+    FillValid(*sheet, kPageConfigIP);
     Next(*sheet);
-    ASSERT_EQ(fake.messages.size(), 2u);
-    EXPECT_EQ(sheet->GetActiveIndex(), kPageNeskP1);
+    ASSERT_EQ(sheet->GetActiveIndex(), kPageConfigIPDone);
+    EXPECT_EQ(driver->Focused(sheet->m_pageConfigIP), 0);
+    EXPECT_EQ(driver->FocusedButton(*sheet), SheetButton::Finish);
+    // Back to the main menu: its choice, not the box left on page 1.
+    auto again = Open(kPageMain);
+    Next(*again);
+    Back(*again);
+    EXPECT_EQ(driver->Focused(again->m_pageMain), CMyPropertyPageMain::IDC_NEW_SYSTEM);
 }
 
 // Cancel removes the task files of the done pages the user reached, and only those.
@@ -382,6 +491,26 @@ TEST_F(PageLogic, EveryResultDialogButtonEndsOrLaunchesAsItShould) {
             EXPECT_EXIT(driver->Click(*dialog, c.button), ::testing::ExitedWithCode(0),
                         "open-url <" + c.url + ">\nend-program 0 after 1 launch");
         }
+    }
+    // A launch with no address to open is told in a message the dialog owns, then the
+    // program ends: nothing reported, reported empty, brackets alone.
+    for (const wchar_t* reported : {L"", L"[]", L"x", L"[x]", L" [ ] "}) {
+        CResetIPSuccessDlg dialog;
+        dialog.m_strIP = reported;
+        dialog.Create();
+        driver->Show(dialog);
+        const void* owner = driver->Owner(dialog);
+        fake.onMessage = [owner](const platform::MessageRequest& m) {
+            std::fprintf(stderr, "message <%ls> %s\n", m.text.c_str(),
+                         m.owner == owner ? "owned by the dialog" : "without the dialog");
+        };
+        for (int button : {1025, 1090}) {
+            EXPECT_EXIT(driver->Click(dialog, button), ::testing::ExitedWithCode(0),
+                        "message <" + Narrow(framework::LoadText(IDS_FW_LAUNCH_NO_ADDRESS)) +
+                            "> owned by the dialog\nend-program 0 after 0 launch")
+                << Narrow(reported) << " " << button;
+        }
+        fake.onMessage = nullptr;
     }
     // Launch Info Center opens the documentation and the dialog stays.
     CConfigNeskFailureDlg failure;

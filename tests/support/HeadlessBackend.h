@@ -30,12 +30,13 @@ using HeadlessWindow = framework::RecordWindow<Interface>;
 
 class HeadlessPage final : public HeadlessWindow<framework::PageWindow> {
   public:
-    HeadlessPage(framework::CPropertyPageEx& page, int* focus)
+    HeadlessPage(framework::CPropertyPageEx& page, framework::RecordFocus* focus)
         : RecordWindow(
               page.Template(),
               [&page](int id, framework::Notify code) { page.OnCommand(id, code); }, focus),
           template_(page.Template()) {}
     framework::WindowSize Relayout(bool) override { return {template_.cx, template_.cy}; }
+    int FocusedControl() const override { return records.FocusedControl(); }
 
   private:
     framework::DialogTemplate template_;
@@ -43,7 +44,7 @@ class HeadlessPage final : public HeadlessWindow<framework::PageWindow> {
 
 class HeadlessDialog final : public HeadlessWindow<framework::DialogWindow> {
   public:
-    HeadlessDialog(framework::CDialog& dialog, int* focus)
+    HeadlessDialog(framework::CDialog& dialog, framework::RecordFocus* focus)
         : RecordWindow(
               dialog.Template(),
               [&dialog](int id, framework::Notify code) {
@@ -70,7 +71,8 @@ class HeadlessDialog final : public HeadlessWindow<framework::DialogWindow> {
 
 class HeadlessSheet final : public framework::SheetWindow {
   public:
-    HeadlessSheet(framework::CPropertySheetEx& sheet, int* focus) : sheet_(sheet), focus_(focus) {}
+    HeadlessSheet(framework::CPropertySheetEx& sheet, framework::RecordFocus* focus)
+        : sheet_(sheet), focus_(focus) {}
 
     std::unique_ptr<framework::PageWindow> CreatePage(framework::CPropertyPageEx& page) override {
         return std::make_unique<HeadlessPage>(page, focus_);
@@ -80,6 +82,9 @@ class HeadlessSheet final : public framework::SheetWindow {
         caption = pageCaption;
     }
     void PageActivated(int) override {}
+    void FocusDefaultButton() override {
+        *focus_ = {this, buttons & framework::PSWIZB_FINISH ? kFinishButton : kNextButton};
+    }
     void SetPageSize(framework::WindowSize size) override { pageSize = size; }
     void ApplyButtons(int flags) override { buttons = flags; }
     void Post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
@@ -99,6 +104,11 @@ class HeadlessSheet final : public framework::SheetWindow {
         }
     }
 
+    // The sheet's buttons as focus targets: the ids Windows gives them.
+    static constexpr int kBackButton = 0x3023;
+    static constexpr int kNextButton = 0x3024;
+    static constexpr int kFinishButton = 0x3025;
+
     int shown = -1;
     std::wstring caption;
     int buttons = 0;
@@ -107,7 +117,7 @@ class HeadlessSheet final : public framework::SheetWindow {
 
   private:
     framework::CPropertySheetEx& sheet_;
-    int* focus_;
+    framework::RecordFocus* focus_;
     std::deque<std::function<void()>> posted_;
 };
 
@@ -131,8 +141,8 @@ class HeadlessBackend final : public framework::Backend {
         return std::make_unique<HeadlessDialog>(dialog, &focus);
     }
 
-    // The control that has the keyboard focus (0: none yet).
-    int focus = 0;
+    // The window and control that have the keyboard focus (none yet).
+    framework::RecordFocus focus;
 };
 
 // The records behind a page or a dialog, and the sheet's window.

@@ -21,11 +21,29 @@ class HeadlessPageDriver final : public PageDriver {
     }
     void Click(framework::CDialog& dialog, int id) override { Records(dialog).Click(id); }
     void Show(framework::CDialog&) override {}
-    int Focused(const framework::CPropertyPageEx&) override { return backend_.focus; }
+    int Focused(const framework::CPropertyPageEx& page) override {
+        return backend_.focus.window == page.Window() ? backend_.focus.id : 0;
+    }
+    SheetButton FocusedButton(framework::CPropertySheetEx& sheet) override {
+        if (backend_.focus.window != &SheetWindowOf(sheet)) {
+            return SheetButton::None;
+        }
+        switch (backend_.focus.id) {
+            case HeadlessSheet::kBackButton:
+                return SheetButton::Back;
+            case HeadlessSheet::kNextButton:
+                return SheetButton::Next;
+            case HeadlessSheet::kFinishButton:
+                return SheetButton::Finish;
+            default:
+                return SheetButton::None;
+        }
+    }
     std::wstring Caption(framework::CPropertySheetEx& sheet) override {
         return SheetWindowOf(sheet).caption;
     }
     const void* Owner(const framework::CPropertyPageEx& page) override { return page.Window(); }
+    const void* Owner(const framework::CDialog& dialog) override { return dialog.Window(); }
 
   private:
     HeadlessBackend backend_;

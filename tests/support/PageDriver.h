@@ -13,6 +13,9 @@
 
 namespace testing_support {
 
+// A button of the sheet's button bar.
+enum class SheetButton { None, Back, Next, Finish, Cancel };
+
 class PageDriver {
   public:
     virtual ~PageDriver() = default;
@@ -33,10 +36,13 @@ class PageDriver {
 
     // The control of the page that has the keyboard focus; 0 for none.
     virtual int Focused(const framework::CPropertyPageEx& page) = 0;
+    // The sheet's button that has the keyboard focus, if one has.
+    virtual SheetButton FocusedButton(framework::CPropertySheetEx& sheet) = 0;
     // The caption the sheet's window shows.
     virtual std::wstring Caption(framework::CPropertySheetEx& sheet) = 0;
-    // What owns the messages a page shows.
+    // What owns the messages a page or a dialog shows.
     virtual const void* Owner(const framework::CPropertyPageEx& page) = 0;
+    virtual const void* Owner(const framework::CDialog& dialog) = 0;
 };
 
 // The driver of the backend a test program is built with; it installs that backend.

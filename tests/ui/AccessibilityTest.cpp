@@ -37,13 +37,19 @@ TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
     gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {
         QWidget* window = gallery::WindowOf(screen);
         ++screens;
-        // Press Tab round the window once, from the first control that takes it.
+        // Press Tab round the window once, from the first control that takes it (the first
+        // button, on a page without controls).
         QList<QWidget*> chain;
+        QWidget* first = nullptr;
         for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-            if (TakesTab(w, window) && !qobject_cast<QPushButton*>(w)) {
-                w->setFocus(Qt::TabFocusReason);
-                break;
+            if (TakesTab(w, window) && (!first || qobject_cast<QPushButton*>(first))) {
+                if (!first || !qobject_cast<QPushButton*>(w)) {
+                    first = w;
+                }
             }
+        }
+        if (first) {
+            first->setFocus(Qt::TabFocusReason);
         }
         for (QWidget* w = QApplication::focusWidget(); w && !chain.contains(w);
              w = QApplication::focusWidget()) {

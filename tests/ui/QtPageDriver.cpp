@@ -78,10 +78,20 @@ class QtPageDriver final : public PageDriver {
         }
         return 0;
     }
+    SheetButton FocusedButton(framework::CPropertySheetEx& sheet) override {
+        SheetDialog* dialog = SheetWidget(sheet);
+        QWidget* focus = QApplication::focusWidget();
+        return focus == dialog->BackButton()     ? SheetButton::Back
+               : focus == dialog->NextButton()   ? SheetButton::Next
+               : focus == dialog->FinishButton() ? SheetButton::Finish
+               : focus == dialog->CancelButton() ? SheetButton::Cancel
+                                                 : SheetButton::None;
+    }
     std::wstring Caption(framework::CPropertySheetEx& sheet) override {
         return SheetWidget(sheet)->windowTitle().toStdWString();
     }
     const void* Owner(const framework::CPropertyPageEx& page) override { return PageWidget(page); }
+    const void* Owner(const framework::CDialog& dialog) override { return DialogWidget(dialog); }
 
   private:
     QtBackend backend_;

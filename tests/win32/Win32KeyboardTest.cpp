@@ -1,11 +1,13 @@
 // The keyboard on Windows' own dialog manager, keys sent as messages (press, then release)
-// through the sheet's dialog message handling: arrows move among the main menu's choices and
-// choose them, Tab leaves the choices for the buttons and comes back to the chosen one.
+// through the program's routing to the dialog managers: the keyboard tables, arrows among the
+// main menu's choices, Tab round every screen.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "FakePlatform.h"
+#include "KeyScripts.h"
 #include "PageDriver.h"
 #include "Screens.h"
 #include "TempDir.h"
@@ -22,33 +24,56 @@ namespace {
 
 using wizard::CMyPropertyPageMain;
 
-// A key pressed and released in `window`, a sheet or a dialog, as the program's message loop
-// hands it to the dialog manager.
-void Key(HWND window, UINT key, bool shift = false) {
-    if (shift) {
-        // The dialog manager reads Shift's state from the keyboard.
-        BYTE state[256];
-        GetKeyboardState(state);
-        state[VK_SHIFT] = 0x80;
-        SetKeyboardState(state);
+// A key's messages as a keyboard makes them, to the window that has the focus, handed to the
+// program's own routing to the dialog managers; its character (WM_CHAR, or WM_SYSCHAR with
+// Alt) comes from Windows' translation of the key, as for a real key.
+void SendKey(UINT key, bool shift = false, bool alt = false) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    state[VK_MENU] = alt ? 0x80 : 0;
+    SetKeyboardState(state);
+    const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    const UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
+    const LPARAM context = alt ? 0x20000000 : 0;
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    for (UINT message : {down, up}) {
+        MSG msg{GetFocus(), message, key, 1 | scan | context | (message == up ? 0xC0000000 : 0),
+                0,          {}};
+        framework::win32::DispatchToDialogs(msg);
+        framework::win32::PumpMessages();  // the character the key made
     }
-    for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-        MSG msg{GetFocus(), message, key, message == WM_KEYUP ? 0xC0000001 : 1, 0, {}};
-        const bool handled = GetDlgItem(window, IDCANCEL) && GetDlgItem(window, 0x3024)
-                                 ? PropSheet_IsDialogMessage(window, &msg)
-                                 : IsDialogMessageW(window, &msg);
-        if (!handled) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    if (shift) {
-        BYTE state[256];
-        GetKeyboardState(state);
-        state[VK_SHIFT] = 0;
-        SetKeyboardState(state);
-    }
+    state[VK_SHIFT] = 0;
+    state[VK_MENU] = 0;
+    SetKeyboardState(state);
     framework::win32::PumpMessages();
+}
+
+// A key pressed and released in the window that has the focus.
+void Key(HWND, UINT key, bool shift = false) {
+    SendKey(key, shift);
+}
+
+// One step of a key script: `sheet` is the wizard's window, when it is on screen.
+void Press(const testing_support::KeyStep& step, HWND sheet) {
+    if (step.key.empty()) {
+        const SHORT scan = VkKeyScanW(step.character);
+        SendKey(LOBYTE(scan), (HIBYTE(scan) & 1) != 0);
+    } else if (step.key == "Next") {
+        SendMessageW(GetDlgItem(sheet, 0x3024), BM_CLICK, 0, 0);  // as the mouse clicks it
+        framework::win32::PumpMessages();
+    } else if (step.key.starts_with("A-")) {
+        SendKey(static_cast<UINT>(step.key[2]), false, true);
+    } else {
+        static const std::map<std::string, std::pair<UINT, bool>> keys = {
+            {"Tab", {VK_TAB, false}},      {"S-Tab", {VK_TAB, true}},
+            {"Enter", {VK_RETURN, false}}, {"Esc", {VK_ESCAPE, false}},
+            {"Up", {VK_UP, false}},        {"Down", {VK_DOWN, false}},
+            {"Left", {VK_LEFT, false}},    {"Right", {VK_RIGHT, false}},
+        };
+        const auto& [key, shift] = keys.at(step.key);
+        SendKey(key, shift);
+    }
 }
 
 TEST(Win32Keyboard, ArrowsChooseAndTabLeavesTheChoices) {
@@ -58,7 +83,7 @@ TEST(Win32Keyboard, ArrowsChooseAndTabLeavesTheChoices) {
     HWND window = shown.Window();
     SetForegroundWindow(window);
     CMyPropertyPageMain& page = sheet.m_pageMain;
-    page.Ctl().Focus(CMyPropertyPageMain::IDC_NEW_SYSTEM, false);
+    page.Ctl().Focus(CMyPropertyPageMain::IDC_NEW_SYSTEM);
     framework::win32::PumpMessages();
     ASSERT_EQ(driver->Focused(page), CMyPropertyPageMain::IDC_NEW_SYSTEM);
 
@@ -125,6 +150,58 @@ TEST(Win32Keyboard, TabReachesEveryControlOnEveryScreen) {
         }
     });
     EXPECT_EQ(screens, 21);
+}
+
+// The keyboard table: the address typed is the address written, access keys, and the done
+// pages answering Enter and Esc however the user arrived on them.
+TEST(Win32Keyboard, TheAddressTypedIsTheAddressWritten) {
+    for (const testing_support::KeyCase& c : testing_support::KeyCases()) {
+        SCOPED_TRACE(c.name);
+        testing_support::ShownWizard shown;
+        wizard::CMyPropertySheet& sheet = *shown.sheet;
+        SetForegroundWindow(shown.Window());
+        framework::win32::PumpMessages();
+        testing_support::TypeAndExpect(
+            c, sheet, [&](const testing_support::KeyStep& step) { Press(step, shown.Window()); });
+    }
+}
+
+// Enter presses the button that has the focus, which the dialog manager makes the default
+// one as the focus reaches it; the default of the template is the one for no focused button.
+TEST(Win32Keyboard, EnterInAResultDialogPressesTheFocusedButton) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    testing_support::TempKey key;
+    testing_support::FakePlatform fake;
+    fake.loader = testing_support::EnglishText;
+    const auto driver = testing_support::MakePageDriver();
+    for (const testing_support::DialogKeyCase& c : testing_support::DialogKeyCases()) {
+        SCOPED_TRACE(c.name);
+        auto dialog = c.make();
+        dialog->Create();
+        driver->Show(*dialog);
+        SetForegroundWindow(framework::win32::DialogHandle(*dialog));
+        framework::win32::PumpMessages();
+        testing_support::TypeAndExpect(c, *dialog, fake, [&] {
+            for (const testing_support::KeyStep& step : testing_support::ParseKeys(c.keys)) {
+                Press(step, nullptr);
+            }
+        });
+    }
+}
+
+// The sheet opens in the middle of the screen's work area, as the result dialogs do.
+TEST(Win32Keyboard, TheSheetOpensCentred) {
+    testing_support::ShownWizard shown;
+    RECT frame;
+    GetWindowRect(shown.Window(), &frame);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 2);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 2);
 }
 
 }  // namespace

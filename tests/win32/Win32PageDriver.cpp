@@ -71,12 +71,31 @@ class Win32PageDriver final : public PageDriver {
         }
         return 0;
     }
+    SheetButton FocusedButton(framework::CPropertySheetEx& sheet) override {
+        HWND focus = GetFocus();
+        if (!focus || GetParent(focus) != SheetHandle(sheet)) {
+            return SheetButton::None;
+        }
+        switch (GetDlgCtrlID(focus)) {
+            case 0x3023:
+                return SheetButton::Back;
+            case 0x3024:
+                return SheetButton::Next;
+            case 0x3025:
+                return SheetButton::Finish;
+            case IDCANCEL:
+                return SheetButton::Cancel;
+            default:
+                return SheetButton::None;
+        }
+    }
     std::wstring Caption(framework::CPropertySheetEx& sheet) override {
         wchar_t text[512] = {};
         GetWindowTextW(SheetHandle(sheet), text, 512);
         return text;
     }
     const void* Owner(const framework::CPropertyPageEx& page) override { return PageHandle(page); }
+    const void* Owner(const framework::CDialog& dialog) override { return DialogHandle(dialog); }
 
   private:
     Win32Backend backend_;

@@ -2,12 +2,15 @@
 // initialisation shows the success dialog first, and its buttons lead where they should.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "FakePlatform.h"
+#include "PageDriver.h"
 #include "TempDir.h"
 #include "Win32Test.h"
 #include "app/MyWizardApp.h"
+#include "dialogs/ResultDialogs.h"
 #include "framework/Text.h"
 #include "platform/StringIds.h"
 
@@ -134,6 +137,71 @@ TEST(Win32Language, UserLanguagesMapToTables) {
         EXPECT_FALSE(platform.LoadString(104).empty()) << std::hex << table;
         EXPECT_EQ(platform.LoadString(100), L"Veltara K4400");
     }
+}
+
+// A launch that cannot happen is told in a message box the dialog owns: the dialog is
+// disabled behind it, so no second click stacks a second message or is lost.
+struct OwnedMessage {
+    HWND dialog = nullptr;
+    HWND owner = nullptr;
+    bool dialogEnabled = true;
+    bool seen = false;
+};
+OwnedMessage* owned = nullptr;
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (!owned || window == owned->dialog || !IsWindowVisible(window) ||
+        lstrcmpW(name, L"#32770") != 0) {
+        return TRUE;
+    }
+    owned->seen = true;
+    owned->owner = GetWindow(window, GW_OWNER);
+    owned->dialogEnabled = IsWindowEnabled(owned->dialog) != FALSE;
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+void CALLBACK PollMessageBox(HWND, UINT, UINT_PTR, DWORD) {
+    if (owned && !owned->seen) {
+        EnumThreadWindows(GetCurrentThreadId(), &FindMessageBox, 0);
+    }
+}
+
+// Windows' own message boxes, and no browser.
+class NoBrowser final : public platform::Platform {
+  public:
+    int ShowMessage(const platform::MessageRequest& request) override {
+        return windows_.ShowMessage(request);
+    }
+    std::wstring LoadString(int id) override { return windows_.LoadString(id); }
+    bool OpenUrl(const std::wstring&) override { return false; }
+    [[noreturn]] void EndProgram(int exitCode) override { std::_Exit(exitCode); }
+
+  private:
+    framework::win32::Win32Platform windows_{MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)};
+};
+
+TEST(Win32Startup, ALaunchMessageBelongsToTheDialogThatAsked) {
+    TempKey key;
+    NoBrowser platform;
+    platform::Install(&platform);
+    const auto driver = testing_support::MakePageDriver();
+    dialogs::CConfigNeskFailureDlg dialog;  // Launch Info Center: the dialog stays
+    dialog.Create();
+    driver->Show(dialog);
+    OwnedMessage message{framework::win32::DialogHandle(dialog)};
+    owned = &message;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &PollMessageBox);
+    driver->Click(dialog, 1126);
+    KillTimer(nullptr, timer);
+    owned = nullptr;
+    EXPECT_TRUE(message.seen);
+    EXPECT_EQ(message.owner, message.dialog);
+    EXPECT_FALSE(message.dialogEnabled);
+    EXPECT_TRUE(IsWindowEnabled(message.dialog));  // and live again once it is answered
+    platform::Install(nullptr);
 }
 
 }  // namespace

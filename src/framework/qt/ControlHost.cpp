@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -81,6 +82,43 @@ QString ToQ(const std::wstring& text) {
 
 }  // namespace
 
+// The arrow keys move among a radio group's buttons as the template has the group (it may
+// join buttons across other controls), skipping hidden and disabled ones, and choose the
+// one they reach: the focus moves first, then the click, so that a page may move the focus
+// on from the button chosen (the IPv6 button to its address box), as on Windows.
+class RadioArrows final : public QObject {
+  public:
+    explicit RadioArrows(ControlHost& host) : QObject(host.Owner()), host_(host) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left &&
+            key != Qt::Key_Right) {
+            return false;
+        }
+        const std::vector<int> group = host_.Group(watched->objectName().toInt());
+        const auto at = std::find(group.begin(), group.end(), watched->objectName().toInt());
+        const int count = static_cast<int>(group.size());
+        const int step = (key == Qt::Key_Up || key == Qt::Key_Left) ? count - 1 : 1;
+        for (int k = 1; at != group.end() && k < count; ++k) {
+            auto* next = host_.ItemAs<QRadioButton>(
+                group[(static_cast<int>(at - group.begin()) + step * k) % count]);
+            if (next && next->isVisible() && next->isEnabled()) {
+                next->setFocus(Qt::TabFocusReason);
+                next->click();
+                break;
+            }
+        }
+        return true;
+    }
+
+  private:
+    ControlHost& host_;
+};
+
 QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy) {
     const QSize units = BaseUnits(widget->font());
     return QSize((cx * units.width() + 2) / 4, (cy * units.height() + 4) / 8);
@@ -151,6 +189,10 @@ void ControlHost::Create() {
                 radioGroups_.insert(id, joined);
                 QObject::connect(radio, &QRadioButton::clicked, owner_,
                                  [this, id] { notify_(id, Notify::Clicked); });
+                if (!radioArrows_) {
+                    radioArrows_ = new RadioArrows(*this);
+                }
+                radio->installEventFilter(radioArrows_);
                 widget = radio;
                 break;
             }
@@ -309,13 +351,35 @@ void ControlHost::Show(int id, bool on) {
     }
 }
 
-void ControlHost::Focus(int id, bool select) {
-    if (QWidget* widget = Item(id)) {
-        widget->setFocus(Qt::OtherFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && select) {
-            edit->selectAll();
+void FocusAndSelect(QWidget* widget) {
+    while (widget && widget->focusProxy()) {
+        widget = widget->focusProxy();  // an IP address control's first field
+    }
+    if (!widget) {
+        return;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->selectAll();
+    }
+}
+
+void ControlHost::Focus(int id) {
+    FocusAndSelect(Item(id));
+}
+
+int ControlHost::FocusedId() const {
+    // The window's focus widget: the one that has the focus, or gets it when the window is
+    // shown or activated.
+    QWidget* focus = owner_->window()->focusWidget();
+    for (auto it = items_.cbegin(); focus && it != items_.cend(); ++it) {
+        QWidget* control = it.value();
+        if ((control == focus || control->isAncestorOf(focus)) && control->isVisibleTo(owner_) &&
+            control->isEnabled()) {
+            return it.key();
         }
     }
+    return 0;
 }
 
 void ControlHost::LimitText(int id, int chars) {
@@ -385,7 +449,7 @@ void ControlHost::ClearAddress(int id) {
 
 void ControlHost::FocusAddressField(int id, int field) {
     if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
-        address->Field(std::clamp(field, 0, 3))->setFocus(Qt::OtherFocusReason);
+        FocusAndSelect(address->Field(std::clamp(field, 0, 3)));
     }
 }
 
@@ -417,16 +481,24 @@ QSize ControlHost::Relayout(bool drawPictures) {
         const QSize origin = DialogUnitsToPixels(owner_, row.x, row.y);
         QSize size = DialogUnitsToPixels(owner_, row.cx, row.cy);
         int needed = size.height();
+        int textHeight = 0;
+        int fieldHeight = 0;
         if (auto* label = qobject_cast<QLabel*>(widget); label && row.kind == ControlKind::Static) {
             // A one-line label whose text is too long for it wraps rather than being cut.
             if (!label->wordWrap() && label->sizeHint().width() > size.width()) {
                 label->setWordWrap(true);
             }
+            if (!label->text().isEmpty()) {
+                textHeight = label->wordWrap() ? label->heightForWidth(size.width())
+                                               : label->sizeHint().height();
+            }
             if (label->wordWrap()) {
                 // Any translation fits in a few times the template's height; only text read
                 // from a key can need more, and it must not stretch the window off the screen.
-                needed = std::min(label->heightForWidth(size.width()), size.height() * 8);
+                needed = std::min(textHeight, size.height() * 8);
             }
+        } else if (row.kind == ControlKind::Edit || row.kind == ControlKind::IPAddress) {
+            fieldHeight = size.height();
         } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
             const QString full = radio->property(kFullText).toString();
             const int indicator = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
@@ -440,13 +512,15 @@ QSize ControlHost::Relayout(bool drawPictures) {
         } else if (row.kind == ControlKind::Combo) {
             size.setHeight(widget->sizeHint().height());
             needed = size.height();
+            fieldHeight = size.height();
         } else if (row.kind == ControlKind::Picture && row.resource && drawPictures) {
             auto* label = static_cast<QLabel*>(widget);
             label->setPixmap(
                 RenderPicture(ImagePath(row.resource), size, owner_->devicePixelRatioF()));
         }
         placed.push_back({origin.width(), origin.height(), size.width(), size.height(), needed,
-                          row.kind == ControlKind::Push, !widget->isHidden()});
+                          row.kind == ControlKind::Push, !widget->isHidden(), textHeight,
+                          fieldHeight});
         widgets.push_back(widget);
     }
     const QSize base = BaseSize();

@@ -14,12 +14,17 @@
 #include "framework/DialogTemplate.h"
 
 class QButtonGroup;
+class QObject;
 class QWidget;
 
 namespace framework::qt {
 
 // Pixels for dialog units in a widget's font.
 QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy);
+
+// Every focus move the program makes: the widget (or the field it hands the focus to) gets
+// the keyboard focus, and a text box its whole text selected, as Tab would leave it.
+void FocusAndSelect(QWidget* widget);
 
 class ControlHost {
   public:
@@ -34,6 +39,8 @@ class ControlHost {
         return qobject_cast<T*>(Item(id));
     }
     const std::vector<int>& Ids() const { return ids_; }
+    // The radio buttons in the group of `id`, in the template's order.
+    std::vector<int> Group(int id) const { return template_.RadioGroup(id); }
 
     // Places every control; returns the size the controls need, at least the template's.
     // Pictures are drawn unless only the size is wanted.
@@ -49,7 +56,9 @@ class ControlHost {
     void Enable(int id, bool on);
     bool IsShown(int id) const;
     void Show(int id, bool on);
-    void Focus(int id, bool select);
+    void Focus(int id);
+    // The control that holds the keyboard focus, shown and enabled; 0 for none.
+    int FocusedId() const;
     void LimitText(int id, int chars);
     void SetAccessibleName(int id, const std::wstring& name);
     void ComboAdd(int id, const std::wstring& item);
@@ -75,6 +84,7 @@ class ControlHost {
     QHash<int, QWidget*> items_;
     std::vector<int> ids_;
     QHash<int, QButtonGroup*> radioGroups_;
+    QObject* radioArrows_ = nullptr;
 };
 
 // The Controls interface on a host, for the page and dialog windows.
@@ -89,7 +99,7 @@ class HostedControls : public Interface {
     void Enable(int id, bool on) override { host().Enable(id, on); }
     bool IsShown(int id) const override { return host().IsShown(id); }
     void Show(int id, bool on) override { host().Show(id, on); }
-    void Focus(int id, bool select) override { host().Focus(id, select); }
+    void Focus(int id) override { host().Focus(id); }
     void LimitText(int id, int chars) override { host().LimitText(id, chars); }
     void SetAccessibleName(int id, const std::wstring& name) override {
         host().SetAccessibleName(id, name);

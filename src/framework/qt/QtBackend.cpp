@@ -38,6 +38,7 @@ class QtPageWindow final : public HostedControls<PageWindow> {
         const QSize size = host_.Relayout(drawPictures);
         return {size.width(), size.height()};
     }
+    int FocusedControl() const override { return host_.FocusedId(); }
     ControlHost& host() const override { return host_; }
     QWidget* Widget() const { return widget_; }
 
@@ -98,7 +99,14 @@ class QtSheetWindow final : public SheetWindow {
         return window;
     }
     void ShowPage(int index, const std::wstring& caption) override {
-        dialog_->Pages()->setCurrentWidget(PageWidget(*sheet_.GetPage(index)));
+        QWidget* page = PageWidget(*sheet_.GetPage(index));
+        // The framework places the focus on the page shown; Qt would carry it over from the
+        // page left, to whichever control had it on an earlier visit.
+        if (QWidget* left = dialog_->Pages()->currentWidget();
+            left && left != page && left->isAncestorOf(dialog_->focusWidget())) {
+            dialog_->setFocus(Qt::OtherFocusReason);
+        }
+        dialog_->Pages()->setCurrentWidget(page);
         dialog_->setWindowTitle(QString::fromStdWString(caption));
     }
     void PageActivated(int index) override {
@@ -108,8 +116,8 @@ class QtSheetWindow final : public SheetWindow {
         if (needed.cx > current.width() || needed.cy > current.height()) {
             dialog_->SetPageSize(current.expandedTo(QSize(needed.cx, needed.cy)));
         }
-        dialog_->Activated(PageWidget(page));
     }
+    void FocusDefaultButton() override { dialog_->FocusDefaultButton(); }
     void SetPageSize(WindowSize size) override { dialog_->SetPageSize(QSize(size.cx, size.cy)); }
     void ApplyButtons(int flags) override { dialog_->ApplyButtons(flags); }
     void Post(std::function<void()> task) override {
@@ -261,17 +269,10 @@ void SheetDialog::ApplyButtons(int flags) {
     finish_->setDefault(finish);
 }
 
-void SheetDialog::Activated(QWidget* page) {
-    if (!page->isAncestorOf(focusWidget())) {
-        // The first control of the page that takes the focus.
-        for (QWidget* child = page->nextInFocusChain(); child != page;
-             child = child->nextInFocusChain()) {
-            if (page->isAncestorOf(child) && child->isVisibleTo(page) && child->isEnabled() &&
-                (child->focusPolicy() & Qt::TabFocus)) {
-                child->setFocus(Qt::TabFocusReason);
-                break;
-            }
-        }
+void SheetDialog::FocusDefaultButton() {
+    QPushButton* button = finish_->isVisibleTo(this) ? finish_ : next_;
+    if (button->isEnabled()) {
+        button->setFocus(Qt::OtherFocusReason);
     }
 }
 

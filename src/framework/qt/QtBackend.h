@@ -46,7 +46,8 @@ class SheetDialog final : public QDialog {
     // when the window is shown.
     void FitInto(QSize available);
     void ApplyButtons(int flags);
-    void Activated(QWidget* page);
+    // The focus to Finish where it is shown, else to Next.
+    void FocusDefaultButton();
 
   public slots:
     void reject() override;  // Cancel, the close box and Escape

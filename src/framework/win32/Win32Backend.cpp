@@ -37,6 +37,9 @@ std::deque<PostedTask>& Posted() {
 }
 
 constexpr int kProgramIcon = 1;  // the icon resource; absent in test programs
+// The sheet's own buttons.
+constexpr int kNextButton = 0x3024;
+constexpr int kFinishButton = 0x3025;
 constexpr UINT kPressNext = WM_APP + 2;
 constexpr UINT kPressBack = WM_APP + 3;
 
@@ -87,8 +90,11 @@ ControlClass ClassOf(const ControlSpec& row) {
                     WS_EX_CLIENTEDGE};
         case ControlKind::Radio:
             // The framework checks the group: a group may join radios across other controls.
-            return {nullptr, 0x0080,
-                    BS_RADIOBUTTON | BS_MULTILINE | ((row.style & kGroup) ? WS_TABSTOP : 0u), 0};
+            // Its circle beside the first line of a text that wraps.
+            return {
+                nullptr, 0x0080,
+                BS_RADIOBUTTON | BS_MULTILINE | BS_TOP | ((row.style & kGroup) ? WS_TABSTOP : 0u),
+                0};
         case ControlKind::Push:
             return {nullptr, 0x0080,
                     ((row.style & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tab, 0};
@@ -162,22 +168,58 @@ std::vector<std::uint8_t> BuildDialogTemplate(const DialogTemplate& dialogTempla
     return w.bytes;
 }
 
+namespace {
+
+// The property sheets shown: their dialog manager is the sheet's own.
+std::vector<HWND>& Sheets() {
+    static std::vector<HWND> sheets;
+    return sheets;
+}
+
+bool IsDialogWindow(HWND window) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return lstrcmpW(name, L"#32770") == 0;
+}
+
+// Runs the work the handlers posted, in the order they posted it.
+bool RunPosted() {
+    bool any = false;
+    while (!Posted().empty()) {
+        any = true;
+        auto task = std::move(Posted().front().run);
+        Posted().pop_front();
+        task();
+    }
+    return any;
+}
+
+}  // namespace
+
+void DispatchToDialogs(MSG& msg) {
+    // The dialog manager of the window a message is for sees it first: Tab, Enter, Escape, the
+    // arrow keys and the access keys (Alt+N) are its; translated here, a key's WM_SYSCHAR
+    // would reach the control instead of the sheet's buttons.
+    if (HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr) {
+        const bool sheet = std::find(Sheets().begin(), Sheets().end(), root) != Sheets().end();
+        if (sheet ? PropSheet_IsDialogMessage(root, &msg) != FALSE
+                  : IsDialogWindow(root) && IsDialogMessageW(root, &msg)) {
+            return;
+        }
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
 void PumpMessages() {
     for (int round = 0; round < 50; ++round) {
         MSG msg;
         bool any = false;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             any = true;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
+            DispatchToDialogs(msg);
         }
-        while (!Posted().empty()) {
-            any = true;
-            auto task = std::move(Posted().front().run);
-            Posted().pop_front();
-            task();
-        }
-        if (!any) {
+        if (!RunPosted() && !any) {
             return;
         }
     }
@@ -212,6 +254,20 @@ struct BaseUnits {
     int y;
 };
 
+// Places a top-level window of `cx` by `cy` pixels in the middle of the work area of the
+// monitor that holds the mouse pointer, where the user is looking.
+void CenterOnWorkArea(HWND window, int cx, int cy) {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(window, nullptr, work.left + std::max(0L, (work.right - work.left - cx) / 2),
+                 work.top + std::max(0L, (work.bottom - work.top - cy) / 2), cx, cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BaseUnits UnitsOf(HWND dialog) {
     RECT units{0, 0, 4, 8};
     MapDialogRect(dialog, &units);
@@ -237,7 +293,8 @@ struct ControlText {
     std::wstring text;
     HFONT font;
     bool shown;
-    bool oneLine;  // a one-line label, vertically centred; made false where it must wrap
+    bool oneLine;       // a one-line label, vertically centred; made false where it must wrap
+    int boxHeight = 0;  // a combo box's height as it shows, closed; 0: not known
 };
 
 // Places a template's controls for their texts, in pixels (as MapDialogRect would for
@@ -264,11 +321,19 @@ WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<Con
                                     TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
                 control.oneLine = false;  // too long for its line: it wraps rather than being cut
             }
+            c.textHeight = TextExtent(dc, text, control.oneLine ? 0 : c.cx, DT_NOPREFIX).cy;
             if (!control.oneLine) {
                 // Any translation fits in a few times the template's height; only text read
                 // from a key can need more, and it must not stretch the window off the screen.
-                c.needed = std::min(TextExtent(dc, text, c.cx, DT_NOPREFIX).cy, c.cy * 8);
+                c.needed = std::min(c.textHeight, c.cy * 8);
             }
+        } else if (row.kind == ControlKind::Edit || row.kind == ControlKind::IPAddress) {
+            c.fieldHeight = c.cy;
+        } else if (row.kind == ControlKind::Combo) {
+            // The template's height is the list's; closed, the box is a line and its edges.
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc, &metrics);
+            c.fieldHeight = control.boxHeight > 0 ? control.boxHeight : metrics.tmHeight + 8;
         } else if (row.kind == ControlKind::Radio) {
             // The circle and a gap before the text.
             const int indicator = GetSystemMetrics(SM_CXMENUCHECK) + units.x;
@@ -396,11 +461,15 @@ class Win32Controls : public Interface {
         return (GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
     }
     void Show(int id, bool on) override { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
-    void Focus(int id, bool select) override {
-        if (select) {
-            SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
-        } else {
-            SetFocus(Item(id));
+    // Through the dialog manager of the top-level window (the sheet, for a page): it selects
+    // an edit box's whole text, and a push button that takes the focus becomes the default
+    // one, so Enter presses the focused button as it does after Tab.
+    void Focus(int id) override {
+        HWND control = Item(id);
+        SendMessageW(GetAncestor(hwnd_, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control),
+                     TRUE);
+        if (IsAddressControl(control)) {
+            SendMessageW(control, IPM_SETFOCUS, 0, 0);  // its first field, selected
         }
     }
     void LimitText(int id, int chars) override {
@@ -480,10 +549,15 @@ class Win32Controls : public Interface {
         for (const ControlSpec& row : template_.controls) {
             HWND control = Item(row.id);
             const LONG style = GetWindowLongW(control, GWL_STYLE);
+            RECT box{};
+            if (row.kind == ControlKind::Combo) {
+                GetWindowRect(control, &box);  // a combo box's window is its closed box
+            }
             texts.push_back({WindowText(control),
                              reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
                              (style & WS_VISIBLE) != 0,
-                             row.kind == ControlKind::Static && (style & SS_CENTERIMAGE) != 0});
+                             row.kind == ControlKind::Static && (style & SS_CENTERIMAGE) != 0,
+                             static_cast<int>(box.bottom - box.top)});
         }
         std::vector<PlacedControl> placed;
         const WindowSize size = ArrangeForTexts(template_, texts, units, placed);
@@ -534,6 +608,11 @@ class Win32Controls : public Interface {
         const auto lines = SendMessageW(control, EM_GETLINECOUNT, 0, 0);
         ShowScrollBar(control, SB_VERT, lines * metrics.tmHeight > client.bottom);
     }
+    static bool IsAddressControl(HWND control) {
+        wchar_t name[32] = {};
+        GetClassNameW(control, name, 32);
+        return lstrcmpiW(name, WC_IPADDRESSW) == 0;
+    }
     static bool IsMultiline(HWND control) {
         wchar_t name[16] = {};
         GetClassNameW(control, name, 16);
@@ -571,6 +650,14 @@ class Win32PageWindow final : public Win32Controls<PageWindow> {
     }
     // The Win32 backend's sizes are dialog units: the sheet sizes its pages from templates.
     WindowSize Relayout(bool) override { return ToDialogUnits(LayOut()); }
+    int FocusedControl() const override {
+        for (HWND focus = GetFocus(); focus; focus = GetParent(focus)) {
+            if (GetParent(focus) == hwnd_) {
+                return IsWindowVisible(focus) && IsWindowEnabled(focus) ? GetDlgCtrlID(focus) : 0;
+            }
+        }
+        return 0;
+    }
 };
 
 // The font every page's controls get, bold for a title, and its dialog base units: from one
@@ -623,9 +710,10 @@ class Win32MeasuredPage final : public RecordWindow<PageWindow> {
         std::vector<PlacedControl> placed;
         return ToUnits(ArrangeForTexts(template_, texts, font.units, placed), font.units);
     }
+    int FocusedControl() const override { return 0; }
 
   private:
-    int focus_ = 0;
+    RecordFocus focus_;
     DialogTemplate template_;
 };
 
@@ -661,11 +749,8 @@ class Win32DialogWindow final : public Win32Controls<DialogWindow> {
         ShowWindow(hwnd_, SW_SHOW);
         MSG msg;
         while (!ended_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (!IsDialogMessageW(hwnd_, &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            PumpMessages();
+            DispatchToDialogs(msg);
+            RunPosted();
         }
         ShowWindow(hwnd_, SW_HIDE);
         return result_;
@@ -680,16 +765,7 @@ class Win32DialogWindow final : public Win32Controls<DialogWindow> {
         RECT frame{0, 0, needed.cx, needed.cy};
         AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
                            static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
-        // Centred on the work area of its monitor, as the template's DS_CENTER placed it.
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        const RECT& work = monitor.rcWork;
-        const int cx = frame.right - frame.left;
-        const int cy = frame.bottom - frame.top;
-        SetWindowPos(hwnd_, nullptr, work.left + std::max(0L, (work.right - work.left - cx) / 2),
-                     work.top + std::max(0L, (work.bottom - work.top - cy) / 2), cx, cy,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        CenterOnWorkArea(hwnd_, frame.right - frame.left, frame.bottom - frame.top);
     }
 
   private:
@@ -730,6 +806,7 @@ class Win32SheetWindow final : public SheetWindow {
     explicit Win32SheetWindow(CPropertySheetEx& sheet) : sheet_(sheet) {}
     ~Win32SheetWindow() override {
         std::erase_if(Posted(), [this](const PostedTask& task) { return task.sheet == this; });
+        std::erase(Sheets(), hwnd_);
         if (hwnd_ && IsWindow(hwnd_)) {
             DestroyWindow(hwnd_);
         }
@@ -772,16 +849,20 @@ class Win32SheetWindow final : public SheetWindow {
     void ApplyButtons(int flags) override {
         // The framework's flags are Windows' PSWIZB_BACK, PSWIZB_NEXT and PSWIZB_FINISH.
         SendMessageW(hwnd_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
+        buttons_ = flags;
+    }
+    void FocusDefaultButton() override {
+        HWND button = GetDlgItem(hwnd_, (buttons_ & PSWIZB_FINISH) ? kFinishButton : kNextButton);
+        if (button && IsWindowVisible(button) && IsWindowEnabled(button)) {
+            SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
+        }
     }
     void Post(std::function<void()> task) override { Posted().push_back({this, std::move(task)}); }
     int RunModal() override {
         MSG msg;
         while (!ended_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (!PropSheet_IsDialogMessage(hwnd_, &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            PumpMessages();
+            DispatchToDialogs(msg);
+            RunPosted();
             if (!PropSheet_GetCurrentPageHwnd(hwnd_)) {
                 break;  // Finish or Cancel closed the sheet
             }
@@ -845,6 +926,18 @@ class Win32SheetWindow final : public SheetWindow {
         header.nStartPage = static_cast<UINT>(start);
         header.ppsp = pages.data();
         hwnd_ = reinterpret_cast<HWND>(PropertySheetW(&header));
+        Sheets().push_back(hwnd_);
+        // Finish gets an access key like Back and Next, on the system's own word for it.
+        if (HWND finish = GetDlgItem(hwnd_, kFinishButton)) {
+            std::wstring text(64, L'\0');
+            text.resize(static_cast<std::size_t>(GetWindowTextW(finish, text.data(), 64)));
+            if (!text.empty() && text.find(L'&') == std::wstring::npos) {
+                SetWindowTextW(finish, (L"&" + text).c_str());
+            }
+        }
+        RECT frame;
+        GetWindowRect(hwnd_, &frame);
+        CenterOnWorkArea(hwnd_, frame.right - frame.left, frame.bottom - frame.top);
     }
 
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -951,8 +1044,7 @@ class Win32SheetWindow final : public SheetWindow {
         }
         RECT frame;
         GetWindowRect(hwnd_, &frame);
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + dx,
-                     frame.bottom - frame.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CenterOnWorkArea(hwnd_, frame.right - frame.left + dx, frame.bottom - frame.top + dy);
     }
 
     CPropertySheetEx& sheet_;
@@ -962,6 +1054,7 @@ class Win32SheetWindow final : public SheetWindow {
     bool ended_ = false;
     bool inNotify_ = false;
     int result_ = 0;
+    int buttons_ = 0;
 };
 
 }  // namespace

@@ -34,6 +34,9 @@ class Win32Backend final : public Backend {
 HWND SheetHandle(CPropertySheetEx& sheet);
 HWND PageHandle(const CPropertyPageEx& page);
 HWND DialogHandle(const CDialog& dialog);
+// Hands a message to the dialog manager of the sheet or dialog it is for, as the modal
+// loops do; a message for no dialog is translated and dispatched.
+void DispatchToDialogs(MSG& msg);
 // Runs the messages waiting and the work the handlers posted.
 void PumpMessages();
 
