@@ -13,10 +13,13 @@
 
 #ifdef K4400_WIZARD
 #include "app/MyWizardApp.h"
-#include "framework/qt/QtApplication.h"
-#include "framework/qt/QtBackend.h"
-#include "framework/qt/QtPlatform.h"
+#include "framework/Text.h"
+#include "framework/qt/Application.h"
+#include "framework/qt/Backend.h"
+#include "framework/qt/Platform.h"
+#include "framework/qt/Sheet.h"
 #include "wizard/MyPropertySheet.h"
+#include "wizard/ToolTitle.h"
 #endif
 
 namespace {
@@ -33,7 +36,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     framework::qt::QtPlatform platform;
     platform::Install(&platform);
-    framework::qt::SetUpApplication();
+    framework::qt::SetUpApplication(QStringLiteral("k4400-init"),
+                                    QStringLiteral(":/images/k4400-init.svg"));
+    framework::SetApplicationName(wizard::LoadToolTitle());
     app::CMyWizardApp theApp;
     wizard::CMyPropertySheet sheet(theApp.ChooseStartPage());
     sheet.SetActivePage(0);

@@ -37,7 +37,7 @@ std::optional<std::wstring> OpenLaunchUrl(const std::wstring& url) {
         host = Trim(host.substr(1, host.size() - 2));
     }
     if (host.empty() || host == L"x") {
-        return platform::Current().LoadString(IDS_FW_LAUNCH_NO_ADDRESS);
+        return platform::LoadText(IDS_FW_LAUNCH_NO_ADDRESS);
     }
     return platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {Printable(safe.value_or(url))});
 }

@@ -24,18 +24,19 @@ std::unique_ptr<dialogs::CResultDialog> MakeDialog(const ResultDecision& decisio
                                                    const results::TaskResults& task,
                                                    const results::FileModuleResults& fm) {
     using namespace results;
-    const std::wstring product = framework::LoadText(IDS_PRODUCT_NAME);
+    const std::wstring product = platform::LoadText(IDS_PRODUCT_NAME);
     const std::wstring system = decision.systemAddress;
-    const std::wstring battery = framework::FormatText(IDS_BATTERY_CHARGING, {task[TimeToCharge]});
+    const std::wstring battery =
+        platform::LoadFormatted(IDS_BATTERY_CHARGING, {task[TimeToCharge]});
     std::unique_ptr<dialogs::CResultDialog> dialog;
     switch (decision.outcome) {
         case InitSuccess:
             dialog = std::make_unique<dialogs::CConfigIPSuccessDlg>();
             dialog->m_strLaunchUrl = L"https://" + system;
             dialog->m_strMessage =
-                framework::FormatText(IDS_CONFIGURED_WITH_IP, {product}) + system;
+                platform::LoadFormatted(IDS_CONFIGURED_WITH_IP, {product}) + system;
             dialog->m_strBattery = battery;
-            dialog->m_strLogin = framework::LoadText(IDS_SUPERUSER_LOGIN);
+            dialog->m_strLogin = platform::LoadText(IDS_SUPERUSER_LOGIN);
             break;
         case InitFailure:
             dialog = std::make_unique<dialogs::CConfigIPFailureDlg>();
@@ -54,7 +55,7 @@ std::unique_ptr<dialogs::CResultDialog> MakeDialog(const ResultDecision& decisio
             dialog = std::make_unique<dialogs::CResetIPSuccessDlg>();
             dialog->m_strIP = system;
             dialog->m_strMessage =
-                framework::FormatText(IDS_SERVICE_IP_SET, {product}) + decision.serviceAddress;
+                platform::LoadFormatted(IDS_SERVICE_IP_SET, {product}) + decision.serviceAddress;
             dialog->m_strBattery = battery;
             break;
         case ServiceIpFailure:
@@ -68,7 +69,7 @@ std::unique_ptr<dialogs::CResultDialog> MakeDialog(const ResultDecision& decisio
             dialog->m_strStorageIP = system;
             dialog->m_strFileModule1IP = fm[FileModuleIp1];
             dialog->m_strFileModule2IP = fm[FileModuleIp2];
-            dialog->m_strLogin = framework::LoadText(IDS_ADMIN_LOGIN);
+            dialog->m_strLogin = platform::LoadText(IDS_ADMIN_LOGIN);
             break;
         case UnifiedFileModuleFailure:
             dialog = std::make_unique<dialogs::CConfigNeskFailureDlg>();
@@ -128,7 +129,7 @@ int CMyWizardApp::ChooseStartPage() {
             ClassifyTask(task[Command], task[ExitCode], fileModules[OutputResult]);
         decision = DecideOutcome(kind, task, fileModules);
         if (decision.showUnreadable) {
-            platform::ShowFileMessage(platform::Current().LoadString(IDS_RESULTS_UNREADABLE));
+            platform::ShowFileMessage(platform::LoadText(IDS_RESULTS_UNREADABLE));
         }
     }
     std::unique_ptr<dialogs::CResultDialog> dialog = MakeDialog(decision, task, fileModules);

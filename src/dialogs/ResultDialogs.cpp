@@ -2,6 +2,7 @@
 
 #include "address/LaunchUrl.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "wizard/ToolTitle.h"
 
@@ -45,7 +46,7 @@ std::wstring Widen(const char* text) {
 }
 
 std::wstring Product() {
-    return LoadText(IDS_PRODUCT_NAME);
+    return platform::LoadText(IDS_PRODUCT_NAME);
 }
 
 }  // namespace
@@ -62,16 +63,16 @@ void CResultDialog::DoDataExchange(DataExchange& dx) {
 bool CResultDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     Window()->SetCaption(wizard::LoadToolTitle());
-    SetDlgItemText(IDC_HEADER, LoadText(setup_.headerString));
+    Ctl().SetText(IDC_HEADER, platform::LoadText(setup_.headerString));
     for (const Label& label : setup_.labels) {
-        SetDlgItemText(label.control, LoadText(label.stringId));
+        Ctl().SetText(label.control, platform::LoadText(label.stringId));
     }
     for (const Button& button : setup_.buttons) {
-        SetDlgItemText(button.control, LoadText(button.stringId));
+        Ctl().SetText(button.control, platform::LoadText(button.stringId));
     }
     Ctl().SetBoldTitle(IDC_HEADER);
     // A screen reader reads the outcome when the dialog opens.
-    std::wstring message = GetDlgItemText(IDC_HEADER);
+    std::wstring message = Ctl().Text(IDC_HEADER);
     for (const Binding& binding : setup_.bindings) {
         message += L'\n' + this->*binding.member;
     }
@@ -93,7 +94,7 @@ void CResultDialog::OnCommand(int id) {
             // The documentation page: the dialog stays.
             const std::wstring url = Widen(launch.scheme);
             if (!platform::Current().OpenUrl(url)) {
-                Ctl().Message(FormatText(IDS_FW_LAUNCH_BY_HAND, {url}), std::nullopt);
+                Ctl().Message(platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {url}), std::nullopt);
             }
             return;
         }
@@ -118,7 +119,7 @@ CConfigIPSuccessDlg::CConfigIPSuccessDlg()
                      {},
                      {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
                      {{1002, "", &CResultDialog::m_strLaunchUrl, "", true}}}) {
-    m_strMessage = FormatText(IDS_CONFIGURED_WITH_IP, {Product()});
+    m_strMessage = platform::LoadFormatted(IDS_CONFIGURED_WITH_IP, {Product()});
 }
 
 CConfigIPFailureDlg::CConfigIPFailureDlg()
@@ -132,7 +133,7 @@ CConfigIPFailureDlg::CConfigIPFailureDlg()
            {},
            {{IDOK, IDS_LAUNCH_SERVICE_ASSISTANT}, {IDCANCEL, IDS_TRY_AGAIN}},
            {}}) {
-    m_strMessage = FormatText(IDS_NOT_CONFIGURED, {Product()});
+    m_strMessage = platform::LoadFormatted(IDS_NOT_CONFIGURED, {Product()});
 }
 
 namespace {
@@ -156,7 +157,7 @@ CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
                       {1090, IDS_LAUNCH_SERVICE_ASSISTANT}},
                      {{1025, "https://", &CResultDialog::m_strIP, "", true},
                       {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
-    m_strMessage = FormatText(IDS_PASSWORD_RESET, {Product()});
+    m_strMessage = platform::LoadFormatted(IDS_PASSWORD_RESET, {Product()});
 }
 
 CResetPasswordFailureDlg::CResetPasswordFailureDlg()
@@ -170,7 +171,7 @@ CResetPasswordFailureDlg::CResetPasswordFailureDlg()
            {},
            {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN_TO_MAIN_MENU}},
            {}}) {
-    m_strMessage = FormatText(IDS_PASSWORD_NOT_RESET, {Product()});
+    m_strMessage = platform::LoadFormatted(IDS_PASSWORD_NOT_RESET, {Product()});
 }
 
 CResetIPSuccessDlg::CResetIPSuccessDlg()
@@ -186,7 +187,7 @@ CResetIPSuccessDlg::CResetIPSuccessDlg()
                       {1090, IDS_LAUNCH_SERVICE_ASSISTANT}},
                      {{1025, "http://", &CResultDialog::m_strIP, "", true},
                       {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
-    m_strMessage = FormatText(IDS_SERVICE_IP_SET, {Product()});
+    m_strMessage = platform::LoadFormatted(IDS_SERVICE_IP_SET, {Product()});
 }
 
 CResetIPFailureDlg::CResetIPFailureDlg()
@@ -200,7 +201,7 @@ CResetIPFailureDlg::CResetIPFailureDlg()
            {},
            {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN_TO_MAIN_MENU}},
            {}}) {
-    m_strMessage = FormatText(IDS_SERVICE_IP_NOT_SET, {Product()});
+    m_strMessage = platform::LoadFormatted(IDS_SERVICE_IP_NOT_SET, {Product()});
 }
 
 CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
@@ -225,8 +226,9 @@ CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
                       {1133, IDS_FILE_MODULE2}},
                      {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
                      {{1002, "https://", &CResultDialog::m_strIP, "", true}}}) {
-    m_strMessage = FormatText(IDS_UNIFIED_CONFIGURED, {LoadText(IDS_UNIFIED_PRODUCT_NAME)});
-    m_strLogin = LoadText(IDS_ADMIN_LOGIN);
+    m_strMessage = platform::LoadFormatted(IDS_UNIFIED_CONFIGURED,
+                                           {platform::LoadText(IDS_UNIFIED_PRODUCT_NAME)});
+    m_strLogin = platform::LoadText(IDS_ADMIN_LOGIN);
 }
 
 CConfigNeskFailureDlg::CConfigNeskFailureDlg()
@@ -240,7 +242,8 @@ CConfigNeskFailureDlg::CConfigNeskFailureDlg()
            {},
            {{1126, IDS_LAUNCH_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
            {{1126, kInfoCenterUrl, nullptr, "", false}}}) {
-    m_strMessage = FormatText(IDS_NOT_CONFIGURED, {LoadText(IDS_FILE_MODULE)});
+    m_strMessage =
+        platform::LoadFormatted(IDS_NOT_CONFIGURED, {platform::LoadText(IDS_FILE_MODULE)});
 }
 
 }  // namespace dialogs

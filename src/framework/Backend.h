@@ -24,8 +24,10 @@ struct WindowSize {
 
 // A page's window: its controls, created from the page's template. A control's
 // notifications go to the page's OnCommand.
-class PageWindow : public Controls {
+class PageWindow {
   public:
+    virtual ~PageWindow() = default;
+    virtual Controls& Ctl() = 0;
     // The control of this page that has the keyboard focus; 0 when the focus is elsewhere
     // or on a control that is hidden or disabled.
     virtual int FocusedControl() const = 0;
@@ -33,9 +35,11 @@ class PageWindow : public Controls {
     virtual WindowSize Relayout(bool drawPictures = true) = 0;
 };
 
-// A modal dialog's window. Push buttons reach the dialog's OnCommandId.
-class DialogWindow : public Controls {
+// A modal dialog's window. Push buttons reach the dialog's ButtonClicked.
+class DialogWindow {
   public:
+    virtual ~DialogWindow() = default;
+    virtual Controls& Ctl() = 0;
     virtual void SetCaption(const std::wstring& caption) = 0;
     // What a screen reader says when the dialog opens.
     virtual void Describe(const std::wstring& description) = 0;
@@ -56,8 +60,9 @@ class SheetWindow {
     virtual void ShowPage(int index, const std::wstring& caption) = 0;
     // After its activation: lays the page out (its needs may grow the page area).
     virtual void PageActivated(int index) = 0;
-    // The focus to the default one of the sheet's buttons (Finish where shown, else Next),
-    // for a page without a control that takes the keyboard.
+    // The focus to the default one of the sheet's buttons (Finish where shown, else Next,
+    // else Back on a page that can only go back), for a page without a control that takes
+    // the keyboard.
     virtual void FocusDefaultButton() = 0;
     // Every page gets this size.
     virtual void SetPageSize(WindowSize size) = 0;

@@ -35,16 +35,12 @@ class Controls {
 
     virtual void ComboAdd(int id, const std::wstring& item) = 0;  // sorted if the box is
     virtual int ComboSelection(int id) const = 0;                 // -1: none
-    virtual void SetComboSelection(int id, int index) = 0;
     virtual std::wstring ComboText(int id, int index) const = 0;
 
     // IP address control: the 32-bit value (first octet most significant, blank fields 0)
     // and the number of fields filled in, 0 to 4.
     virtual int Address(int id, std::uint32_t& value) const = 0;
     virtual void SetAddress(int id, std::uint32_t value) = 0;
-    virtual void ClearAddress(int id) = 0;
-    // Focuses one field (0 to 3) of an IP address control, its text selected.
-    virtual void FocusAddressField(int id, int field) = 0;
 
     // A bold copy of the control's own font (a page's title).
     virtual void SetBoldTitle(int id) = 0;

@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 
 namespace framework {
@@ -54,7 +55,7 @@ void DataExchange::Int(int id, int& value) {
     }
     int read = 0;
     if (!ParseInt(controls_.Text(id), read)) {
-        controls_.Message(LoadText(IDS_FW_ENTER_INTEGER), std::nullopt);
+        controls_.Message(platform::LoadText(IDS_FW_ENTER_INTEGER), std::nullopt);
         Fail(id);
     }
     value = read;

@@ -28,7 +28,7 @@ void CDialog::EndDialog(int result) {
 }
 
 bool CDialog::UpdateData(bool save) {
-    return RunDataExchange(*window_, template_, save,
+    return RunDataExchange(window_->Ctl(), template_, save,
                            [this](DataExchange& dx) { DoDataExchange(dx); });
 }
 

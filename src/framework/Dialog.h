@@ -32,9 +32,8 @@ class CDialog {
     int Result() const { return result_; }
 
     DialogWindow* Window() const { return window_.get(); }
-    Controls& Ctl() { return *window_; }
-    std::wstring GetDlgItemText(int id) const { return window_->Text(id); }
-    void SetDlgItemText(int id, const std::wstring& text) { window_->SetText(id, text); }
+    // Its controls, by id.
+    Controls& Ctl() const { return window_->Ctl(); }
     bool UpdateData(bool save = true);
 
     // A push button's click, as the window reports it: OK, Cancel or OnCommand.

@@ -23,7 +23,7 @@ WindowSize CPropertyPageEx::Measure() {
 }
 
 bool CPropertyPageEx::UpdateData(bool save) {
-    return RunDataExchange(*window_, template_, save,
+    return RunDataExchange(window_->Ctl(), template_, save,
                            [this](DataExchange& dx) { DoDataExchange(dx); });
 }
 

@@ -35,12 +35,10 @@ class CPropertyPageEx {
     CPropertySheetEx* GetSheet() const { return sheet_; }
     void SetSheet(CPropertySheetEx* sheet) { sheet_ = sheet; }
 
-    // The page's window (its controls); null before Create.
+    // The page's window; null before Create.
     PageWindow* Window() const { return window_.get(); }
-    Controls& Ctl() { return *window_; }
-
-    std::wstring GetDlgItemText(int id) const { return window_->Text(id); }
-    void SetDlgItemText(int id, const std::wstring& text) { window_->SetText(id, text); }
+    // Its controls, by id.
+    Controls& Ctl() const { return window_->Ctl(); }
 
     // Controls to members (save) or members to controls; false when a read failed.
     bool UpdateData(bool save = true);

@@ -71,13 +71,12 @@ bool CPropertySheetEx::SetActivePage(int index) {
     // The focus stays where the page's handlers put it; else the page's first control takes
     // it, or the default button when the page has none (once the page's buttons are
     // applied): never a control of the page left behind, never nothing.
-    PageWindow& controls = *page->Window();
-    int focus = controls.FocusedControl();
+    int focus = page->Window()->FocusedControl();
     if (focus == 0) {
-        focus = FirstKeyboardControl(page->Template(), controls);
+        focus = FirstKeyboardControl(page->Template(), page->Ctl());
     }
     if (focus != 0) {
-        controls.Focus(focus);
+        page->Ctl().Focus(focus);
     } else {
         window_->Post([this] { window_->FocusDefaultButton(); });
     }

@@ -1,7 +1,5 @@
 #include "framework/Text.h"
 
-#include "platform/Platform.h"
-
 namespace framework {
 namespace {
 std::wstring& StoredName() {
@@ -9,14 +7,6 @@ std::wstring& StoredName() {
     return name;
 }
 }  // namespace
-
-std::wstring LoadText(int id) {
-    return platform::Current().LoadString(id);
-}
-
-std::wstring FormatText(int id, std::initializer_list<std::wstring> args) {
-    return platform::FormatMessage(LoadText(id), args);
-}
 
 const std::wstring& ApplicationName() {
     return StoredName();

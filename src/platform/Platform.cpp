@@ -44,8 +44,12 @@ std::wstring FormatMessage(const std::wstring& format, std::initializer_list<std
     return out;
 }
 
+std::wstring LoadText(int id) {
+    return Current().LoadString(id);
+}
+
 std::wstring LoadFormatted(int id, std::initializer_list<std::wstring> args) {
-    return FormatMessage(Current().LoadString(id), args);
+    return FormatMessage(LoadText(id), args);
 }
 
 void ShowFileMessage(const std::wstring& text) {

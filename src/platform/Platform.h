@@ -48,6 +48,8 @@ void Install(Platform* platform);
 // argument that itself holds "%1" or "%2" is inserted as it is.
 std::wstring FormatMessage(const std::wstring& format, std::initializer_list<std::wstring> args);
 
+// The string-table text of `id` in the user's language, through the installed platform.
+std::wstring LoadText(int id);
 // Loads a string and formats it.
 std::wstring LoadFormatted(int id, std::initializer_list<std::wstring> args);
 

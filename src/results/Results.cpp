@@ -104,7 +104,7 @@ class ResultsFile final : public ByteSource {
 };
 
 std::wstring Unreadable() {
-    return platform::Current().LoadString(IDS_RESULTS_UNREADABLE);
+    return platform::LoadText(IDS_RESULTS_UNREADABLE);
 }
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";

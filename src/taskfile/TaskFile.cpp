@@ -39,7 +39,7 @@ bool Narrow(const std::wstring& wide, std::string& out) {
 
 // The system's own words for the failure, then what really went wrong.
 void ShowFailure(const WriteFailure& failure, const char* name) {
-    std::wstring text = platform::Current().LoadString(failure.messageId);
+    std::wstring text = platform::LoadText(failure.messageId);
     using platform::FileErrorCause;
     if (failure.cause != FileErrorCause::None && failure.cause != FileErrorCause::NotFound &&
         failure.cause != FileErrorCause::Generic) {

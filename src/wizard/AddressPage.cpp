@@ -4,6 +4,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -38,7 +39,7 @@ void CMyAddressPage::OnCommand(int id, Notify code) {
     }
     for (int i = 0; i < 4; ++i) {
         if (id == ids_.address[i]) {
-            CopyOctetToGateway(i, GetDlgItemText(id));
+            CopyOctetToGateway(i, Ctl().Text(id));
         }
     }
     if (id == ids_.v6Address) {
@@ -57,24 +58,24 @@ void CMyAddressPage::InitAddressBoxes() {
         for (int i = 0; i < 4; ++i) {
             Ctl().LimitText((*row)[i], 3);
             Ctl().SetAccessibleName(
-                (*row)[i],
-                FormatText(IDS_FW_OCTET_NAME, {LoadText(label), std::to_wstring(i + 1)}));
+                (*row)[i], platform::LoadFormatted(IDS_FW_OCTET_NAME, {platform::LoadText(label),
+                                                                       std::to_wstring(i + 1)}));
         }
     }
     Ctl().LimitText(ids_.prefix, 3);
     Ctl().LimitText(ids_.v6Address, 39);
     Ctl().LimitText(ids_.v6Gateway, 39);
-    Ctl().SetAccessibleName(ids_.v6Address, LoadText(IDS_IP_ADDRESS));
-    Ctl().SetAccessibleName(ids_.prefix, LoadText(IDS_PREFIX));
-    Ctl().SetAccessibleName(ids_.v6Gateway, LoadText(IDS_GATEWAY));
-    SetDlgItemText(ids_.maskLabel, LoadText(IDS_SUBNET_MASK));
+    Ctl().SetAccessibleName(ids_.v6Address, platform::LoadText(IDS_IP_ADDRESS));
+    Ctl().SetAccessibleName(ids_.prefix, platform::LoadText(IDS_PREFIX));
+    Ctl().SetAccessibleName(ids_.v6Gateway, platform::LoadText(IDS_GATEWAY));
+    Ctl().SetText(ids_.maskLabel, platform::LoadText(IDS_SUBNET_MASK));
     SetRow(ids_.mask, {"255", "255", "255", "0"});
 }
 
 void CMyAddressPage::SetRow(const std::array<int, 4>& row,
                             const std::array<const char*, 4>& texts) {
     for (int i = 0; i < 4; ++i) {
-        SetDlgItemText(row[i], std::wstring(texts[i], texts[i] + std::strlen(texts[i])));
+        Ctl().SetText(row[i], std::wstring(texts[i], texts[i] + std::strlen(texts[i])));
     }
 }
 
@@ -88,7 +89,7 @@ void CMyAddressPage::ShowIPv4(bool ipv4) {
     for (int id : {ids_.v6Address, ids_.prefix, ids_.v6Gateway}) {
         Ctl().Show(id, !ipv4);
     }
-    SetDlgItemText(ids_.maskLabel, LoadText(ipv4 ? IDS_SUBNET_MASK : IDS_PREFIX));
+    Ctl().SetText(ids_.maskLabel, platform::LoadText(ipv4 ? IDS_SUBNET_MASK : IDS_PREFIX));
     for (const auto* row : {&ids_.address, &ids_.mask, &ids_.gateway}) {
         for (int id : *row) {
             Ctl().Show(id, ipv4);
@@ -99,9 +100,9 @@ void CMyAddressPage::ShowIPv4(bool ipv4) {
 
 void CMyAddressPage::ApplyIPv4Mode() {
     ShowIPv4(true);
-    SetDlgItemText(ids_.v6Address, std::wstring());
-    SetDlgItemText(ids_.prefix, L"0");
-    SetDlgItemText(ids_.v6Gateway, std::wstring());
+    Ctl().SetText(ids_.v6Address, std::wstring());
+    Ctl().SetText(ids_.prefix, L"0");
+    Ctl().SetText(ids_.v6Gateway, std::wstring());
     SetRow(ids_.gateway, {"0", "0", "0", "0"});
 }
 
@@ -111,13 +112,13 @@ void CMyAddressPage::ApplyIPv6Mode() {
 }
 
 void CMyAddressPage::CopyOctetToGateway(int octet, const std::wstring& text) {
-    SetDlgItemText(ids_.gateway[octet], octet < 3 ? text : L"1");
+    Ctl().SetText(ids_.gateway[octet], octet < 3 ? text : L"1");
 }
 
 void CMyAddressPage::LiveIPv6Check(int box, int messageId) {
-    const std::wstring text = GetDlgItemText(box);
+    const std::wstring text = Ctl().Text(box);
     if (address::LiveIPv6CheckFails(text)) {
-        Ctl().Message(FormatText(messageId, {text}), std::nullopt);
+        Ctl().Message(platform::LoadFormatted(messageId, {text}), std::nullopt);
     }
 }
 
@@ -127,7 +128,8 @@ int CMyAddressPage::CheckAndWrite() {
     if (m_nAddressMode == address::kModeIPv4) {
         const address::Ipv4Rows rows{m_nAddress, m_nMask, m_nGateway};
         if (const auto failure = address::CheckIpv4Rows(rows)) {
-            Ctl().Message(FormatText(failure->messageId, {failure->argument}), std::nullopt);
+            Ctl().Message(platform::LoadFormatted(failure->messageId, {failure->argument}),
+                          std::nullopt);
             const auto& row = failure->row == address::Ipv4Row::Address ? ids_.address
                               : failure->row == address::Ipv4Row::Mask  ? ids_.mask
                                                                         : ids_.gateway;
@@ -139,11 +141,11 @@ int CMyAddressPage::CheckAndWrite() {
         gatewayText = address::DottedText(m_nGateway);
     } else {
         kind = ids_.kindIPv6;
-        const address::Ipv6Entries entries{GetDlgItemText(ids_.v6Address),
-                                           GetDlgItemText(ids_.prefix), m_nPrefix,
-                                           GetDlgItemText(ids_.v6Gateway)};
+        const address::Ipv6Entries entries{Ctl().Text(ids_.v6Address), Ctl().Text(ids_.prefix),
+                                           m_nPrefix, Ctl().Text(ids_.v6Gateway)};
         if (const auto failure = address::CheckIpv6Entries(entries)) {
-            Ctl().Message(FormatText(failure->messageId, {failure->argument}), std::nullopt);
+            Ctl().Message(platform::LoadFormatted(failure->messageId, {failure->argument}),
+                          std::nullopt);
             Ctl().Focus(failure->focus == address::Ipv6Box::Address  ? ids_.v6Address
                         : failure->focus == address::Ipv6Box::Prefix ? ids_.prefix
                                                                      : ids_.v6Gateway);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "wizard/ToolTitle.h"
 
@@ -53,9 +54,9 @@ framework::WindowSize CMyPropertySheet::MeasuredPageSize() {
     static framework::WindowSize measured;
     // Texts that differ between any two languages: what the size depends on, with the
     // desktop's font, which does not change while the program runs.
-    const std::wstring key = framework::LoadText(IDS_SHEET_CAPTION) + L'\n' +
-                             framework::LoadText(IDS_FW_NEXT) + L'\n' +
-                             framework::LoadText(IDS_OPTION_NEW_SYSTEM);
+    const std::wstring key = platform::LoadText(IDS_SHEET_CAPTION) + L'\n' +
+                             platform::LoadText(IDS_FW_NEXT) + L'\n' +
+                             platform::LoadText(IDS_OPTION_NEW_SYSTEM);
     if (key != measuredFor) {
         measured = LargestNeededSize<CMyPropertyPageMain, CMyPropertyPageConfigIP,
                                      CMyPropertyPageConfigIPDone, CMyPropertyPageResetPasswordDone,

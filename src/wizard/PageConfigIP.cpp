@@ -2,6 +2,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -49,9 +50,9 @@ const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::InitIPv4, taskfile:
 CMyPropertyPageConfigIP::CMyPropertyPageConfigIP()
     : CMyAddressPage(IDD_CONFIG_IP, kTemplate, kIds) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadText(IDS_NEW_SYSTEM_INTRO);
-    m_strAddressLabel = LoadText(IDS_IP_ADDRESS);
-    m_strGatewayLabel = LoadText(IDS_GATEWAY);
+    m_strIntro = platform::LoadText(IDS_NEW_SYSTEM_INTRO);
+    m_strAddressLabel = platform::LoadText(IDS_IP_ADDRESS);
+    m_strGatewayLabel = platform::LoadText(IDS_GATEWAY);
 }
 
 void CMyPropertyPageConfigIP::DoDataExchange(DataExchange& dx) {
@@ -77,10 +78,10 @@ int CMyPropertyPageConfigIP::ModeFocus(int id) const {
 
 bool CMyPropertyPageConfigIP::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadText(IDS_NEW_SYSTEM_TITLE));
-    SetDlgItemText(IDC_MASK_LABEL, LoadText(IDS_SUBNET_MASK));
-    SetDlgItemText(IDC_IPV4, LoadText(IDS_IPV4));
-    SetDlgItemText(IDC_IPV6, LoadText(IDS_IPV6));
+    Ctl().SetText(IDC_TITLE, platform::LoadText(IDS_NEW_SYSTEM_TITLE));
+    Ctl().SetText(IDC_MASK_LABEL, platform::LoadText(IDS_SUBNET_MASK));
+    Ctl().SetText(IDC_IPV4, platform::LoadText(IDS_IPV4));
+    Ctl().SetText(IDC_IPV6, platform::LoadText(IDS_IPV6));
     InitAddressBoxes();
     Ctl().Focus(IDC_ADDRESS_OCTET1);
     return false;

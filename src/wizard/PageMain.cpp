@@ -2,6 +2,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
@@ -28,10 +29,10 @@ const DialogTemplate kTemplate{
 
 CMyPropertyPageMain::CMyPropertyPageMain() : CPropertyPageEx(IDD_MAIN, kTemplate) {
     SetCaption(LoadToolTitle());
-    m_strProductName = LoadText(IDS_PRODUCT_NAME);
-    m_strFirstTime = LoadText(IDS_FIRST_TIME_HEADING);
-    m_strRecovery = LoadText(IDS_RECOVERY_HEADING);
-    m_strNote = FormatText(IDS_PHYSICAL_ACCESS_NOTE, {m_strProductName});
+    m_strProductName = platform::LoadText(IDS_PRODUCT_NAME);
+    m_strFirstTime = platform::LoadText(IDS_FIRST_TIME_HEADING);
+    m_strRecovery = platform::LoadText(IDS_RECOVERY_HEADING);
+    m_strNote = platform::LoadFormatted(IDS_PHYSICAL_ACCESS_NOTE, {m_strProductName});
 }
 
 void CMyPropertyPageMain::DoDataExchange(DataExchange& dx) {
@@ -43,10 +44,10 @@ void CMyPropertyPageMain::DoDataExchange(DataExchange& dx) {
 
 bool CMyPropertyPageMain::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_NEW_SYSTEM, LoadText(IDS_OPTION_NEW_SYSTEM));
-    SetDlgItemText(IDC_RESET_PASSWORD, LoadText(IDS_OPTION_RESET_PASSWORD));
-    SetDlgItemText(IDC_SERVICE_IP, LoadText(IDS_OPTION_SERVICE_IP));
-    SetDlgItemText(IDC_ADD_ENCLOSURE, LoadText(IDS_OPTION_ADD_ENCLOSURE));
+    Ctl().SetText(IDC_NEW_SYSTEM, platform::LoadText(IDS_OPTION_NEW_SYSTEM));
+    Ctl().SetText(IDC_RESET_PASSWORD, platform::LoadText(IDS_OPTION_RESET_PASSWORD));
+    Ctl().SetText(IDC_SERVICE_IP, platform::LoadText(IDS_OPTION_SERVICE_IP));
+    Ctl().SetText(IDC_ADD_ENCLOSURE, platform::LoadText(IDS_OPTION_ADD_ENCLOSURE));
     return true;
 }
 

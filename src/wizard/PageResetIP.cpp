@@ -2,6 +2,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -49,8 +50,8 @@ const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::ServiceIPv4, taskfi
 
 CMyPropertyPageResetIP::CMyPropertyPageResetIP() : CMyAddressPage(IDD_RESET_IP, kTemplate, kIds) {
     SetCaption(LoadToolTitle());
-    m_strAddressLabel = LoadText(IDS_IP_ADDRESS);
-    m_strGatewayLabel = LoadText(IDS_GATEWAY);
+    m_strAddressLabel = platform::LoadText(IDS_IP_ADDRESS);
+    m_strGatewayLabel = platform::LoadText(IDS_GATEWAY);
 }
 
 void CMyPropertyPageResetIP::DoDataExchange(DataExchange& dx) {
@@ -86,12 +87,12 @@ int CMyPropertyPageResetIP::ModeFocus(int id) const {
 
 bool CMyPropertyPageResetIP::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadText(IDS_SERVICE_IP_TITLE));
-    SetDlgItemText(IDC_MASK_LABEL, LoadText(IDS_SUBNET_MASK));
-    SetDlgItemText(IDC_CONFIGURE, LoadText(IDS_CONFIGURE_MANUALLY));
-    SetDlgItemText(IDC_IPV4, LoadText(IDS_IPV4));
-    SetDlgItemText(IDC_IPV6, LoadText(IDS_IPV6));
-    SetDlgItemText(IDC_RESET_DEFAULT, LoadText(IDS_RESET_DEFAULT_IP));
+    Ctl().SetText(IDC_TITLE, platform::LoadText(IDS_SERVICE_IP_TITLE));
+    Ctl().SetText(IDC_MASK_LABEL, platform::LoadText(IDS_SUBNET_MASK));
+    Ctl().SetText(IDC_CONFIGURE, platform::LoadText(IDS_CONFIGURE_MANUALLY));
+    Ctl().SetText(IDC_IPV4, platform::LoadText(IDS_IPV4));
+    Ctl().SetText(IDC_IPV6, platform::LoadText(IDS_IPV6));
+    Ctl().SetText(IDC_RESET_DEFAULT, platform::LoadText(IDS_RESET_DEFAULT_IP));
     InitAddressBoxes();
     return true;
 }
@@ -125,9 +126,9 @@ void CMyPropertyPageResetIP::ApplyAddressMode() {
     Ctl().SetCheck(IDC_IPV4, true);
     enableFields(false);
     SetOctetsForIPv6();
-    SetDlgItemText(IDC_V6_ADDRESS, std::wstring());
-    SetDlgItemText(IDC_PREFIX, L"0");
-    SetDlgItemText(IDC_V6_GATEWAY, std::wstring());
+    Ctl().SetText(IDC_V6_ADDRESS, std::wstring());
+    Ctl().SetText(IDC_PREFIX, L"0");
+    Ctl().SetText(IDC_V6_GATEWAY, std::wstring());
     m_nConfigMode = 1;
 }
 

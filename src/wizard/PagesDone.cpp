@@ -2,6 +2,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -19,9 +20,10 @@ CMyInfoPage::CMyInfoPage(Setup setup)
     : CPropertyPageEx(setup.templateId, *setup.dialogTemplate), setup_(std::move(setup)) {
     SetCaption(LoadToolTitle());
     for (const Text& text : setup_.texts) {
-        m_strTexts.push_back(text.formatted
-                                 ? FormatText(text.stringId, {LoadText(IDS_PRODUCT_NAME)})
-                                 : LoadText(text.stringId));
+        m_strTexts.push_back(
+            text.formatted
+                ? platform::LoadFormatted(text.stringId, {platform::LoadText(IDS_PRODUCT_NAME)})
+                : platform::LoadText(text.stringId));
     }
 }
 
@@ -33,7 +35,7 @@ void CMyInfoPage::DoDataExchange(DataExchange& dx) {
 
 bool CMyInfoPage::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(setup_.titleControl, LoadText(setup_.titleString));
+    Ctl().SetText(setup_.titleControl, platform::LoadText(setup_.titleString));
     return true;
 }
 
@@ -160,8 +162,8 @@ bool CMyPropertyPageResetPasswordDone::OnSetActive() {
     CMyInfoPage::OnSetActive();
     // Without a task file on the key the page must not say "Click Finish to reset": it says
     // that nothing was written, and Finish gives way to Back.
-    SetDlgItemText(1065,
-                   LoadText(m_bWritten ? IDS_RESET_PASSWORD_EJECT : IDS_FW_RESET_NOT_WRITTEN));
+    Ctl().SetText(
+        1065, platform::LoadText(m_bWritten ? IDS_RESET_PASSWORD_EJECT : IDS_FW_RESET_NOT_WRITTEN));
     if (!m_bWritten) {
         GetSheet()->SetWizardButtons(PSWIZB_BACK);
     }

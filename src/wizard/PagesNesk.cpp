@@ -6,6 +6,7 @@
 #include "address/IPAddress.h"
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
@@ -58,23 +59,24 @@ const char* const kRanges[] = {"172.31.8.1  - 172.31.8.10", "192.168.8.1 - 192.1
 // A message owned by the page, the field's label as caption; then the focus on the field to
 // mend, its text selected.
 int Refuse(CPropertyPageEx* page, int captionId, const std::wstring& text, int field) {
-    page->Ctl().Message(text, LoadText(captionId));
+    page->Ctl().Message(text, platform::LoadText(captionId));
     page->Ctl().Focus(field);
     return -1;
 }
 
 std::wstring NotValid(int labelId) {
-    return FormatText(IDS_NOT_VALID_UNIQUE, {LoadText(labelId)});
+    return platform::LoadFormatted(IDS_NOT_VALID_UNIQUE, {platform::LoadText(labelId)});
 }
 
 std::wstring NotSameSubnet(int secondLabelId) {
-    return FormatText(IDS_NOT_SAME_SUBNET, {LoadText(IDS_IP_ADDRESS), LoadText(secondLabelId)});
+    return platform::LoadFormatted(IDS_NOT_SAME_SUBNET, {platform::LoadText(IDS_IP_ADDRESS),
+                                                         platform::LoadText(secondLabelId)});
 }
 
 // A label and the IP address control it names: its text, and the control's name (and its
 // fields' names) for screen readers.
 void NameControl(CPropertyPageEx& page, int label, int control, const std::wstring& text) {
-    page.SetDlgItemText(label, text);
+    page.Ctl().SetText(label, text);
     page.Ctl().SetAccessibleName(control, text);
 }
 
@@ -97,16 +99,16 @@ bool Complete(Controls& controls, int id, std::uint32_t& value) {
 MyPropertyPageConfigNeskP1::MyPropertyPageConfigNeskP1()
     : CPropertyPageEx(IDD_NESK_P1, kTemplateP1) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadText(IDS_NEW_SYSTEM_INTRO);
-    m_strAddress = LoadText(IDS_IP_ADDRESS);
-    m_strMask = LoadText(IDS_SUBNET_MASK);
-    m_strGateway = LoadText(IDS_GATEWAY);
+    m_strIntro = platform::LoadText(IDS_NEW_SYSTEM_INTRO);
+    m_strAddress = platform::LoadText(IDS_IP_ADDRESS);
+    m_strMask = platform::LoadText(IDS_SUBNET_MASK);
+    m_strGateway = platform::LoadText(IDS_GATEWAY);
 }
 
 bool MyPropertyPageConfigNeskP1::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadText(IDS_NEW_SYSTEM_TITLE));
-    SetDlgItemText(IDC_INTRO, m_strIntro);
+    Ctl().SetText(IDC_TITLE, platform::LoadText(IDS_NEW_SYSTEM_TITLE));
+    Ctl().SetText(IDC_INTRO, m_strIntro);
     NameControl(*this, IDC_ADDRESS_LABEL, IDC_ADDRESS, m_strAddress);
     NameControl(*this, IDC_MASK_LABEL, IDC_MASK, m_strMask);
     NameControl(*this, IDC_GATEWAY_LABEL, IDC_GATEWAY, m_strGateway);
@@ -148,21 +150,21 @@ int MyPropertyPageConfigNeskP1::OnWizardBack() {
 MyPropertyPageConfigNeskP2::MyPropertyPageConfigNeskP2()
     : CPropertyPageEx(IDD_NESK_P2, kTemplateP2) {
     SetCaption(LoadToolTitle());
-    m_strIntro = LoadText(IDS_FILE_MODULES_INTRO);
-    m_strManagement = LoadText(IDS_MANAGEMENT_IP);
-    m_strModule1 = LoadText(IDS_FILE_MODULE1);
-    m_strModule2 = LoadText(IDS_FILE_MODULE2);
-    m_strRange = LoadText(IDS_INTERNAL_RANGE);
+    m_strIntro = platform::LoadText(IDS_FILE_MODULES_INTRO);
+    m_strManagement = platform::LoadText(IDS_MANAGEMENT_IP);
+    m_strModule1 = platform::LoadText(IDS_FILE_MODULE1);
+    m_strModule2 = platform::LoadText(IDS_FILE_MODULE2);
+    m_strRange = platform::LoadText(IDS_INTERNAL_RANGE);
 }
 
 bool MyPropertyPageConfigNeskP2::OnInitDialog() {
     CPropertyPageEx::OnInitDialog();
-    SetDlgItemText(IDC_TITLE, LoadText(IDS_NEW_SYSTEM_TITLE));
-    SetDlgItemText(IDC_INTRO, m_strIntro);
+    Ctl().SetText(IDC_TITLE, platform::LoadText(IDS_NEW_SYSTEM_TITLE));
+    Ctl().SetText(IDC_INTRO, m_strIntro);
     NameControl(*this, IDC_MANAGEMENT_LABEL, IDC_MANAGEMENT, m_strManagement);
     NameControl(*this, IDC_MODULE1_LABEL, IDC_MODULE1, m_strModule1);
     NameControl(*this, IDC_MODULE2_LABEL, IDC_MODULE2, m_strModule2);
-    SetDlgItemText(IDC_RANGE_LABEL, m_strRange);
+    Ctl().SetText(IDC_RANGE_LABEL, m_strRange);
     for (const char* entry : kRanges) {
         Ctl().ComboAdd(IDC_RANGE, std::wstring(entry, entry + std::strlen(entry)));  // sorted
     }
@@ -191,7 +193,8 @@ int MyPropertyPageConfigNeskP2::OnWizardNext() {
         return Refuse(this, IDS_FILE_MODULE2, NotValid(IDS_FILE_MODULE2), IDC_MODULE2);
     }
     if (selected < 0) {
-        return Refuse(this, IDS_INTERNAL_RANGE, LoadText(IDS_NO_INTERNAL_RANGE), IDC_RANGE);
+        return Refuse(this, IDS_INTERNAL_RANGE, platform::LoadText(IDS_NO_INTERNAL_RANGE),
+                      IDC_RANGE);
     }
     const IPAddress::SubnetMask mask(GetUnifiedMask());
     // The storage system's address is on the first page: the field to mend is the other one.

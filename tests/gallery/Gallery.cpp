@@ -3,7 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "framework/qt/QtBackend.h"
+#include "framework/qt/Backend.h"
+#include "framework/qt/Sheet.h"
 
 namespace gallery {
 

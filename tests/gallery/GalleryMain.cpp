@@ -8,9 +8,10 @@
 
 #include "Gallery.h"
 #include "framework/Text.h"
+#include "framework/qt/Backend.h"
 #include "framework/qt/Language.h"
-#include "framework/qt/QtBackend.h"
-#include "framework/qt/QtPlatform.h"
+#include "framework/qt/Platform.h"
+#include "framework/qt/Sheet.h"
 #include "wizard/ToolTitle.h"
 
 int main(int argc, char* argv[]) {

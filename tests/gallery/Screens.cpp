@@ -6,6 +6,7 @@
 
 #include "dialogs/ResultDialogs.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "wizard/MyPropertySheet.h"
 #include "wizard/PageIds.h"
@@ -51,9 +52,9 @@ void VisitAllScreens(testing_support::PageDriver& driver, const Visitor& visit) 
         if (id == 102 || id == 136) {
             dialog->m_strMessage += address;  // the caller adds the address to these two
         }
-        dialog->m_strBattery = framework::FormatText(IDS_BATTERY_CHARGING, {L"12"});
+        dialog->m_strBattery = platform::LoadFormatted(IDS_BATTERY_CHARGING, {L"12"});
         if (id == 102) {
-            dialog->m_strLogin = framework::LoadText(IDS_SUPERUSER_LOGIN);
+            dialog->m_strLogin = platform::LoadText(IDS_SUPERUSER_LOGIN);
         }
         dialog->m_strError = error;
         dialog->m_strManagementIP = address;

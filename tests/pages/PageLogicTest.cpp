@@ -10,6 +10,7 @@
 #include "TempDir.h"
 #include "dialogs/ResultDialogs.h"
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "wizard/MyPropertySheet.h"
 #include "wizard/PageIds.h"
@@ -224,7 +225,7 @@ TEST_F(PageLogic, TheAddressRowPrefillsTheGateway) {
     TypeRow(sheet->m_pageConfigIP, kAddress, {L"10", L"20", L"30", L"40"});
     std::wstring gateway;
     for (int id : kGateway) {
-        gateway += sheet->m_pageConfigIP.GetDlgItemText(id) + L".";
+        gateway += sheet->m_pageConfigIP.Ctl().Text(id) + L".";
     }
     EXPECT_EQ(gateway, L"10.20.30.1.");
 }
@@ -364,7 +365,7 @@ TEST_F(PageLogic, UnifiedPagesRefuseWithTheFieldAsCaptionAndFocusIt) {
         Next(*sheet);
         EXPECT_EQ(sheet->GetActiveIndex(), c.page);
         ASSERT_EQ(fake.messages.size(), 1u);
-        EXPECT_EQ(fake.messages[0].caption.value_or(L""), framework::LoadText(c.caption));
+        EXPECT_EQ(fake.messages[0].caption.value_or(L""), platform::LoadText(c.caption));
         EXPECT_EQ(fake.messages[0].owner, driver->Owner(page));
         EXPECT_EQ(driver->Focused(page), c.focus);
         EXPECT_FALSE(TempKey::Exists("satask.txt"));
@@ -506,7 +507,7 @@ TEST_F(PageLogic, EveryResultDialogButtonEndsOrLaunchesAsItShould) {
         };
         for (int button : {1025, 1090}) {
             EXPECT_EXIT(driver->Click(dialog, button), ::testing::ExitedWithCode(0),
-                        "message <" + Narrow(framework::LoadText(IDS_FW_LAUNCH_NO_ADDRESS)) +
+                        "message <" + Narrow(platform::LoadText(IDS_FW_LAUNCH_NO_ADDRESS)) +
                             "> owned by the dialog\nend-program 0 after 0 launch")
                 << Narrow(reported) << " " << button;
         }

@@ -1,9 +1,11 @@
 // The page driver on the headless backend.
-#include "HeadlessBackend.h"
 #include "PageDriver.h"
+#include "framework/headless/Backend.h"
 
 namespace testing_support {
 namespace {
+
+using namespace framework::headless;
 
 class HeadlessPageDriver final : public PageDriver {
   public:
@@ -22,13 +24,10 @@ class HeadlessPageDriver final : public PageDriver {
     void Click(framework::CDialog& dialog, int id) override { Records(dialog).Click(id); }
     void Show(framework::CDialog&) override {}
     int Focused(const framework::CPropertyPageEx& page) override {
-        return backend_.focus.window == page.Window() ? backend_.focus.id : 0;
+        return page.Window()->FocusedControl();
     }
     SheetButton FocusedButton(framework::CPropertySheetEx& sheet) override {
-        if (backend_.focus.window != &SheetWindowOf(sheet)) {
-            return SheetButton::None;
-        }
-        switch (backend_.focus.id) {
+        switch (SheetWindowOf(sheet).FocusedButton()) {
             case HeadlessSheet::kBackButton:
                 return SheetButton::Back;
             case HeadlessSheet::kNextButton:
@@ -42,8 +41,12 @@ class HeadlessPageDriver final : public PageDriver {
     std::wstring Caption(framework::CPropertySheetEx& sheet) override {
         return SheetWindowOf(sheet).caption;
     }
-    const void* Owner(const framework::CPropertyPageEx& page) override { return page.Window(); }
-    const void* Owner(const framework::CDialog& dialog) override { return dialog.Window(); }
+    const void* Owner(const framework::CPropertyPageEx& page) override {
+        return &Records(const_cast<framework::CPropertyPageEx&>(page));
+    }
+    const void* Owner(const framework::CDialog& dialog) override {
+        return &Records(const_cast<framework::CDialog&>(dialog));
+    }
 
   private:
     HeadlessBackend backend_;

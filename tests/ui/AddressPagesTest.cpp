@@ -1,5 +1,6 @@
 // The new-system and service-IP pages, typed into as a user would.
 #include "UiTest.h"
+#include "platform/Platform.h"
 #include "wizard/PageIds.h"
 
 namespace {

@@ -7,7 +7,8 @@
 #include "UiTest.h"
 #include "app/MyWizardApp.h"
 #include "dialogs/ResultDialogs.h"
-#include "framework/qt/QtApplication.h"
+#include "framework/qt/Application.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -92,9 +93,9 @@ TEST_F(Dialogs, TextsButtonsAndFocus) {
         Box(*dialog)->show();
         Settle();
         EXPECT_EQ(Box(*dialog)->windowTitle(), "Quorvex Veltara K4400 Initialization Tool");
-        EXPECT_EQ(dialog->GetDlgItemText(1001), Text(c.header));
+        EXPECT_EQ(dialog->Ctl().Text(1001), Text(c.header));
         EXPECT_EQ(Widget(*dialog, 1001)->font().weight(), QFont::Bold);
-        EXPECT_EQ(dialog->GetDlgItemText(c.messageControl), c.message);
+        EXPECT_EQ(dialog->Ctl().Text(c.messageControl), c.message);
         QWidget* expectedFocus = Widget(*dialog, c.buttons.front().first);
         EXPECT_EQ(Box(*dialog)->focusWidget(), expectedFocus) << dialog->GetTemplateId();
         // The default button, once the focus is on none of them.
@@ -136,7 +137,7 @@ TEST_F(Dialogs, UnifiedSuccessShowsItsFourRows) {
     for (const auto& [id, text] : rows) {
         EXPECT_EQ(DlgText(dialog, id), text);
     }
-    EXPECT_EQ(dialog.GetDlgItemText(1140),
+    EXPECT_EQ(dialog.Ctl().Text(1140),
               L"To log into the Management GUI use \nUserID: admin \nPassword: brisk");
     // The two columns: values to the right of their labels, on the same line.
     EXPECT_GE(Widget(dialog, 1134)->x(), Widget(dialog, 1130)->geometry().right());
@@ -151,14 +152,14 @@ TEST_F(Dialogs, HostileTextsFromTheKeyKeepTheDialogOnScreen) {
     }
     CConfigIPSuccessDlg success;
     success.m_strMessage += huge;
-    success.m_strBattery = framework::FormatText(148, {huge});
+    success.m_strBattery = platform::LoadFormatted(148, {huge});
     success.Create();
     EXPECT_LT(Box(success)->height(), 1200);
     CConfigIPFailureDlg failure;
     failure.m_strError = huge;
     failure.Create();
     EXPECT_LT(Box(failure)->height(), 600);
-    EXPECT_EQ(failure.GetDlgItemText(1077), huge);  // all of it, scrollable
+    EXPECT_EQ(failure.Ctl().Text(1077), huge);  // all of it, scrollable
 }
 
 TEST_F(Dialogs, InfoCenterOpensTheDocumentationAndStays) {

@@ -51,7 +51,7 @@ class EndToEnd : public UiTest {
                 framework::CDialog* dialog = framework::qt::DialogBehind(modal);
                 shown.dialog = dialog->GetTemplateId();
                 for (const framework::ControlSpec& row : dialog->Template().controls) {
-                    shown.texts[row.id] = dialog->GetDlgItemText(row.id);
+                    shown.texts[row.id] = dialog->Ctl().Text(row.id);
                 }
                 QTest::mouseClick(WidgetAs<QPushButton>(*dialog, button), Qt::LeftButton);
             },

@@ -7,8 +7,9 @@
 #include <QTest>
 
 #include "PageDriver.h"
+#include "framework/qt/Backend.h"
 #include "framework/qt/IPAddressCtrl.h"
-#include "framework/qt/QtBackend.h"
+#include "framework/qt/Sheet.h"
 
 namespace testing_support {
 namespace {

@@ -16,9 +16,10 @@
 #include "TempDir.h"
 #include "framework/Dialog.h"
 #include "framework/Text.h"
+#include "framework/qt/Backend.h"
 #include "framework/qt/Language.h"
-#include "framework/qt/QtBackend.h"
-#include "framework/qt/QtPlatform.h"
+#include "framework/qt/Platform.h"
+#include "framework/qt/Sheet.h"
 #include "wizard/MyPropertySheet.h"
 #include "wizard/ToolTitle.h"
 
@@ -64,10 +65,10 @@ inline QDialog* Box(const framework::CDialog& dialog) {
     return framework::qt::DialogWidget(dialog);
 }
 inline QString DlgText(const framework::CPropertyPageEx& page, int id) {
-    return QString::fromStdWString(page.GetDlgItemText(id));
+    return QString::fromStdWString(page.Ctl().Text(id));
 }
 inline QString DlgText(const framework::CDialog& dialog, int id) {
-    return QString::fromStdWString(dialog.GetDlgItemText(id));
+    return QString::fromStdWString(dialog.Ctl().Text(id));
 }
 
 // The wizard under test, with its Qt window at hand.

@@ -3,6 +3,7 @@
 
 #include "UiTest.h"
 #include "framework/qt/IPAddressCtrl.h"
+#include "platform/Platform.h"
 #include "wizard/PageIds.h"
 #include "wizard/UnifiedValues.h"
 

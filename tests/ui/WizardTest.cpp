@@ -89,7 +89,7 @@ TEST_F(Wizard, BackFromLaterPagesNamesItsTarget) {
 
 TEST_F(Wizard, MainMenuNoteNamesTheProduct) {
     auto sheet = Open(kPageMain);
-    EXPECT_EQ(sheet->m_pageMain.GetDlgItemText(CMyPropertyPageMain::IDC_NOTE),
+    EXPECT_EQ(sheet->m_pageMain.Ctl().Text(CMyPropertyPageMain::IDC_NOTE),
               L"Note: You must have physical access to the Veltara K4400 system to complete "
               L"initialization.  You are required to insert the USB key into the system.");
     EXPECT_EQ(DlgText(sheet->m_pageMain, CMyPropertyPageMain::IDC_ADD_ENCLOSURE),
@@ -126,7 +126,7 @@ TEST_F(Wizard, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
     EXPECT_EQ(fake.texts(),
               std::vector<std::wstring>{Text(171) + L"\n\n" + Formatted(9017, L"satask.txt")});
     EXPECT_EQ(sheet->GetActiveIndex(), kPageResetPasswordDone);
-    EXPECT_EQ(page.GetDlgItemText(1065), Text(9030));
+    EXPECT_EQ(page.Ctl().Text(1065), Text(9030));
     EXPECT_FALSE(Widget(page, 1066)->isVisible());
     EXPECT_FALSE(sheet->FinishButton()->isVisible() && sheet->FinishButton()->isEnabled());
     EXPECT_FALSE(sheet->NextButton()->isEnabled());
@@ -139,7 +139,7 @@ TEST_F(Wizard, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
     Next(*sheet);
     EXPECT_EQ(sheet->GetActiveIndex(), kPageResetPasswordDone);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
-    EXPECT_EQ(page.GetDlgItemText(1065), Text(129));
+    EXPECT_EQ(page.Ctl().Text(1065), Text(129));
     EXPECT_TRUE(Widget(page, 1066)->isVisible());
     EXPECT_TRUE(sheet->FinishButton()->isEnabled());
     EXPECT_FALSE(sheet->BackButton()->isEnabled());
@@ -192,7 +192,7 @@ TEST_F(Wizard, EnclosurePageShowsTheProcedureAndLeadsBack) {
     ASSERT_EQ(sheet->GetActiveIndex(), kPageExpand);
     EXPECT_EQ(DlgText(sheet->m_pageExpand, 1095), "Add an Enclosure");
     EXPECT_EQ(DlgText(sheet->m_pageExpand, 1096), "1. Launch the Management GUI");
-    EXPECT_EQ(sheet->m_pageExpand.GetDlgItemText(1101), Text(181));
+    EXPECT_EQ(sheet->m_pageExpand.Ctl().Text(1101), Text(181));
     Back(*sheet);
     EXPECT_EQ(sheet->GetActiveIndex(), kPageMain);
     EXPECT_TRUE(Control<QRadioButton>(sheet->m_pageMain, CMyPropertyPageMain::IDC_ADD_ENCLOSURE)
@@ -206,7 +206,7 @@ TEST_F(Wizard, ResetPasswordPathFromTheMainMenu) {
     Control<QRadioButton>(sheet->m_pageMain, CMyPropertyPageMain::IDC_RESET_PASSWORD)->click();
     Next(*sheet);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
-    EXPECT_EQ(sheet->m_pageResetPasswordDone.GetDlgItemText(1065), Text(129));
+    EXPECT_EQ(sheet->m_pageResetPasswordDone.Ctl().Text(1065), Text(129));
     QTest::keyClick(sheet->Dialog(), Qt::Key_Return);  // Enter is Finish
     EXPECT_EQ(sheet->result(), 1);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");

@@ -15,8 +15,9 @@
 #include "wizard/ToolTitle.h"
 
 // Then Windows.
-#include "framework/win32/Win32Backend.h"
-#include "framework/win32/Win32Platform.h"
+#include "framework/win32/Application.h"
+#include "framework/win32/Backend.h"
+#include "framework/win32/Platform.h"
 
 #include <wincodec.h>
 

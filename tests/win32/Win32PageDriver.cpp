@@ -5,7 +5,8 @@
 #include "PageDriver.h"
 
 // Then Windows.
-#include "framework/win32/Win32Backend.h"
+#include "framework/win32/Application.h"
+#include "framework/win32/Backend.h"
 
 #include <commctrl.h>
 #include <prsht.h>

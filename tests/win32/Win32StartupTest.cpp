@@ -15,8 +15,9 @@
 #include "platform/StringIds.h"
 
 // Then Windows.
-#include "framework/win32/Win32Backend.h"
-#include "framework/win32/Win32Platform.h"
+#include "framework/win32/Backend.h"
+#include "framework/win32/Platform.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TEST(Win32Startup, ASuccessfulInitialisationShowsItsDialogFirst) {
     }
     KillTimer(nullptr, timer);
     watching = nullptr;
-    EXPECT_EQ(watch.header, framework::LoadText(IDS_INIT_RESULTS_HEADING));
+    EXPECT_EQ(watch.header, platform::LoadText(IDS_INIT_RESULTS_HEADING));
     EXPECT_EQ(start, 0);  // the main menu
     EXPECT_TRUE(fake.launches.empty());
     framework::InstallBackend(nullptr);
@@ -75,7 +76,7 @@ TEST(Win32Startup, ASuccessfulInitialisationShowsItsDialogFirst) {
 BOOL CALLBACK FindChooser(HWND window, LPARAM found) {
     wchar_t caption[256] = {};
     GetWindowTextW(window, caption, 256);
-    if (IsWindowVisible(window) && caption == framework::LoadText(IDS_FW_CHOOSE_KEY)) {
+    if (IsWindowVisible(window) && caption == platform::LoadText(IDS_FW_CHOOSE_KEY)) {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }

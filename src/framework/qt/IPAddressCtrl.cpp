@@ -8,6 +8,7 @@
 #include <QRegularExpressionValidator>
 
 #include "framework/Text.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 
 namespace framework::qt {
@@ -83,7 +84,7 @@ void CIPAddressCtrl::ClearAddress() {
 void CIPAddressCtrl::SetLabel(const QString& label) {
     setAccessibleName(label);
     for (int i = 0; i < 4; ++i) {
-        fields_[i]->setAccessibleName(QString::fromStdWString(framework::FormatText(
+        fields_[i]->setAccessibleName(QString::fromStdWString(platform::LoadFormatted(
             IDS_FW_OCTET_NAME, {label.toStdWString(), std::to_wstring(i + 1)})));
     }
 }

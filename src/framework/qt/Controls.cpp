@@ -1,4 +1,4 @@
-#include "framework/qt/ControlHost.h"
+#include "framework/qt/Controls.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -88,7 +88,7 @@ QString ToQ(const std::wstring& text) {
 // on from the button chosen (the IPv6 button to its address box), as on Windows.
 class RadioArrows final : public QObject {
   public:
-    explicit RadioArrows(ControlHost& host) : QObject(host.Owner()), host_(host) {}
+    explicit RadioArrows(QtControls& host) : QObject(host.Owner()), host_(host) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) {
@@ -116,7 +116,7 @@ class RadioArrows final : public QObject {
     }
 
   private:
-    ControlHost& host_;
+    QtControls& host_;
 };
 
 QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy) {
@@ -124,12 +124,12 @@ QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy) {
     return QSize((cx * units.width() + 2) / 4, (cy * units.height() + 4) / 8);
 }
 
-ControlHost::ControlHost(QWidget* owner, const DialogTemplate& dialogTemplate, Notifier notify)
+QtControls::QtControls(QWidget* owner, const DialogTemplate& dialogTemplate, Notifier notify)
     : owner_(owner), template_(dialogTemplate), notify_(std::move(notify)) {
     Create();
 }
 
-void ControlHost::Create() {
+void QtControls::Create() {
     QButtonGroup* group = nullptr;
     QWidget* previous = nullptr;
     for (const ControlSpec& row : template_.controls) {
@@ -239,12 +239,11 @@ void ControlHost::Create() {
             previous = widget;
         }
         items_.insert(id, widget);
-        ids_.push_back(id);
         widget->show();
     }
 }
 
-void ControlHost::AssignBuddies() {
+void QtControls::AssignBuddies() {
     for (const ControlSpec& row : template_.controls) {
         auto* label = ItemAs<QLabel>(row.id);
         if (!label || row.kind != ControlKind::Static) {
@@ -267,7 +266,7 @@ void ControlHost::AssignBuddies() {
     }
 }
 
-std::wstring ControlHost::Text(int id) const {
+std::wstring QtControls::Text(int id) const {
     QWidget* widget = Item(id);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         return label->text().toStdWString();
@@ -287,7 +286,7 @@ std::wstring ControlHost::Text(int id) const {
     return std::wstring();
 }
 
-void ControlHost::SetText(int id, const std::wstring& wide) {
+void QtControls::SetText(int id, const std::wstring& wide) {
     QWidget* widget = Item(id);
     const QString text = ToQ(wide);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -306,12 +305,12 @@ void ControlHost::SetText(int id, const std::wstring& wide) {
     }
 }
 
-bool ControlHost::IsChecked(int id) const {
+bool QtControls::IsChecked(int id) const {
     auto* button = ItemAs<QAbstractButton>(id);
     return button && button->isChecked();
 }
 
-void ControlHost::SetCheck(int id, bool on) {
+void QtControls::SetCheck(int id, bool on) {
     auto* button = ItemAs<QAbstractButton>(id);
     if (!button || button->isChecked() == on) {
         return;
@@ -328,23 +327,23 @@ void ControlHost::SetCheck(int id, bool on) {
     }
 }
 
-bool ControlHost::IsEnabled(int id) const {
+bool QtControls::IsEnabled(int id) const {
     QWidget* widget = Item(id);
     return widget && widget->isEnabled();
 }
 
-void ControlHost::Enable(int id, bool on) {
+void QtControls::Enable(int id, bool on) {
     if (QWidget* widget = Item(id)) {
         widget->setEnabled(on);
     }
 }
 
-bool ControlHost::IsShown(int id) const {
+bool QtControls::IsShown(int id) const {
     QWidget* widget = Item(id);
     return widget && !widget->isHidden();
 }
 
-void ControlHost::Show(int id, bool on) {
+void QtControls::Show(int id, bool on) {
     if (QWidget* widget = Item(id)) {
         widget->setVisible(on);
         AssignBuddies();
@@ -364,11 +363,11 @@ void FocusAndSelect(QWidget* widget) {
     }
 }
 
-void ControlHost::Focus(int id) {
+void QtControls::Focus(int id) {
     FocusAndSelect(Item(id));
 }
 
-int ControlHost::FocusedId() const {
+int QtControls::FocusedId() const {
     // The window's focus widget: the one that has the focus, or gets it when the window is
     // shown or activated.
     QWidget* focus = owner_->window()->focusWidget();
@@ -382,13 +381,13 @@ int ControlHost::FocusedId() const {
     return 0;
 }
 
-void ControlHost::LimitText(int id, int chars) {
+void QtControls::LimitText(int id, int chars) {
     if (auto* edit = ItemAs<QLineEdit>(id)) {
         edit->setMaxLength(chars);
     }
 }
 
-void ControlHost::SetAccessibleName(int id, const std::wstring& name) {
+void QtControls::SetAccessibleName(int id, const std::wstring& name) {
     if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
         address->SetLabel(ToQ(name));
     } else if (QWidget* widget = Item(id)) {
@@ -396,7 +395,7 @@ void ControlHost::SetAccessibleName(int id, const std::wstring& name) {
     }
 }
 
-void ControlHost::ComboAdd(int id, const std::wstring& item) {
+void QtControls::ComboAdd(int id, const std::wstring& item) {
     if (auto* combo = ItemAs<QComboBox>(id)) {
         const QString text = ToQ(item);
         int at = combo->count();
@@ -413,47 +412,29 @@ void ControlHost::ComboAdd(int id, const std::wstring& item) {
     }
 }
 
-int ControlHost::ComboSelection(int id) const {
+int QtControls::ComboSelection(int id) const {
     auto* combo = ItemAs<QComboBox>(id);
     return combo ? combo->currentIndex() : -1;
 }
 
-void ControlHost::SetComboSelection(int id, int index) {
-    if (auto* combo = ItemAs<QComboBox>(id)) {
-        combo->setCurrentIndex(index);
-    }
-}
-
-std::wstring ControlHost::ComboText(int id, int index) const {
+std::wstring QtControls::ComboText(int id, int index) const {
     auto* combo = ItemAs<QComboBox>(id);
     return combo ? combo->itemText(index).toStdWString() : std::wstring();
 }
 
-int ControlHost::Address(int id, std::uint32_t& value) const {
+int QtControls::Address(int id, std::uint32_t& value) const {
     auto* address = ItemAs<CIPAddressCtrl>(id);
     value = 0;
     return address ? address->GetAddress(value) : 0;
 }
 
-void ControlHost::SetAddress(int id, std::uint32_t value) {
+void QtControls::SetAddress(int id, std::uint32_t value) {
     if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
         address->SetAddress(value);
     }
 }
 
-void ControlHost::ClearAddress(int id) {
-    if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
-        address->ClearAddress();
-    }
-}
-
-void ControlHost::FocusAddressField(int id, int field) {
-    if (auto* address = ItemAs<CIPAddressCtrl>(id)) {
-        FocusAndSelect(address->Field(std::clamp(field, 0, 3)));
-    }
-}
-
-void ControlHost::SetBoldTitle(int id) {
+void QtControls::SetBoldTitle(int id) {
     if (QWidget* title = Item(id)) {
         QFont font = title->font();
         font.setWeight(QFont::Bold);
@@ -462,17 +443,13 @@ void ControlHost::SetBoldTitle(int id) {
     }
 }
 
-int ControlHost::Message(const std::wstring& text, const std::optional<std::wstring>& caption,
-                         platform::MessageButtons buttons) {
+int QtControls::Message(const std::wstring& text, const std::optional<std::wstring>& caption,
+                        platform::MessageButtons buttons) {
     return platform::Current().ShowMessage(
         platform::MessageRequest{owner_, caption.value_or(ApplicationName()), text, buttons});
 }
 
-QSize ControlHost::BaseSize() const {
-    return DialogUnitsToPixels(owner_, template_.cx, template_.cy);
-}
-
-QSize ControlHost::Relayout(bool drawPictures) {
+QSize QtControls::Relayout(bool drawPictures) {
     AssignBuddies();
     std::vector<PlacedControl> placed;
     std::vector<QWidget*> widgets;
@@ -523,7 +500,7 @@ QSize ControlHost::Relayout(bool drawPictures) {
                           fieldHeight});
         widgets.push_back(widget);
     }
-    const QSize base = BaseSize();
+    const QSize base = DialogUnitsToPixels(owner_, template_.cx, template_.cy);
     const WindowSize size = ArrangeControls(placed, {base.width(), base.height()},
                                             DialogUnitsToPixels(owner_, 4, 0).width());
     for (std::size_t i = 0; i < placed.size(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
-// What the Qt entry point needs around the application object: a display check that runs
-// before Qt would abort, the application's name and icon, and the key folder chooser.
+// What a Qt entry point needs around the application object: a display check that runs
+// before Qt would abort, the language, the backend and the program's icon, and the key
+// folder chooser.
 
 #include <QString>
 #include <optional>
@@ -18,8 +19,9 @@ std::optional<std::string> NoDisplayReason();
 // program with one line on stderr and status 1 instead of Qt's abort.
 QApplication* StartApplication(int& argc, char** argv);
 
-// The user's language, the tool's name for captions and the window icon.
-void SetUpApplication();
+// Installs the user's language and the Qt backend; the desktop entry and the window icon are
+// the program's, named by its entry point.
+void SetUpApplication(const QString& desktopFileName, const QString& icon);
 
 // Asks for the key folder, starting where the desktop mounts removable media. Nothing when
 // the user cancels.

@@ -1,4 +1,4 @@
-#include "framework/qt/QtApplication.h"
+#include "framework/qt/Application.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,12 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "framework/Text.h"
+#include "framework/qt/Backend.h"
 #include "framework/qt/Language.h"
-#include "framework/qt/QtBackend.h"
-#include "framework/qt/QtPlatform.h"
+#include "framework/qt/Platform.h"
 #include "platform/StringIds.h"
-#include "wizard/ToolTitle.h"
 
 namespace framework::qt {
 namespace {
@@ -50,13 +48,12 @@ QApplication* StartApplication(int& argc, char** argv) {
     return application;
 }
 
-void SetUpApplication() {
+void SetUpApplication(const QString& desktopFileName, const QString& icon) {
     InstallLanguage(ChooseLanguage(QLocale::system().uiLanguages()));
     static QtBackend backend;
     InstallBackend(&backend);
-    SetApplicationName(wizard::LoadToolTitle());
-    QGuiApplication::setDesktopFileName(QStringLiteral("k4400-init"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/k4400-init.svg")));
+    QGuiApplication::setDesktopFileName(desktopFileName);
+    QApplication::setWindowIcon(QIcon(icon));
 }
 
 std::optional<std::string> ChooseKeyFolder() {

@@ -16,10 +16,6 @@ namespace framework::win32 {
 // The table for the user's interface language: one of the ten, English when none matches.
 LANGID ChooseLanguage(LANGID userLanguage);
 
-// Asks for the key folder (a start from a menu or a shortcut, not from the key itself);
-// nothing when the user cancels.
-std::optional<std::wstring> ChooseKeyFolder();
-
 class Win32Platform final : public platform::Platform {
   public:
     explicit Win32Platform(LANGID language) : language_(language) {}

@@ -3,8 +3,8 @@
 
 // Then Windows.
 #include "framework/win32/Com.h"
+#include "framework/win32/Platform.h"
 #include "framework/win32/SystemFunction.h"
-#include "framework/win32/Win32Platform.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
@@ -80,40 +80,6 @@ bool Win32Platform::OpenUrl(const std::wstring& url) {
                                                                 nullptr, nullptr, SW_SHOWNORMAL))
                             : 0;
     return result > 32;
-}
-
-std::optional<std::wstring> ChooseKeyFolder() {
-    IFileOpenDialog* dialog = nullptr;
-    if (FAILED(CreateComObject(CLSID_FileOpenDialog, IID_IFileOpenDialog,
-                               reinterpret_cast<void**>(&dialog)))) {
-        return std::nullopt;
-    }
-    FILEOPENDIALOGOPTIONS options = 0;
-    dialog->GetOptions(&options);
-    dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
-    dialog->SetTitle(LoadText(IDS_FW_CHOOSE_KEY).c_str());
-    // It opens on This PC, where the key's drive is.
-    IShellItem* computer = nullptr;
-    const auto knownFolder =
-        SystemFunction<decltype(&SHGetKnownFolderItem)>(L"shell32.dll", "SHGetKnownFolderItem");
-    if (knownFolder &&
-        SUCCEEDED(knownFolder(FOLDERID_ComputerFolder, KF_FLAG_DEFAULT, nullptr, IID_IShellItem,
-                              reinterpret_cast<void**>(&computer)))) {
-        dialog->SetFolder(computer);
-        computer->Release();
-    }
-    std::optional<std::wstring> chosen;
-    IShellItem* item = nullptr;
-    if (SUCCEEDED(dialog->Show(nullptr)) && SUCCEEDED(dialog->GetResult(&item))) {
-        PWSTR path = nullptr;
-        if (SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
-            chosen = path;
-            FreeComMemory(path);
-        }
-        item->Release();
-    }
-    dialog->Release();
-    return chosen;
 }
 
 void Win32Platform::EndProgram(int exitCode) {

@@ -1,6 +1,7 @@
-#include "framework/qt/QtPlatform.h"
+#include "framework/qt/Platform.h"
 
 #include "framework/Text.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -46,7 +47,7 @@ void QtPlatform::EndProgram(int exitCode) {
 }
 
 QString LoadQString(int id) {
-    return QString::fromStdWString(platform::Current().LoadString(id));
+    return QString::fromStdWString(platform::LoadText(id));
 }
 
 }  // namespace framework::qt

@@ -1,4 +1,4 @@
-#include "framework/qt/QtBackend.h"
+#include "framework/qt/Sheet.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -12,168 +12,71 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "framework/Dialog.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
-#include "framework/Text.h"
+#include "framework/qt/Backend.h"
+#include "platform/Platform.h"
 #include "platform/StringIds.h"
 
 namespace framework::qt {
 namespace {
 
 QString Load(int id) {
-    return QString::fromStdWString(LoadText(id));
+    return QString::fromStdWString(platform::LoadText(id));
 }
-
-// A page's window: a QWidget holding the page's controls.
-class QtPageWindow final : public HostedControls<PageWindow> {
-  public:
-    QtPageWindow(CPropertyPageEx& page, QWidget* parent)
-        : widget_(new QWidget(parent)),
-          host_(widget_, page.Template(),
-                [&page](int id, Notify code) { page.OnCommand(id, code); }) {}
-    ~QtPageWindow() override { delete widget_.data(); }
-
-    WindowSize Relayout(bool drawPictures) override {
-        const QSize size = host_.Relayout(drawPictures);
-        return {size.width(), size.height()};
-    }
-    int FocusedControl() const override { return host_.FocusedId(); }
-    ControlHost& host() const override { return host_; }
-    QWidget* Widget() const { return widget_; }
-
-  private:
-    QPointer<QWidget> widget_;
-    mutable ControlHost host_;
-};
-
-// A result dialog's QDialog: the close box and Escape are the dialog's Cancel.
-class DialogBox final : public QDialog {
-  public:
-    explicit DialogBox(CDialog& dialog) : dialog_(dialog) {}
-    void reject() override { dialog_.OnCancel(); }
-    CDialog& Dialog() const { return dialog_; }
-
-  private:
-    CDialog& dialog_;
-};
-
-class QtDialogWindow final : public HostedControls<DialogWindow> {
-  public:
-    explicit QtDialogWindow(CDialog& dialog)
-        : box_(new DialogBox(dialog)),
-          host_(box_, dialog.Template(), [&dialog](int id, Notify code) {
-              if (code == Notify::Clicked) {
-                  dialog.ButtonClicked(id);
-              }
-          }) {}
-    ~QtDialogWindow() override { delete box_.data(); }
-
-    void SetCaption(const std::wstring& caption) override {
-        box_->setWindowTitle(QString::fromStdWString(caption));
-    }
-    void Describe(const std::wstring& description) override {
-        box_->setAccessibleName(box_->windowTitle());
-        box_->setAccessibleDescription(QString::fromStdWString(description));
-    }
-    int RunModal() override { return box_->exec(); }
-    void End(int result) override { box_->done(result); }
-    void Relayout() override { box_->setFixedSize(host_.Relayout()); }
-    ControlHost& host() const override { return host_; }
-    QDialog* Box() const { return box_; }
-
-  private:
-    QPointer<QDialog> box_;
-    mutable ControlHost host_;
-};
-
-class QtSheetWindow final : public SheetWindow {
-  public:
-    explicit QtSheetWindow(CPropertySheetEx& sheet)
-        : sheet_(sheet), dialog_(new SheetDialog(sheet)) {}
-    ~QtSheetWindow() override { delete dialog_.data(); }
-
-    std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) override {
-        auto window = std::make_unique<QtPageWindow>(page, dialog_->Pages());
-        dialog_->Pages()->addWidget(window->Widget());
-        return window;
-    }
-    void ShowPage(int index, const std::wstring& caption) override {
-        QWidget* page = PageWidget(*sheet_.GetPage(index));
-        // The framework places the focus on the page shown; Qt would carry it over from the
-        // page left, to whichever control had it on an earlier visit.
-        if (QWidget* left = dialog_->Pages()->currentWidget();
-            left && left != page && left->isAncestorOf(dialog_->focusWidget())) {
-            dialog_->setFocus(Qt::OtherFocusReason);
-        }
-        dialog_->Pages()->setCurrentWidget(page);
-        dialog_->setWindowTitle(QString::fromStdWString(caption));
-    }
-    void PageActivated(int index) override {
-        CPropertyPageEx& page = *sheet_.GetPage(index);
-        const WindowSize needed = page.Window()->Relayout();
-        const QSize current = dialog_->Pages()->minimumSize();
-        if (needed.cx > current.width() || needed.cy > current.height()) {
-            dialog_->SetPageSize(current.expandedTo(QSize(needed.cx, needed.cy)));
-        }
-    }
-    void FocusDefaultButton() override { dialog_->FocusDefaultButton(); }
-    void SetPageSize(WindowSize size) override { dialog_->SetPageSize(QSize(size.cx, size.cy)); }
-    void ApplyButtons(int flags) override { dialog_->ApplyButtons(flags); }
-    void Post(std::function<void()> task) override {
-        QMetaObject::invokeMethod(dialog_, std::move(task), Qt::QueuedConnection);
-    }
-    int RunModal() override { return dialog_->exec(); }
-    void End(int result) override { dialog_->done(result); }
-    SheetDialog* Dialog() const { return dialog_; }
-
-  private:
-    CPropertySheetEx& sheet_;
-    QPointer<SheetDialog> dialog_;
-};
 
 }  // namespace
 
-std::unique_ptr<SheetWindow> QtBackend::CreateSheet(CPropertySheetEx& sheet) {
-    return std::make_unique<QtSheetWindow>(sheet);
+QtPageWindow::QtPageWindow(CPropertyPageEx& page, QWidget* parent)
+    : widget_(new QWidget(parent)),
+      controls_(widget_, page.Template(),
+                [&page](int id, Notify code) { page.OnCommand(id, code); }) {}
+
+QtPageWindow::~QtPageWindow() {
+    delete widget_.data();
 }
 
-std::unique_ptr<PageWindow> QtBackend::CreateLonePage(CPropertyPageEx& page) {
-    return std::make_unique<QtPageWindow>(page, nullptr);
+WindowSize QtPageWindow::Relayout(bool drawPictures) {
+    const QSize size = controls_.Relayout(drawPictures);
+    return {size.width(), size.height()};
 }
 
-std::unique_ptr<DialogWindow> QtBackend::CreateDialogWindow(CDialog& dialog) {
-    return std::make_unique<QtDialogWindow>(dialog);
+QtSheetWindow::QtSheetWindow(CPropertySheetEx& sheet)
+    : sheet_(sheet), dialog_(new SheetDialog(sheet)) {}
+
+QtSheetWindow::~QtSheetWindow() {
+    delete dialog_.data();
 }
 
-SheetDialog* SheetWidget(CPropertySheetEx& sheet) {
-    auto* window = dynamic_cast<QtSheetWindow*>(&sheet.Window());
-    return window ? window->Dialog() : nullptr;
+std::unique_ptr<PageWindow> QtSheetWindow::CreatePage(CPropertyPageEx& page) {
+    auto window = std::make_unique<QtPageWindow>(page, dialog_->Pages());
+    dialog_->Pages()->addWidget(window->Widget());
+    return window;
 }
 
-QWidget* PageWidget(const CPropertyPageEx& page) {
-    auto* window = dynamic_cast<QtPageWindow*>(page.Window());
-    return window ? window->Widget() : nullptr;
+void QtSheetWindow::ShowPage(int index, const std::wstring& caption) {
+    QWidget* page = PageWidget(*sheet_.GetPage(index));
+    // The framework places the focus on the page shown; Qt would carry it over from the page
+    // left, to whichever control had it on an earlier visit.
+    if (QWidget* left = dialog_->Pages()->currentWidget();
+        left && left != page && left->isAncestorOf(dialog_->focusWidget())) {
+        dialog_->setFocus(Qt::OtherFocusReason);
+    }
+    dialog_->Pages()->setCurrentWidget(page);
+    dialog_->setWindowTitle(QString::fromStdWString(caption));
 }
 
-QDialog* DialogWidget(const CDialog& dialog) {
-    auto* window = dynamic_cast<QtDialogWindow*>(dialog.Window());
-    return window ? window->Box() : nullptr;
+void QtSheetWindow::PageActivated(int index) {
+    CPropertyPageEx& page = *sheet_.GetPage(index);
+    const WindowSize needed = page.Window()->Relayout();
+    const QSize current = dialog_->Pages()->minimumSize();
+    if (needed.cx > current.width() || needed.cy > current.height()) {
+        dialog_->SetPageSize(current.expandedTo(QSize(needed.cx, needed.cy)));
+    }
 }
 
-QWidget* ControlWidget(const CPropertyPageEx& page, int id) {
-    auto* window = dynamic_cast<QtPageWindow*>(page.Window());
-    return window ? window->host().Item(id) : nullptr;
-}
-
-QWidget* ControlWidget(const CDialog& dialog, int id) {
-    auto* window = dynamic_cast<QtDialogWindow*>(dialog.Window());
-    return window ? window->host().Item(id) : nullptr;
-}
-
-CDialog* DialogBehind(QWidget* window) {
-    auto* box = dynamic_cast<DialogBox*>(window);
-    return box ? &box->Dialog() : nullptr;
+void QtSheetWindow::Post(std::function<void()> task) {
+    QMetaObject::invokeMethod(dialog_, std::move(task), Qt::QueuedConnection);
 }
 
 SheetDialog::SheetDialog(CPropertySheetEx& sheet) : sheet_(sheet) {
@@ -270,9 +173,11 @@ void SheetDialog::ApplyButtons(int flags) {
 }
 
 void SheetDialog::FocusDefaultButton() {
-    QPushButton* button = finish_->isVisibleTo(this) ? finish_ : next_;
-    if (button->isEnabled()) {
-        button->setFocus(Qt::OtherFocusReason);
+    for (QPushButton* button : {finish_, next_, back_}) {
+        if (button->isVisibleTo(this) && button->isEnabled()) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
     }
 }
 

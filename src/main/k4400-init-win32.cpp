@@ -5,13 +5,16 @@
 #include "wizard/ToolTitle.h"
 
 // Then Windows.
-#include "framework/win32/Win32Backend.h"
-#include "framework/win32/Win32Platform.h"
+#include "framework/win32/Application.h"
+#include "framework/win32/Backend.h"
+#include "framework/win32/Platform.h"
 
 #include <string>
 #include <vector>
 
 namespace {
+
+constexpr int kProgramIcon = 1;  // the icon resource the pictures script gives the program
 
 std::string Narrow(const wchar_t* text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -63,7 +66,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     framework::win32::Win32Platform platform(
         framework::win32::ChooseLanguage(GetUserDefaultUILanguage()));
     platform::Install(&platform);
-    framework::win32::Win32Backend backend;
+    framework::win32::Win32Backend backend(kProgramIcon);
     framework::InstallBackend(&backend);
     framework::SetApplicationName(wizard::LoadToolTitle());
     if (line.chooseKey) {

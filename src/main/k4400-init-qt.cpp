@@ -1,4 +1,4 @@
-// k4400-init: the Quorvex Veltara K4400 Initialization Tool, its entry point on Qt.
+// k4400-init: the Quorvex Veltara K4400 Initialization Tool, its entry point on Linux (Qt).
 #include <QApplication>
 #include <cstdio>
 #include <filesystem>
@@ -7,8 +7,10 @@
 
 #include "app/CommandLine.h"
 #include "app/MyWizardApp.h"
-#include "framework/qt/QtApplication.h"
-#include "framework/qt/QtPlatform.h"
+#include "framework/Text.h"
+#include "framework/qt/Application.h"
+#include "framework/qt/Platform.h"
+#include "wizard/ToolTitle.h"
 
 namespace {
 
@@ -51,7 +53,9 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QApplication> application(framework::qt::StartApplication(argc, argv));
     framework::qt::QtPlatform platform;
     platform::Install(&platform);
-    framework::qt::SetUpApplication();
+    framework::qt::SetUpApplication(QStringLiteral("k4400-init"),
+                                    QStringLiteral(":/images/k4400-init.svg"));
+    framework::SetApplicationName(wizard::LoadToolTitle());
     if (line.chooseKey) {
         // From a desktop menu the current directory is the home folder, never the key.
         const auto folder = framework::qt::ChooseKeyFolder();

@@ -1,0 +1,421 @@
+#include "framework/win32/Controls.h"
+
+#include "framework/Text.h"
+
+// Then Windows.
+#include "framework/win32/Com.h"
+#include "framework/win32/Pictures.h"
+
+#include <commctrl.h>
+// The accessibility services' identifiers are defined here: no import library holds them.
+#include <initguid.h>
+#include <oleacc.h>
+
+#include <algorithm>
+
+namespace framework::win32 {
+namespace {
+
+// Windows' service that gives controls their accessible names; made when first needed.
+IAccPropServices* AccessibilityServices() {
+    return SharedComObject<IAccPropServices>(CLSID_AccPropServices, IID_IAccPropServices);
+}
+
+// The size `text` takes in the font selected into `dc`, broken into lines no wider than
+// `width` (one line for 0).
+WindowSize TextExtent(HDC dc, const std::wstring& text, int width, UINT flags) {
+    RECT rect{0, 0, width > 0 ? width : 0x7fff, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_CALCRECT | DT_EXPANDTABS | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+    return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
+
+bool IsArrow(WPARAM key) {
+    return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
+}
+
+// Arrow keys move among a radio group's buttons and choose the one they reach, the group as
+// the template has it (it may join buttons across other controls, which the dialog manager's
+// own groups cannot), skipping hidden and disabled buttons.
+LRESULT CALLBACK RadioKeys(HWND radio, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                           DWORD_PTR data) {
+    if (message == WM_GETDLGCODE && lParam) {
+        const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+        if (msg.message == WM_KEYDOWN && IsArrow(msg.wParam)) {
+            return DefSubclassProc(radio, message, wParam, lParam) | DLGC_WANTARROWS;
+        }
+    }
+    if (message == WM_KEYDOWN && IsArrow(wParam)) {
+        const auto& dialogTemplate = *reinterpret_cast<const DialogTemplate*>(data);
+        const std::vector<int> group = dialogTemplate.RadioGroup(GetDlgCtrlID(radio));
+        const auto at = std::find(group.begin(), group.end(), GetDlgCtrlID(radio));
+        const int count = static_cast<int>(group.size());
+        const int step = (wParam == VK_UP || wParam == VK_LEFT) ? count - 1 : 1;
+        for (int k = 1, i = static_cast<int>(at - group.begin()); at != group.end() && k < count;
+             ++k) {
+            HWND next = GetDlgItem(GetParent(radio), group[(i + step * k) % count]);
+            if (IsWindowVisible(next) && IsWindowEnabled(next)) {
+                SetFocus(next);
+                SendMessageW(next, BM_CLICK, 0, 0);
+                break;
+            }
+        }
+        return 0;
+    }
+    return DefSubclassProc(radio, message, wParam, lParam);
+}
+
+}  // namespace
+
+// A picture control's drawing; false for any other control.
+bool DrawPictureControl(const DialogTemplate& dialogTemplate, HWND window,
+                        const DRAWITEMSTRUCT& item) {
+    const ControlSpec* row = dialogTemplate.Find(static_cast<int>(item.CtlID));
+    if (!row || row->kind != ControlKind::Picture || !row->resource) {
+        return false;
+    }
+    // The window's own background first: the picture's edges are translucent.
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(window, WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(item.hDC),
+                                                       reinterpret_cast<LPARAM>(item.hwndItem)));
+    FillRect(item.hDC, &item.rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    DrawPicture(item.hDC, item.rcItem, row->resource);
+    return true;
+}
+
+BaseUnits UnitsOf(HWND dialog) {
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    return {static_cast<int>(units.right), static_cast<int>(units.bottom)};
+}
+
+// A size in pixels in dialog units, rounded up.
+WindowSize ToUnits(WindowSize pixels, BaseUnits units) {
+    return {(pixels.cx * 4 + units.x - 1) / units.x, (pixels.cy * 8 + units.y - 1) / units.y};
+}
+
+// Places a template's controls for their texts, in pixels (as MapDialogRect would for
+// `units`); the size they need, at least the template's.
+WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<ControlText>& texts,
+                           BaseUnits units, std::vector<PlacedControl>& placed) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    placed.clear();
+    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
+        const ControlSpec& row = dialogTemplate.controls[i];
+        ControlText& control = texts[i];
+        const int x = MulDiv(row.x, units.x, 4);
+        const int y = MulDiv(row.y, units.y, 8);
+        PlacedControl c{x, y, MulDiv(row.x + row.cx, units.x, 4) - x,
+                        MulDiv(row.y + row.cy, units.y, 8) - y};
+        c.needed = c.cy;
+        c.button = row.kind == ControlKind::Push;
+        c.shown = control.shown;
+        const std::wstring& text = control.text;
+        HGDIOBJ old =
+            SelectObject(dc, control.font ? control.font : GetStockObject(DEFAULT_GUI_FONT));
+        if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
+            if (control.oneLine && (text.find(L'\n') != std::wstring::npos ||
+                                    TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
+                control.oneLine = false;  // too long for its line: it wraps rather than being cut
+            }
+            c.textHeight = TextExtent(dc, text, control.oneLine ? 0 : c.cx, DT_NOPREFIX).cy;
+            if (!control.oneLine) {
+                // Any translation fits in a few times the template's height; only text read
+                // from a key can need more, and it must not stretch the window off the screen.
+                c.needed = std::min(c.textHeight, c.cy * 8);
+            }
+        } else if (row.kind == ControlKind::Edit || row.kind == ControlKind::IPAddress) {
+            c.fieldHeight = c.cy;
+        } else if (row.kind == ControlKind::Combo) {
+            // The template's height is the list's; closed, the box is a line and its edges.
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc, &metrics);
+            c.fieldHeight = control.boxHeight > 0 ? control.boxHeight : metrics.tmHeight + 8;
+        } else if (row.kind == ControlKind::Radio) {
+            // The circle and a gap before the text.
+            const int indicator = GetSystemMetrics(SM_CXMENUCHECK) + units.x;
+            c.needed = TextExtent(dc, text, c.cx - indicator, 0).cy;
+        } else if (row.kind == ControlKind::Push) {
+            // A caption longer than its button widens it; the row makes room below.
+            c.cx = std::max(c.cx, TextExtent(dc, text, 0, 0).cx + units.x * 5 / 2);
+        }
+        SelectObject(dc, old);
+        placed.push_back(c);
+    }
+    DeleteDC(dc);
+    return ArrangeControls(
+        placed, {MulDiv(dialogTemplate.cx, units.x, 4), MulDiv(dialogTemplate.cy, units.y, 8)},
+        units.x);
+}
+
+// A control's notification, as the framework names it.
+bool Notification(WPARAM wParam, int& id, Notify& code) {
+    id = LOWORD(wParam);
+    switch (HIWORD(wParam)) {
+        case BN_CLICKED:
+            code = Notify::Clicked;
+            return true;
+        case EN_CHANGE:
+            code = Notify::Changed;
+            return true;
+        case CBN_SELCHANGE:
+            code = Notify::SelectionChanged;
+            return true;
+        default:
+            return false;
+    }
+}
+
+Win32Controls::~Win32Controls() {
+    for (const ControlSpec& row : template_.controls) {
+        if (row.kind == ControlKind::Radio && hwnd_ && IsWindow(Item(row.id))) {
+            RemoveWindowSubclass(Item(row.id), &RadioKeys, 0);
+        }
+    }
+    if (bold_) {
+        DeleteObject(bold_);
+    }
+}
+
+HWND Win32Controls::Handle() const {
+    return hwnd_;
+}
+
+void Win32Controls::Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    for (const ControlSpec& row : template_.controls) {
+        if (row.kind == ControlKind::Radio) {
+            SetWindowSubclass(Item(row.id), &RadioKeys, 0, reinterpret_cast<DWORD_PTR>(&template_));
+        }
+    }
+}
+
+std::wstring Win32Controls::Text(int id) const {
+    HWND control = Item(id);
+    const std::wstring text = WindowText(control);
+    if (IsMultiline(control)) {
+        std::wstring plain;
+        for (wchar_t c : text) {
+            if (c != L'\r') {
+                plain += c;
+            }
+        }
+        return plain;
+    }
+    return text;
+}
+
+void Win32Controls::SetText(int id, const std::wstring& text) {
+    HWND control = Item(id);
+    if (!IsMultiline(control)) {
+        SetWindowTextW(control, text.c_str());
+        return;
+    }
+    // A multi-line edit box breaks its lines at CR LF only.
+    std::wstring lines;
+    for (wchar_t c : text) {
+        if (c == L'\n') {
+            lines += L'\r';
+        }
+        lines += c;
+    }
+    SetWindowTextW(control, lines.c_str());
+    ShowScrollBarIfNeeded(control);
+}
+
+bool Win32Controls::IsChecked(int id) const {
+    return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Controls::SetCheck(int id, bool on) {
+    if (on) {
+        for (int other : template_.RadioGroup(id)) {
+            SendMessageW(Item(other), BM_SETCHECK, BST_UNCHECKED, 0);
+        }
+    }
+    SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32Controls::IsEnabled(int id) const {
+    return IsWindowEnabled(Item(id)) != FALSE;
+}
+
+void Win32Controls::Enable(int id, bool on) {
+    EnableWindow(Item(id), on);
+}
+
+bool Win32Controls::IsShown(int id) const {
+    return (GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32Controls::Show(int id, bool on) {
+    ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE);
+}
+
+void Win32Controls::Focus(int id) {
+    HWND control = Item(id);
+    SendMessageW(GetAncestor(hwnd_, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control),
+                 TRUE);
+    if (IsAddressControl(control)) {
+        SendMessageW(control, IPM_SETFOCUS, 0, 0);  // its first field, selected
+    }
+}
+
+void Win32Controls::LimitText(int id, int chars) {
+    SendMessageW(Item(id), EM_SETLIMITTEXT, static_cast<WPARAM>(chars), 0);
+}
+
+void Win32Controls::SetAccessibleName(int id, const std::wstring& name) {
+    if (IAccPropServices* services = AccessibilityServices()) {
+        services->SetHwndPropStr(Item(id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_NAME, name.c_str());
+    }
+}
+
+void Win32Controls::ComboAdd(int id, const std::wstring& item) {
+    SendMessageW(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int Win32Controls::ComboSelection(int id) const {
+    return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
+}
+
+std::wstring Win32Controls::ComboText(int id, int index) const {
+    const LRESULT length = SendMessageW(Item(id), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) {
+        return std::wstring();
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+int Win32Controls::Address(int id, std::uint32_t& value) const {
+    DWORD address = 0;
+    const LRESULT fields =
+        SendMessageW(Item(id), IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+    value = address;
+    return static_cast<int>(fields);
+}
+
+void Win32Controls::SetAddress(int id, std::uint32_t value) {
+    SendMessageW(Item(id), IPM_SETADDRESS, 0, static_cast<LPARAM>(value));
+}
+
+void Win32Controls::SetBoldTitle(int id) {
+    HWND title = Item(id);
+    auto font = reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0));
+    LOGFONTW logFont{};
+    if (!font || !GetObjectW(font, sizeof logFont, &logFont)) {
+        return;
+    }
+    logFont.lfWeight = FW_BOLD;
+    if (HFONT bold = CreateFontIndirectW(&logFont)) {
+        SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
+        if (bold_) {
+            DeleteObject(bold_);
+        }
+        bold_ = bold;
+    }
+}
+
+int Win32Controls::Message(const std::wstring& text, const std::optional<std::wstring>& caption,
+                           platform::MessageButtons buttons) {
+    return platform::Current().ShowMessage(
+        platform::MessageRequest{hwnd_, caption.value_or(ApplicationName()), text, buttons});
+}
+
+WindowSize Win32Controls::LayOut() {
+    const BaseUnits units = UnitsOf(hwnd_);
+    std::vector<ControlText> texts;
+    for (const ControlSpec& row : template_.controls) {
+        HWND control = Item(row.id);
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        RECT box{};
+        if (row.kind == ControlKind::Combo) {
+            GetWindowRect(control, &box);  // a combo box's window is its closed box
+        }
+        texts.push_back({WindowText(control),
+                         reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                         (style & WS_VISIBLE) != 0,
+                         row.kind == ControlKind::Static && (style & SS_CENTERIMAGE) != 0,
+                         static_cast<int>(box.bottom - box.top)});
+    }
+    std::vector<PlacedControl> placed;
+    const WindowSize size = ArrangeForTexts(template_, texts, units, placed);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const ControlSpec& row = template_.controls[i];
+        const PlacedControl& c = placed[i];
+        HWND control = Item(row.id);
+        if (row.kind == ControlKind::Static && !texts[i].oneLine) {
+            SetWindowLongW(control, GWL_STYLE,
+                           GetWindowLongW(control, GWL_STYLE) & ~SS_CENTERIMAGE);
+        }
+        // Only texts grow; a combo box's height is its list's, an address control's its own.
+        const bool sized = row.kind == ControlKind::Static || row.kind == ControlKind::Radio ||
+                           row.kind == ControlKind::Push;
+        SetWindowPos(control, nullptr, c.x, c.y, c.cx, c.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE | (sized ? 0u : SWP_NOSIZE));
+        if (row.style & kScroll) {
+            // Its text lines up with the labels above it.
+            SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+            ShowScrollBarIfNeeded(control);
+        }
+    }
+    return size;
+}
+
+WindowSize Win32Controls::ToDialogUnits(WindowSize pixels) const {
+    return ToUnits(pixels, UnitsOf(hwnd_));
+}
+
+HWND Win32Controls::Item(int id) const {
+    return GetDlgItem(hwnd_, id);
+}
+
+std::wstring Win32Controls::WindowText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Win32Controls::ShowScrollBarIfNeeded(HWND control) {
+    ShowScrollBar(control, SB_VERT, FALSE);
+    HDC dc = GetDC(control);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    RECT client;
+    GetClientRect(control, &client);
+    const auto lines = SendMessageW(control, EM_GETLINECOUNT, 0, 0);
+    ShowScrollBar(control, SB_VERT, lines * metrics.tmHeight > client.bottom);
+}
+
+bool Win32Controls::IsAddressControl(HWND control) {
+    wchar_t name[32] = {};
+    GetClassNameW(control, name, 32);
+    return lstrcmpiW(name, WC_IPADDRESSW) == 0;
+}
+
+bool Win32Controls::IsMultiline(HWND control) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    return lstrcmpiW(name, L"Edit") == 0 &&
+           (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE) != 0;
+}
+int Win32Controls::FocusedId() const {
+    for (HWND focus = GetFocus(); focus; focus = GetParent(focus)) {
+        if (GetParent(focus) == hwnd_) {
+            return IsWindowVisible(focus) && IsWindowEnabled(focus) ? GetDlgCtrlID(focus) : 0;
+        }
+    }
+    return 0;
+}
+
+}  // namespace framework::win32

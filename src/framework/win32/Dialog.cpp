@@ -1,0 +1,111 @@
+// The framework's headers come before <windows.h>, whose IDOK and IDCANCEL macros (of the
+// same values) would otherwise rewrite the framework's own names.
+#include "framework/Dialog.h"
+
+// Then Windows.
+#include "framework/win32/Application.h"
+#include "framework/win32/Backend.h"
+#include "framework/win32/Controls.h"
+#include "framework/win32/Dialog.h"
+#include "framework/win32/TemplateWriter.h"
+
+namespace framework::win32 {
+namespace {
+
+class Win32DialogWindow final : public DialogWindow {
+  public:
+    Win32DialogWindow(CDialog& dialog, int icon)
+        : dialog_(dialog),
+          controls_(dialog.Template()),
+          bytes_(BuildDialogTemplate(dialog.Template(), TemplateUse::Dialog)) {
+        controls_.Attach(CreateDialogIndirectParamW(
+            GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes_.data()), nullptr,
+            &Proc, reinterpret_cast<LPARAM>(this)));
+        // The program's icon on the task bar and in the switcher, as the wizard has it.
+        for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+            const int size = GetSystemMetrics(metric);
+            if (HANDLE image = icon ? LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon),
+                                                 IMAGE_ICON, size, size, LR_SHARED)
+                                    : nullptr) {
+                SendMessageW(Handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(image));
+            }
+        }
+    }
+    ~Win32DialogWindow() override {
+        if (Handle()) {
+            DestroyWindow(Handle());
+        }
+    }
+
+    HWND Handle() const { return controls_.Handle(); }
+    Win32Controls& Ctl() override { return controls_; }
+    void SetCaption(const std::wstring& caption) override {
+        SetWindowTextW(Handle(), caption.c_str());
+    }
+    void Describe(const std::wstring&) override {}  // Windows reads the dialog's own texts
+    int RunModal() override {
+        ended_ = false;
+        ShowWindow(Handle(), SW_SHOW);
+        RunModalLoop([this] { return ended_; });
+        ShowWindow(Handle(), SW_HIDE);
+        return result_;
+    }
+    void End(int result) override {
+        ended_ = true;
+        result_ = result;
+        ShowWindow(Handle(), SW_HIDE);
+    }
+    void Relayout() override {
+        const WindowSize needed = controls_.LayOut();
+        RECT frame{0, 0, needed.cx, needed.cy};
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+        CenterOnWorkArea(Handle(), frame.right - frame.left, frame.bottom - frame.top);
+    }
+
+  private:
+    static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) {
+            SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+            return FALSE;  // the framework places the focus
+        }
+        auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+        if (!self) {
+            return FALSE;
+        }
+        int id = 0;
+        Notify code{};
+        if (message == WM_COMMAND && Notification(wParam, id, code) && code == Notify::Clicked) {
+            self->dialog_.ButtonClicked(id);
+            return TRUE;
+        }
+        if (message == WM_CLOSE) {
+            self->dialog_.OnCancel();
+            return TRUE;
+        }
+        if (message == WM_DRAWITEM) {
+            return DrawPictureControl(self->dialog_.Template(), hwnd,
+                                      *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        }
+        return FALSE;
+    }
+
+    CDialog& dialog_;
+    Win32Controls controls_;
+    std::vector<std::uint8_t> bytes_;
+    bool ended_ = false;
+    int result_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<DialogWindow> CreateWin32Dialog(CDialog& dialog, int icon) {
+    return std::make_unique<Win32DialogWindow>(dialog, icon);
+}
+
+HWND DialogHandle(const CDialog& dialog) {
+    auto* window = dynamic_cast<Win32DialogWindow*>(dialog.Window());
+    return window ? window->Handle() : nullptr;
+}
+
+}  // namespace framework::win32
