@@ -4,7 +4,6 @@
 #include "framework/Text.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
-#include "wizard/ToolTitle.h"
 
 namespace dialogs {
 
@@ -62,7 +61,8 @@ void CResultDialog::DoDataExchange(DataExchange& dx) {
 
 bool CResultDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    Window()->SetCaption(wizard::LoadToolTitle());
+    // The tool title: the application's name, which the program gave the framework.
+    Window()->SetCaption(ApplicationName());
     Ctl().SetText(IDC_HEADER, platform::LoadText(setup_.headerString));
     for (const Label& label : setup_.labels) {
         Ctl().SetText(label.control, platform::LoadText(label.stringId));
