@@ -11,16 +11,14 @@ using namespace framework;
 
 namespace {
 
-constexpr int IDC_HEADER = 1001;
-constexpr int IDC_PICTURE = 1000;
-
 const char kSuccess[] = "success";
 const char kFailure[] = "failure";
 
 // The parts every dialog shares: header across the top, picture at the left, texts to its
 // right, buttons along the bottom.
 std::vector<ControlSpec> Frame(const char* picture) {
-    return {Static(IDC_HEADER, 7, 7, 280, 23), Picture(IDC_PICTURE, 7, 30, 33, 31, picture)};
+    return {Static(CResultDialog::IDC_HEADER, 7, 7, 280, 23),
+            Picture(CResultDialog::IDC_PICTURE, 7, 30, 33, 31, picture)};
 }
 
 DialogTemplate Layout(int cy, const char* picture, std::vector<ControlSpec> rest) {
@@ -107,18 +105,19 @@ void CResultDialog::OnCommand(int id) {
 }
 
 CConfigIPSuccessDlg::CConfigIPSuccessDlg()
-    : CResultDialog({102,
-                     Layout(150, kSuccess,
-                            Join({Static(1074, 50, 30, 243, 20), Static(1075, 50, 52, 243, 26),
-                                  Static(1089, 50, 80, 243, 30)},
-                                 TwoButtons(1002, IDOK, 128, IDOK))),
-                     IDS_INIT_RESULTS_HEADING,
-                     {{1074, &CResultDialog::m_strMessage},
-                      {1075, &CResultDialog::m_strBattery},
-                      {1089, &CResultDialog::m_strLogin}},
-                     {},
-                     {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
-                     {{1002, "", &CResultDialog::m_strLaunchUrl, "", true}}}) {
+    : CResultDialog(
+          {102,
+           Layout(150, kSuccess,
+                  Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 26),
+                        Static(IDC_LOGIN, 50, 80, 243, 30)},
+                       TwoButtons(IDC_LAUNCH_GUI, IDOK, 128, IDOK))),
+           IDS_INIT_RESULTS_HEADING,
+           {{IDC_MESSAGE, &CResultDialog::m_strMessage},
+            {IDC_BATTERY, &CResultDialog::m_strBattery},
+            {IDC_LOGIN, &CResultDialog::m_strLogin}},
+           {},
+           {{IDC_LAUNCH_GUI, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
+           {{IDC_LAUNCH_GUI, "", &CResultDialog::m_strLaunchUrl, "", true}}}) {
     m_strMessage = platform::LoadFormatted(IDS_CONFIGURED_WITH_IP, {Product()});
 }
 
@@ -126,10 +125,11 @@ CConfigIPFailureDlg::CConfigIPFailureDlg()
     : CResultDialog(
           {133,
            Layout(150, kFailure,
-                  Join({Static(1076, 50, 30, 243, 20), Static(1077, 50, 52, 243, 70, kScroll)},
+                  Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
+                        Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
                        TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
            IDS_INIT_FAILURE_HEADING,
-           {{1076, &CResultDialog::m_strMessage}, {1077, &CResultDialog::m_strError}},
+           {{IDC_MESSAGE, &CResultDialog::m_strMessage}, {IDC_ERROR, &CResultDialog::m_strError}},
            {},
            {{IDOK, IDS_LAUNCH_SERVICE_ASSISTANT}, {IDCANCEL, IDS_TRY_AGAIN}},
            {}}) {
@@ -139,24 +139,29 @@ CConfigIPFailureDlg::CConfigIPFailureDlg()
 namespace {
 // Return to Main Menu, Launch GUI, Launch Service Assistant.
 std::vector<ControlSpec> ThreeButtons() {
-    return {Push(IDCANCEL, 15, 128, 85, 15), Push(1025, 108, 128, 85, 15),
-            Push(1090, 201, 128, 92, 15, kDefault)};
+    return {
+        Push(IDCANCEL, 15, 128, 85, 15),
+        Push(CResetPasswordSuccessDlg::IDC_LAUNCH_GUI, 108, 128, 85, 15),
+        Push(CResetPasswordSuccessDlg::IDC_LAUNCH_SERVICE_ASSISTANT, 201, 128, 92, 15, kDefault)};
 }
 }  // namespace
 
 CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
-    : CResultDialog({134,
-                     Layout(150, kSuccess,
-                            Join({Static(1078, 50, 30, 243, 20), Static(1085, 50, 52, 243, 30)},
-                                 ThreeButtons())),
-                     IDS_RESET_SUCCESS_HEADING,
-                     {{1078, &CResultDialog::m_strMessage}, {1085, &CResultDialog::m_strBattery}},
-                     {},
-                     {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
-                      {1025, IDS_LAUNCH_GUI},
-                      {1090, IDS_LAUNCH_SERVICE_ASSISTANT}},
-                     {{1025, "https://", &CResultDialog::m_strIP, "", true},
-                      {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
+    : CResultDialog(
+          {134,
+           Layout(150, kSuccess,
+                  Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 30)},
+                       ThreeButtons())),
+           IDS_RESET_SUCCESS_HEADING,
+           {{IDC_MESSAGE, &CResultDialog::m_strMessage},
+            {IDC_BATTERY, &CResultDialog::m_strBattery}},
+           {},
+           {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
+            {IDC_LAUNCH_GUI, IDS_LAUNCH_GUI},
+            {IDC_LAUNCH_SERVICE_ASSISTANT, IDS_LAUNCH_SERVICE_ASSISTANT}},
+           {{IDC_LAUNCH_GUI, "https://", &CResultDialog::m_strIP, "", true},
+            {IDC_LAUNCH_SERVICE_ASSISTANT, "http://", &CResultDialog::m_strIP, "/service",
+             true}}}) {
     m_strMessage = platform::LoadFormatted(IDS_PASSWORD_RESET, {Product()});
 }
 
@@ -164,10 +169,11 @@ CResetPasswordFailureDlg::CResetPasswordFailureDlg()
     : CResultDialog(
           {135,
            Layout(150, kFailure,
-                  Join({Static(1079, 50, 30, 243, 20), Static(1080, 50, 52, 243, 70, kScroll)},
+                  Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
+                        Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
                        TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
            IDS_RESET_FAILURE_HEADING,
-           {{1079, &CResultDialog::m_strMessage}, {1080, &CResultDialog::m_strError}},
+           {{IDC_MESSAGE, &CResultDialog::m_strMessage}, {IDC_ERROR, &CResultDialog::m_strError}},
            {},
            {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN_TO_MAIN_MENU}},
            {}}) {
@@ -175,18 +181,21 @@ CResetPasswordFailureDlg::CResetPasswordFailureDlg()
 }
 
 CResetIPSuccessDlg::CResetIPSuccessDlg()
-    : CResultDialog({136,
-                     Layout(150, kSuccess,
-                            Join({Static(1081, 50, 30, 243, 20), Static(1086, 50, 52, 243, 30)},
-                                 ThreeButtons())),
-                     IDS_SERVICE_SUCCESS_HEADING,
-                     {{1081, &CResultDialog::m_strMessage}, {1086, &CResultDialog::m_strBattery}},
-                     {},
-                     {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
-                      {1025, IDS_LAUNCH_GUI},
-                      {1090, IDS_LAUNCH_SERVICE_ASSISTANT}},
-                     {{1025, "http://", &CResultDialog::m_strIP, "", true},
-                      {1090, "http://", &CResultDialog::m_strIP, "/service", true}}}) {
+    : CResultDialog(
+          {136,
+           Layout(150, kSuccess,
+                  Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 30)},
+                       ThreeButtons())),
+           IDS_SERVICE_SUCCESS_HEADING,
+           {{IDC_MESSAGE, &CResultDialog::m_strMessage},
+            {IDC_BATTERY, &CResultDialog::m_strBattery}},
+           {},
+           {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
+            {IDC_LAUNCH_GUI, IDS_LAUNCH_GUI},
+            {IDC_LAUNCH_SERVICE_ASSISTANT, IDS_LAUNCH_SERVICE_ASSISTANT}},
+           {{IDC_LAUNCH_GUI, "http://", &CResultDialog::m_strIP, "", true},
+            {IDC_LAUNCH_SERVICE_ASSISTANT, "http://", &CResultDialog::m_strIP, "/service",
+             true}}}) {
     m_strMessage = platform::LoadFormatted(IDS_SERVICE_IP_SET, {Product()});
 }
 
@@ -194,10 +203,11 @@ CResetIPFailureDlg::CResetIPFailureDlg()
     : CResultDialog(
           {137,
            Layout(150, kFailure,
-                  Join({Static(1082, 50, 30, 243, 20), Static(1084, 50, 52, 243, 70, kScroll)},
+                  Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
+                        Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
                        TwoButtons(IDOK, IDCANCEL, 128, IDOK))),
            IDS_SERVICE_FAILURE_HEADING,
-           {{1082, &CResultDialog::m_strMessage}, {1084, &CResultDialog::m_strError}},
+           {{IDC_MESSAGE, &CResultDialog::m_strMessage}, {IDC_ERROR, &CResultDialog::m_strError}},
            {},
            {{IDOK, IDS_TRY_AGAIN}, {IDCANCEL, IDS_RETURN_TO_MAIN_MENU}},
            {}}) {
@@ -207,25 +217,30 @@ CResetIPFailureDlg::CResetIPFailureDlg()
 CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
     : CResultDialog({155,
                      Layout(233, kSuccess,
-                            Join({Static(1125, 50, 30, 243, 20), Static(1130, 50, 56, 145, 14),
-                                  Static(1134, 195, 56, 98, 14), Static(1131, 50, 74, 145, 14),
-                                  Static(1135, 195, 74, 98, 14), Static(1132, 50, 92, 145, 14),
-                                  Static(1136, 195, 92, 98, 14), Static(1133, 50, 110, 145, 14),
-                                  Static(1137, 195, 110, 98, 14), Static(1140, 50, 132, 243, 30)},
-                                 TwoButtons(1002, IDOK, 211, IDOK))),
+                            Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
+                                  Static(IDC_MANAGEMENT_LABEL, 50, 56, 145, 14),
+                                  Static(IDC_MANAGEMENT_IP, 195, 56, 98, 14),
+                                  Static(IDC_STORAGE_LABEL, 50, 74, 145, 14),
+                                  Static(IDC_STORAGE_IP, 195, 74, 98, 14),
+                                  Static(IDC_MODULE1_LABEL, 50, 92, 145, 14),
+                                  Static(IDC_MODULE1_IP, 195, 92, 98, 14),
+                                  Static(IDC_MODULE2_LABEL, 50, 110, 145, 14),
+                                  Static(IDC_MODULE2_IP, 195, 110, 98, 14),
+                                  Static(IDC_LOGIN, 50, 132, 243, 30)},
+                                 TwoButtons(IDC_LAUNCH_GUI, IDOK, 211, IDOK))),
                      IDS_INIT_RESULTS_HEADING,
-                     {{1125, &CResultDialog::m_strMessage},
-                      {1134, &CResultDialog::m_strManagementIP},
-                      {1135, &CResultDialog::m_strStorageIP},
-                      {1136, &CResultDialog::m_strFileModule1IP},
-                      {1137, &CResultDialog::m_strFileModule2IP},
-                      {1140, &CResultDialog::m_strLogin}},
-                     {{1130, IDS_MANAGEMENT_IP},
-                      {1131, IDS_PRODUCT_NAME},
-                      {1132, IDS_FILE_MODULE1},
-                      {1133, IDS_FILE_MODULE2}},
-                     {{1002, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
-                     {{1002, "https://", &CResultDialog::m_strIP, "", true}}}) {
+                     {{IDC_MESSAGE, &CResultDialog::m_strMessage},
+                      {IDC_MANAGEMENT_IP, &CResultDialog::m_strManagementIP},
+                      {IDC_STORAGE_IP, &CResultDialog::m_strStorageIP},
+                      {IDC_MODULE1_IP, &CResultDialog::m_strFileModule1IP},
+                      {IDC_MODULE2_IP, &CResultDialog::m_strFileModule2IP},
+                      {IDC_LOGIN, &CResultDialog::m_strLogin}},
+                     {{IDC_MANAGEMENT_LABEL, IDS_MANAGEMENT_IP},
+                      {IDC_STORAGE_LABEL, IDS_PRODUCT_NAME},
+                      {IDC_MODULE1_LABEL, IDS_FILE_MODULE1},
+                      {IDC_MODULE2_LABEL, IDS_FILE_MODULE2}},
+                     {{IDC_LAUNCH_GUI, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
+                     {{IDC_LAUNCH_GUI, "https://", &CResultDialog::m_strIP, "", true}}}) {
     m_strMessage = platform::LoadFormatted(IDS_UNIFIED_CONFIGURED,
                                            {platform::LoadText(IDS_UNIFIED_PRODUCT_NAME)});
     m_strLogin = platform::LoadText(IDS_ADMIN_LOGIN);
@@ -235,13 +250,14 @@ CConfigNeskFailureDlg::CConfigNeskFailureDlg()
     : CResultDialog(
           {156,
            Layout(150, kFailure,
-                  Join({Static(1128, 50, 30, 243, 20), Static(1129, 50, 52, 243, 70, kScroll)},
-                       TwoButtons(1126, IDOK, 128, 1126))),
+                  Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
+                        Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
+                       TwoButtons(IDC_LAUNCH_INFO_CENTER, IDOK, 128, IDC_LAUNCH_INFO_CENTER))),
            IDS_INIT_FAILURE_HEADING,
-           {{1128, &CResultDialog::m_strMessage}, {1129, &CResultDialog::m_strError}},
+           {{IDC_MESSAGE, &CResultDialog::m_strMessage}, {IDC_ERROR, &CResultDialog::m_strError}},
            {},
-           {{1126, IDS_LAUNCH_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
-           {{1126, kInfoCenterUrl, nullptr, "", false}}}) {
+           {{IDC_LAUNCH_INFO_CENTER, IDS_LAUNCH_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
+           {{IDC_LAUNCH_INFO_CENTER, kInfoCenterUrl, nullptr, "", false}}}) {
     m_strMessage =
         platform::LoadFormatted(IDS_NOT_CONFIGURED, {platform::LoadText(IDS_FILE_MODULE)});
 }

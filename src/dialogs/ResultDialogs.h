@@ -14,6 +14,9 @@ inline constexpr char kInfoCenterUrl[] =
 
 class CResultDialog : public framework::CDialog {
   public:
+    static constexpr int IDC_PICTURE = 1000;
+    static constexpr int IDC_HEADER = 1001;
+
     std::wstring m_strLaunchUrl;
     std::wstring m_strIP;
     std::wstring m_strMessage;
@@ -69,41 +72,81 @@ class CResultDialog : public framework::CDialog {
 
 class CConfigIPSuccessDlg : public CResultDialog {
   public:
+    static constexpr int IDC_LAUNCH_GUI = 1002;
+    static constexpr int IDC_MESSAGE = 1074;
+    static constexpr int IDC_BATTERY = 1075;
+    static constexpr int IDC_LOGIN = 1089;
+
     CConfigIPSuccessDlg();
 };
 
 class CConfigIPFailureDlg : public CResultDialog {
   public:
+    static constexpr int IDC_MESSAGE = 1076;
+    static constexpr int IDC_ERROR = 1077;
+
     CConfigIPFailureDlg();
 };
 
 class CResetPasswordSuccessDlg : public CResultDialog {
   public:
+    static constexpr int IDC_LAUNCH_GUI = 1025;
+    static constexpr int IDC_LAUNCH_SERVICE_ASSISTANT = 1090;
+    static constexpr int IDC_MESSAGE = 1078;
+    static constexpr int IDC_BATTERY = 1085;
+
     CResetPasswordSuccessDlg();
 };
 
 class CResetPasswordFailureDlg : public CResultDialog {
   public:
+    static constexpr int IDC_MESSAGE = 1079;
+    static constexpr int IDC_ERROR = 1080;
+
     CResetPasswordFailureDlg();
 };
 
 class CResetIPSuccessDlg : public CResultDialog {
   public:
+    static constexpr int IDC_LAUNCH_GUI = 1025;
+    static constexpr int IDC_LAUNCH_SERVICE_ASSISTANT = 1090;
+    static constexpr int IDC_MESSAGE = 1081;
+    static constexpr int IDC_BATTERY = 1086;
+
     CResetIPSuccessDlg();
 };
 
 class CResetIPFailureDlg : public CResultDialog {
   public:
+    static constexpr int IDC_MESSAGE = 1082;
+    static constexpr int IDC_ERROR = 1084;
+
     CResetIPFailureDlg();
 };
 
 class CConfigNeskSuccessDlg : public CResultDialog {
   public:
+    static constexpr int IDC_LAUNCH_GUI = 1002;
+    static constexpr int IDC_MESSAGE = 1125;
+    static constexpr int IDC_MANAGEMENT_LABEL = 1130;
+    static constexpr int IDC_STORAGE_LABEL = 1131;
+    static constexpr int IDC_MODULE1_LABEL = 1132;
+    static constexpr int IDC_MODULE2_LABEL = 1133;
+    static constexpr int IDC_MANAGEMENT_IP = 1134;
+    static constexpr int IDC_STORAGE_IP = 1135;
+    static constexpr int IDC_MODULE1_IP = 1136;
+    static constexpr int IDC_MODULE2_IP = 1137;
+    static constexpr int IDC_LOGIN = 1140;
+
     CConfigNeskSuccessDlg();
 };
 
 class CConfigNeskFailureDlg : public CResultDialog {
   public:
+    static constexpr int IDC_LAUNCH_INFO_CENTER = 1126;
+    static constexpr int IDC_MESSAGE = 1128;
+    static constexpr int IDC_ERROR = 1129;
+
     CConfigNeskFailureDlg();
 };
 

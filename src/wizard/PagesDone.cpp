@@ -57,54 +57,66 @@ void CMyInfoPage::OnCancel() {
 
 namespace {
 
+using ConfigIPDone = CMyPropertyPageConfigIPDone;
+using ResetPasswordDone = CMyPropertyPageResetPasswordDone;
+using ResetIPDone = CMyPropertyPageResetIPDone;
+using Expand = CMyPropertyPageExpand;
+using NeskDone = MyPropertyPageConfigNeskDone;
+
 const DialogTemplate kConfigIPDoneTemplate{
     285,
     175,
-    {Static(IDC_TITLE, 6, 7, 271, 18), Static(1059, 15, 25, 255, 22), Static(1060, 15, 51, 255, 38),
-     Picture(1061, 40, 94, 205, 73, kRearView)}};
+    {Static(IDC_TITLE, 6, 7, 271, 18), Static(ConfigIPDone::IDC_EJECT, 15, 25, 255, 22),
+     Static(ConfigIPDone::IDC_RETURN, 15, 51, 255, 38),
+     Picture(ConfigIPDone::IDC_PICTURE, 40, 94, 205, 73, kRearView)}};
 
 const DialogTemplate kResetPasswordDoneTemplate{
     285,
     175,
-    {Static(IDC_TITLE, 7, 7, 271, 13), Static(1065, 15, 22, 263, 35), Static(1066, 15, 62, 263, 32),
-     Picture(1067, 40, 94, 205, 74, kRearView)}};
+    {Static(IDC_TITLE, 7, 7, 271, 13), Static(ResetPasswordDone::IDC_EJECT, 15, 22, 263, 35),
+     Static(ResetPasswordDone::IDC_RETURN, 15, 62, 263, 32),
+     Picture(ResetPasswordDone::IDC_PICTURE, 40, 94, 205, 74, kRearView)}};
 
 const DialogTemplate kResetIPDoneTemplate{
     285,
     175,
-    {Static(IDC_TITLE, 7, 6, 271, 13), Static(1071, 15, 25, 255, 26), Static(1072, 15, 54, 255, 36),
-     Picture(1073, 40, 94, 205, 73, kRearView)}};
+    {Static(IDC_TITLE, 7, 6, 271, 13), Static(ResetIPDone::IDC_EJECT, 15, 25, 255, 26),
+     Static(ResetIPDone::IDC_RETURN, 15, 54, 255, 36),
+     Picture(ResetIPDone::IDC_PICTURE, 40, 94, 205, 73, kRearView)}};
 
 const DialogTemplate kExpandTemplate{
     285,
     175,
-    {Static(1095, 7, 7, 271, 18), Static(1093, 7, 25, 271, 25), Static(1096, 7, 50, 271, 15),
-     Static(1097, 15, 65, 263, 25), Static(1098, 7, 90, 271, 15), Static(1099, 15, 105, 263, 20),
-     Static(1100, 7, 125, 271, 19), Static(1101, 15, 144, 263, 24)}};
+    {Static(Expand::IDC_EXPAND_TITLE, 7, 7, 271, 18), Static(Expand::IDC_INTRO, 7, 25, 271, 25),
+     Static(Expand::IDC_STEP1, 7, 50, 271, 15), Static(Expand::IDC_STEP1_TEXT, 15, 65, 263, 25),
+     Static(Expand::IDC_STEP2, 7, 90, 271, 15), Static(Expand::IDC_STEP2_TEXT, 15, 105, 263, 20),
+     Static(Expand::IDC_STEP3, 7, 125, 271, 19), Static(Expand::IDC_STEP3_TEXT, 15, 144, 263, 24)}};
 
 const DialogTemplate kConfigNeskDoneTemplate{
     285,
     175,
-    {Static(IDC_TITLE, 7, 7, 271, 23), Static(1121, 7, 29, 271, 31), Static(1122, 7, 60, 271, 39),
-     Picture(1123, 7, 117, 133, 47, "step1_enclosure"),
-     Picture(1124, 145, 117, 133, 47, "step2_file_module")}};
+    {Static(IDC_TITLE, 7, 7, 271, 23), Static(NeskDone::IDC_EJECT, 7, 29, 271, 31),
+     Static(NeskDone::IDC_MOVE, 7, 60, 271, 39),
+     Picture(NeskDone::IDC_STEP1_PICTURE, 7, 117, 133, 47, "step1_enclosure"),
+     Picture(NeskDone::IDC_STEP2_PICTURE, 145, 117, 133, 47, "step2_file_module")}};
 
-const CMyInfoPage::Setup kConfigIPDoneSetup{
-    IDD_CONFIG_IP_DONE,
-    &kConfigIPDoneTemplate,
-    IDC_TITLE,
-    123,
-    {{1059, IDS_CONFIG_DONE_EJECT}, {1060, IDS_CONFIG_DONE_RETURN}},
-    PSWIZB_FINISH,
-    0,
-    {taskfile::kTaskFile}};
+const CMyInfoPage::Setup kConfigIPDoneSetup{IDD_CONFIG_IP_DONE,
+                                            &kConfigIPDoneTemplate,
+                                            IDC_TITLE,
+                                            IDS_TRANSFER_TITLE,
+                                            {{ConfigIPDone::IDC_EJECT, IDS_CONFIG_DONE_EJECT},
+                                             {ConfigIPDone::IDC_RETURN, IDS_CONFIG_DONE_RETURN}},
+                                            PSWIZB_FINISH,
+                                            0,
+                                            {taskfile::kTaskFile}};
 
 const CMyInfoPage::Setup kResetPasswordDoneSetup{
     IDD_RESET_PASSWORD_DONE,
     &kResetPasswordDoneTemplate,
     IDC_TITLE,
     IDS_RESET_PASSWORD_TITLE,
-    {{1065, IDS_RESET_PASSWORD_EJECT}, {1066, IDS_RESET_PASSWORD_RETURN}},
+    {{ResetPasswordDone::IDC_EJECT, IDS_RESET_PASSWORD_EJECT},
+     {ResetPasswordDone::IDC_RETURN, IDS_RESET_PASSWORD_RETURN}},
     PSWIZB_FINISH,
     0,
     {taskfile::kTaskFile}};
@@ -114,22 +126,23 @@ const CMyInfoPage::Setup kResetIPDoneSetup{
     &kResetIPDoneTemplate,
     IDC_TITLE,
     IDS_SERVICE_DONE_TITLE,
-    {{1071, IDS_SERVICE_DONE_EJECT}, {1072, IDS_SERVICE_DONE_RETURN, true}},
+    {{ResetIPDone::IDC_EJECT, IDS_SERVICE_DONE_EJECT},
+     {ResetIPDone::IDC_RETURN, IDS_SERVICE_DONE_RETURN, true}},
     PSWIZB_FINISH,
     0,
     {taskfile::kTaskFile}};
 
 const CMyInfoPage::Setup kExpandSetup{IDD_EXPAND,
                                       &kExpandTemplate,
-                                      1095,
+                                      Expand::IDC_EXPAND_TITLE,
                                       IDS_EXPAND_TITLE,
-                                      {{1093, IDS_EXPAND_INTRO},
-                                       {1096, IDS_EXPAND_STEP1},
-                                       {1097, IDS_EXPAND_STEP1_TEXT},
-                                       {1098, IDS_EXPAND_STEP2},
-                                       {1099, IDS_EXPAND_STEP2_TEXT},
-                                       {1100, IDS_EXPAND_STEP3},
-                                       {1101, IDS_EXPAND_STEP3_TEXT}},
+                                      {{Expand::IDC_INTRO, IDS_EXPAND_INTRO},
+                                       {Expand::IDC_STEP1, IDS_EXPAND_STEP1},
+                                       {Expand::IDC_STEP1_TEXT, IDS_EXPAND_STEP1_TEXT},
+                                       {Expand::IDC_STEP2, IDS_EXPAND_STEP2},
+                                       {Expand::IDC_STEP2_TEXT, IDS_EXPAND_STEP2_TEXT},
+                                       {Expand::IDC_STEP3, IDS_EXPAND_STEP3},
+                                       {Expand::IDC_STEP3_TEXT, IDS_EXPAND_STEP3_TEXT}},
                                       PSWIZB_BACK | PSWIZB_FINISH,
                                       IDD_MAIN,
                                       {}};
@@ -139,7 +152,7 @@ const CMyInfoPage::Setup kConfigNeskDoneSetup{
     &kConfigNeskDoneTemplate,
     IDC_TITLE,
     IDS_TRANSFER_TITLE,
-    {{1121, IDS_NESK_DONE_EJECT}, {1122, IDS_NESK_DONE_MOVE}},
+    {{NeskDone::IDC_EJECT, IDS_NESK_DONE_EJECT}, {NeskDone::IDC_MOVE, IDS_NESK_DONE_MOVE}},
     PSWIZB_FINISH,
     0,
     {taskfile::kTaskFile, taskfile::kFileModuleTaskFile}};
@@ -162,12 +175,12 @@ bool CMyPropertyPageResetPasswordDone::OnSetActive() {
     CMyInfoPage::OnSetActive();
     // Without a task file on the key the page must not say "Click Finish to reset": it says
     // that nothing was written, and Finish gives way to Back.
-    Ctl().SetText(
-        1065, platform::LoadText(m_bWritten ? IDS_RESET_PASSWORD_EJECT : IDS_FW_RESET_NOT_WRITTEN));
+    Ctl().SetText(IDC_EJECT, platform::LoadText(m_bWritten ? IDS_RESET_PASSWORD_EJECT
+                                                           : IDS_FW_RESET_NOT_WRITTEN));
     if (!m_bWritten) {
         GetSheet()->SetWizardButtons(PSWIZB_BACK);
     }
-    for (int id : {1066, 1067}) {
+    for (int id : {IDC_RETURN, IDC_PICTURE}) {
         Ctl().Show(id, m_bWritten);
     }
     return true;

@@ -44,6 +44,10 @@ class CMyInfoPage : public framework::CPropertyPageEx {
 // Index 2: after the new-system task was written.
 class CMyPropertyPageConfigIPDone : public CMyInfoPage {
   public:
+    static constexpr int IDC_EJECT = 1059;
+    static constexpr int IDC_RETURN = 1060;
+    static constexpr int IDC_PICTURE = 1061;
+
     CMyPropertyPageConfigIPDone();
 };
 
@@ -52,6 +56,10 @@ class CMyPropertyPageConfigIPDone : public CMyInfoPage {
 // the user comes back.
 class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
   public:
+    static constexpr int IDC_EJECT = 1065;
+    static constexpr int IDC_RETURN = 1066;
+    static constexpr int IDC_PICTURE = 1067;
+
     CMyPropertyPageResetPasswordDone();
     bool OnSetActive() override;
     int OnWizardBack() override;
@@ -65,18 +73,36 @@ class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
 // Index 5: after the service-IP task was written.
 class CMyPropertyPageResetIPDone : public CMyInfoPage {
   public:
+    static constexpr int IDC_EJECT = 1071;
+    static constexpr int IDC_RETURN = 1072;
+    static constexpr int IDC_PICTURE = 1073;
+
     CMyPropertyPageResetIPDone();
 };
 
 // Index 6: how to add an enclosure without this tool.
 class CMyPropertyPageExpand : public CMyInfoPage {
   public:
+    static constexpr int IDC_EXPAND_TITLE = 1095;
+    static constexpr int IDC_INTRO = 1093;
+    static constexpr int IDC_STEP1 = 1096;
+    static constexpr int IDC_STEP1_TEXT = 1097;
+    static constexpr int IDC_STEP2 = 1098;
+    static constexpr int IDC_STEP2_TEXT = 1099;
+    static constexpr int IDC_STEP3 = 1100;
+    static constexpr int IDC_STEP3_TEXT = 1101;
+
     CMyPropertyPageExpand();
 };
 
 // Index 9: after both unified task files were written.
 class MyPropertyPageConfigNeskDone : public CMyInfoPage {
   public:
+    static constexpr int IDC_EJECT = 1121;
+    static constexpr int IDC_MOVE = 1122;
+    static constexpr int IDC_STEP1_PICTURE = 1123;
+    static constexpr int IDC_STEP2_PICTURE = 1124;
+
     MyPropertyPageConfigNeskDone();
 };
 

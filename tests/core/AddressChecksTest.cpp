@@ -4,6 +4,7 @@
 #include "address/AddressChecks.h"
 #include "address/IPAddress.h"
 
+namespace tests {
 namespace {
 
 using namespace address;
@@ -136,7 +137,7 @@ TEST(LiveIPv6Check, UntrimmedAndSilentWhenEmpty) {
 }
 
 TEST(ParserCheck, ConfirmationText) {
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     fake.strings[144] = L"IP address cannot be validated.";
     fake.strings[9002] = L"Click OK to proceed or CANCEL to re-enter the IP address.";
     EXPECT_EQ(ParserConfirmationText(L"1:2"),
@@ -174,3 +175,4 @@ TEST(IPAddress, SameSubnetAndValidate) {
 }
 
 }  // namespace
+}  // namespace tests

@@ -2,6 +2,7 @@
 
 #include "results/ClassifyTask.h"
 
+namespace tests {
 namespace {
 
 using namespace results;
@@ -66,3 +67,4 @@ TEST(ClassifyTask, SplitWordsSkipsRunsOfWhiteSpace) {
 }
 
 }  // namespace
+}  // namespace tests

@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 
+namespace tests {
 namespace {
 
 using app::CommandLine;
@@ -43,3 +44,4 @@ TEST(CommandLine, FormsAndRefusals) {
 }
 
 }  // namespace
+}  // namespace tests

@@ -16,6 +16,7 @@
 #include "results/ClassifyTask.h"
 #include "results/Results.h"
 
+namespace tests {
 namespace {
 
 using namespace results;
@@ -72,9 +73,9 @@ class Fixtures : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Fixtures, ReadAndClassify) {
     const std::filesystem::path folder = std::filesystem::path(K4400_FIXTURES) / GetParam();
-    testing_support::TempKey key;
-    testing_support::TempKey::CopyFixture(folder);
-    testing_support::FakePlatform fake;
+    tests::TempKey key;
+    tests::TempKey::CopyFixture(folder);
+    tests::FakePlatform fake;
 
     TaskResults task;
     FileModuleResults fileModules;
@@ -129,7 +130,7 @@ TEST_P(Fixtures, ReadAndClassify) {
         }
     }
     // The reader never changes what it read.
-    EXPECT_FALSE(testing_support::TempKey::Exists("satask.txt"));
+    EXPECT_FALSE(tests::TempKey::Exists("satask.txt"));
 }
 
 std::vector<std::string> FixtureNames() {
@@ -170,3 +171,4 @@ TEST(FixtureCoverage, EveryResultKind) {
 }
 
 }  // namespace
+}  // namespace tests

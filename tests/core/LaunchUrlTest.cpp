@@ -2,6 +2,7 @@
 
 #include "address/LaunchUrl.h"
 
+namespace tests {
 namespace {
 
 TEST(SafeLaunchUrl, OnlyIpLiteralsAreOpened) {
@@ -40,3 +41,4 @@ TEST(SafeLaunchUrl, OnlyIpLiteralsAreOpened) {
 }
 
 }  // namespace
+}  // namespace tests

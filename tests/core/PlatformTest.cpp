@@ -7,6 +7,7 @@
 #include "platform/FileError.h"
 #include "platform/Platform.h"
 
+namespace tests {
 namespace {
 
 using platform::FormatMessage;
@@ -43,7 +44,7 @@ TEST(FormatMessage, ReplacesPlaceholdersInOnePass) {
 }
 
 TEST(FileError, CausesAndDescriptions) {
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     fake.strings[9010] = L"Access to %1 was denied.";
     // Each cause the user can act on has its own words: a full key is not a permission problem.
     const std::pair<int, platform::FileErrorCause> causes[] = {
@@ -75,3 +76,4 @@ TEST(FileError, CausesAndDescriptions) {
 }
 
 }  // namespace
+}  // namespace tests

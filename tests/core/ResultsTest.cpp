@@ -14,6 +14,7 @@
 #include "results/LineReader.h"
 #include "results/Results.h"
 
+namespace tests {
 namespace {
 
 using namespace results;
@@ -93,7 +94,7 @@ TEST(LineReader, ReportsReadErrors) {
 }
 
 TEST(Results, ReadErrorMakesEitherFileUnusable) {
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     const std::string good =
         "command=\"satask resetpassword -usb\" output=\"\" exit=\"0\"\nsainfo lsservicestatus\n"
         "cluster_ip_count 1\n";
@@ -137,9 +138,9 @@ KeyRead ReadKey() {
 // Other writers are denied while the reader has the file open, and a file another program
 // is writing is reported as a sharing violation.
 TEST(Results, AFileBeingWrittenIsASharingViolation) {
-    testing_support::TempKey key;
-    testing_support::FakePlatform fake;
-    testing_support::TempKey::Write("satask_result.html", "command=\"x\" output=\"\" exit=\"0\"\n");
+    tests::TempKey key;
+    tests::FakePlatform fake;
+    tests::TempKey::Write("satask_result.html", "command=\"x\" output=\"\" exit=\"0\"\n");
     int writer = -1;
     ASSERT_EQ(_sopen_s(&writer, "satask_result.html", _O_WRONLY, _SH_DENYNO, 0), 0);
     const KeyRead read = ReadKey();
@@ -153,8 +154,8 @@ TEST(Results, AFileBeingWrittenIsASharingViolation) {
 // A pipe or device under a results file's name is refused at once, never read (a read could
 // wait forever), and the message says what is there instead of a file.
 TEST(Results, APipeUnderTheNameIsNotAFile) {
-    testing_support::TempKey key;
-    testing_support::FakePlatform fake;
+    tests::TempKey key;
+    tests::FakePlatform fake;
     ASSERT_EQ(mkfifo("satask_result.html", 0600), 0);
     const KeyRead read = ReadKey();
     EXPECT_EQ(read.result, -1);
@@ -191,3 +192,4 @@ TEST(Results, WidenLoweredTouchesOnlyAsciiLetters) {
 }
 
 }  // namespace
+}  // namespace tests

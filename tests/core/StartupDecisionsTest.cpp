@@ -2,6 +2,7 @@
 
 #include "app/StartupDecisions.h"
 
+namespace tests {
 namespace {
 
 using namespace app;
@@ -138,3 +139,4 @@ TEST(DecideAfterDialog, EveryEndCodeOfEveryDialog) {
 }
 
 }  // namespace
+}  // namespace tests

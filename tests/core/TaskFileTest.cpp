@@ -17,10 +17,11 @@
 #include "TempDir.h"
 #include "taskfile/TaskFile.h"
 
+namespace tests {
 namespace {
 
 using namespace taskfile;
-using testing_support::TempKey;
+using tests::TempKey;
 
 // The files in the key folder, so that no stray temporary file goes unnoticed.
 std::vector<std::string> KeyFiles() {
@@ -55,7 +56,7 @@ TEST(WriteTaskCommand, WritesEveryKindByteForByte) {
     };
     for (const Case& c : cases) {
         TempKey key;
-        testing_support::FakePlatform fake;
+        tests::FakePlatform fake;
         TempKey::Write("satask.txt", std::string(300, 'z'));  // a longer earlier command
         EXPECT_EQ(WriteTaskCommand(c.kind, c.address, c.maskOrPrefix, c.gateway), 0);
         EXPECT_EQ(TempKey::Read("satask.txt"), c.bytes);
@@ -69,7 +70,7 @@ TEST(WriteTaskCommand, WritesEveryKindByteForByte) {
 
 TEST(WriteTaskCommand, RefusesAnUnknownKindWithoutTouchingTheKey) {
     TempKey key;
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     TempKey::Write("satask.txt", "earlier");
     for (int kind : {0, 7, -1}) {
         EXPECT_EQ(WriteTaskCommand(kind, L"1.2.3.4", L"255.0.0.0", L"1.2.3.1"), 1);
@@ -80,7 +81,7 @@ TEST(WriteTaskCommand, RefusesAnUnknownKindWithoutTouchingTheKey) {
 
 TEST(WriteTaskCommand, ADirectoryUnderTheNameIsAFailedOpen) {
     TempKey key;
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     std::filesystem::create_directory("satask.txt");
     EXPECT_EQ(WriteTaskCommand(ResetPassword, L"", L"", L""), 1);
     ASSERT_EQ(fake.messages.size(), 1u);
@@ -95,7 +96,7 @@ TEST(WriteTaskCommand, ADirectoryUnderTheNameIsAFailedOpen) {
 #ifndef _WIN32
 TEST(WriteTaskCommand, ReplacesASymbolicLinkInsteadOfWritingThroughIt) {
     TempKey key;
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     TempKey::Write("target", "untouched");
     std::filesystem::create_symlink("target", "satask.txt");
     EXPECT_EQ(WriteTaskCommand(ResetPassword, L"", L"", L""), 0);
@@ -114,7 +115,7 @@ std::string WriteWithSizeLimit(rlim_t limit, const std::function<int()>& write) 
     const pid_t child = fork();
     if (child == 0) {
         close(pipeEnds[0]);
-        testing_support::FakePlatform fake;
+        tests::FakePlatform fake;
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit rl{limit, limit};
         setrlimit(RLIMIT_FSIZE, &rl);
@@ -153,7 +154,7 @@ TEST(WriteTaskCommand, AWriteThatHitsTheSizeLimitLeavesNoPartialCommand) {
 // the file keeps what it held.
 TEST(WriteTaskCommand, AFileHeldOpenByAnotherProgramIsAFailedOpen) {
     TempKey key;
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     TempKey::Write("satask.txt", "satask resetpassword");
     int held = -1;
     ASSERT_EQ(_sopen_s(&held, "satask.txt", _O_RDONLY, _SH_DENYRW, 0), 0);
@@ -171,7 +172,7 @@ const UnifiedTaskAddresses kWorkedExample{"192.168.1.10", "255.255.255.0", "192.
 
 TEST(WriteUnifiedTaskFiles, WritesBothFilesByteForByte) {
     TempKey key;
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     for (int run = 0; run < 2; ++run) {  // a second run replaces, never appends
         EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 0);
         EXPECT_EQ(TempKey::Read("satask.txt"),
@@ -197,7 +198,7 @@ TEST(WriteUnifiedTaskFiles, LongestAddresses) {
 // The two files are one task: the key never carries the cluster creation alone.
 TEST(WriteUnifiedTaskFiles, FileModuleFileFailingTakesTheStorageCommandWithIt) {
     TempKey key;
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     std::filesystem::create_directory("cfgtask.txt");
     EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
     EXPECT_EQ(fake.texts(), std::vector<std::wstring>{L"#171\n\n#9017"});
@@ -207,7 +208,7 @@ TEST(WriteUnifiedTaskFiles, FileModuleFileFailingTakesTheStorageCommandWithIt) {
 
 TEST(WriteUnifiedTaskFiles, StorageFileFailingTouchesNeither) {
     TempKey key;
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     std::filesystem::create_directory("satask.txt");
     TempKey::Write("cfgtask.txt", "earlier");
     EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
@@ -241,7 +242,7 @@ TEST(WriteCommandFile, AFailedFolderSyncIsAFailedWrite) {
     };
     for (const Case& c : cases) {
         TempKey key;
-        testing_support::FakePlatform fake;
+        tests::FakePlatform fake;
         SetFolderSync(c.sync);
         EXPECT_EQ(WriteTaskCommand(ServiceDefault, L"", L"", L""), 1);
         EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
@@ -287,3 +288,4 @@ TEST(RemoveQuietly, RemovesAFileOrALinkNeverAFolder) {
 }
 
 }  // namespace
+}  // namespace tests

@@ -6,7 +6,7 @@
 #include "framework/qt/Backend.h"
 #include "framework/qt/Sheet.h"
 
-namespace gallery {
+namespace tests {
 
 QWidget* WindowOf(const Screen& screen) {
     return screen.sheet ? static_cast<QWidget*>(framework::qt::SheetWidget(*screen.sheet))
@@ -17,4 +17,4 @@ bool SaveShot(QWidget* window, const QString& path) {
     return window->grab().save(path);
 }
 
-}  // namespace gallery
+}  // namespace tests

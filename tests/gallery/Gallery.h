@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace gallery {
+namespace tests {
 
 // The Qt window of a screen.
 QWidget* WindowOf(const Screen& screen);
@@ -15,4 +15,4 @@ QWidget* WindowOf(const Screen& screen);
 // Saves a window's rendering as PNG.
 bool SaveShot(QWidget* window, const QString& path);
 
-}  // namespace gallery
+}  // namespace tests

@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     framework::qt::QtPlatform platform;
-    const auto driver = testing_support::MakePageDriver();  // on the Qt backend
+    const auto driver = tests::MakePageDriver();  // on the Qt backend
     platform::Install(&platform);
     framework::qt::InstallLanguage(QString::fromLocal8Bit(argv[1]));
     framework::SetApplicationName(wizard::LoadToolTitle());
@@ -36,9 +36,9 @@ int main(int argc, char* argv[]) {
     QTemporaryDir key;
     QDir::setCurrent(key.path());  // page 3 writes its task on creation
     int saved = 0;
-    gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {
-        saved += gallery::SaveShot(gallery::WindowOf(screen),
-                                   out + "/" + QString::fromStdString(name) + ".png")
+    tests::VisitAllScreens(*driver, [&](const std::string& name, const tests::Screen& screen) {
+        saved += tests::SaveShot(tests::WindowOf(screen),
+                                 out + "/" + QString::fromStdString(name) + ".png")
                      ? 1
                      : 0;
     });

@@ -11,9 +11,9 @@
 #include "wizard/MyPropertySheet.h"
 #include "wizard/PageIds.h"
 
-namespace gallery {
+namespace tests {
 
-void VisitAllScreens(testing_support::PageDriver& driver, const Visitor& visit) {
+void VisitAllScreens(tests::PageDriver& driver, const Visitor& visit) {
     using namespace wizard;
     for (int index = 0; index < 10; ++index) {
         CMyPropertySheet sheet(index);
@@ -67,4 +67,4 @@ void VisitAllScreens(testing_support::PageDriver& driver, const Visitor& visit) 
     }
 }
 
-}  // namespace gallery
+}  // namespace tests

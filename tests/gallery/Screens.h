@@ -8,7 +8,7 @@
 
 #include "PageDriver.h"
 
-namespace gallery {
+namespace tests {
 
 // A screen shown: the sheet or the dialog behind it.
 struct Screen {
@@ -19,6 +19,6 @@ struct Screen {
 // Called with a name ("page1-ipv6", "dialog102") and the screen shown in that state.
 using Visitor = std::function<void(const std::string& name, const Screen& screen)>;
 
-void VisitAllScreens(testing_support::PageDriver& driver, const Visitor& visit);
+void VisitAllScreens(tests::PageDriver& driver, const Visitor& visit);
 
-}  // namespace gallery
+}  // namespace tests

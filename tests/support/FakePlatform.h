@@ -13,7 +13,7 @@
 
 #include "platform/Platform.h"
 
-namespace testing_support {
+namespace tests {
 
 class FakePlatform : public platform::Platform {
   public:
@@ -72,4 +72,4 @@ class FakePlatform : public platform::Platform {
     std::function<void(const platform::MessageRequest&)> onMessage;
 };
 
-}  // namespace testing_support
+}  // namespace tests

@@ -1,8 +1,11 @@
 // The page driver on the headless backend.
+#include <algorithm>
+#include <string>
+
 #include "PageDriver.h"
 #include "framework/headless/Backend.h"
 
-namespace testing_support {
+namespace tests {
 namespace {
 
 using namespace framework::headless;
@@ -18,11 +21,28 @@ class HeadlessPageDriver final : public PageDriver {
     void Select(framework::CPropertyPageEx& page, int id, int index) override {
         Records(page).Select(id, index);
     }
-    void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) override {
-        Records(page).TypeAddress(id, value);
+    // The control's value and fields as Windows' control would give them: a blank field is
+    // 0 and not counted, a field over 255 is 255.
+    void TypeAddress(framework::CPropertyPageEx& page, int id,
+                     const std::wstring& dotted) override {
+        std::uint32_t value = 0;
+        int filled = 0;
+        for (const std::wstring& field : AddressFields(dotted)) {
+            const unsigned long octet = field.empty() ? 0 : std::min(std::stoul(field), 255ul);
+            filled += field.empty() ? 0 : 1;
+            value = value << 8 | static_cast<std::uint32_t>(octet);
+        }
+        Records(page).TypeAddress(id, value, filled);
     }
     void Click(framework::CDialog& dialog, int id) override { Records(dialog).Click(id); }
+    void Escape(framework::CDialog& dialog) override { dialog.OnCancel(); }
     void Show(framework::CDialog&) override {}
+    void WhileModal(const std::function<void(framework::CDialog&)>& act,
+                    const std::function<void()>& body) override {
+        HeadlessBackend::OnModal(act);
+        body();
+        HeadlessBackend::OnModal(nullptr);
+    }
     int Focused(const framework::CPropertyPageEx& page) override {
         return page.Window()->FocusedControl();
     }
@@ -58,4 +78,4 @@ std::unique_ptr<PageDriver> MakePageDriver() {
     return std::make_unique<HeadlessPageDriver>();
 }
 
-}  // namespace testing_support
+}  // namespace tests

@@ -19,7 +19,7 @@
 #include "framework/PropertySheet.h"
 #include "wizard/PageIds.h"
 
-namespace testing_support {
+namespace tests {
 
 // One step of a script: a named key (without its braces), or one character to type.
 struct KeyStep {
@@ -174,4 +174,4 @@ inline void TypeAndExpect(const DialogKeyCase& c, const dialogs::CResultDialog& 
     EXPECT_EQ(fake.launches.empty(), c.url.empty());
 }
 
-}  // namespace testing_support
+}  // namespace tests

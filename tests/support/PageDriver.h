@@ -4,6 +4,7 @@
 // names a backend bug. What the test reads goes through the framework's own Controls.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -11,7 +12,7 @@
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
 
-namespace testing_support {
+namespace tests {
 
 // A button of the sheet's button bar.
 enum class SheetButton { None, Back, Next, Finish, Cancel };
@@ -28,11 +29,24 @@ class PageDriver {
     virtual void Type(framework::CPropertyPageEx& page, int id, const std::wstring& text) = 0;
     virtual void Click(framework::CPropertyPageEx& page, int id) = 0;
     virtual void Select(framework::CPropertyPageEx& page, int id, int index) = 0;
-    // Types the four fields of an IP address control.
-    virtual void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) = 0;
+    // Types an address into an IP address control, field by field: "192.168.1.10"; a field
+    // left out ("192.168..10", "192.168.1", "") stays blank.
+    virtual void TypeAddress(framework::CPropertyPageEx& page, int id,
+                             const std::wstring& dotted) = 0;
+    void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) {
+        TypeAddress(page, id,
+                    std::to_wstring(value >> 24) + L'.' + std::to_wstring(value >> 16 & 0xff) +
+                        L'.' + std::to_wstring(value >> 8 & 0xff) + L'.' +
+                        std::to_wstring(value & 0xff));
+    }
     virtual void Click(framework::CDialog& dialog, int id) = 0;
+    // Escape (or the close box): the dialog's Cancel.
+    virtual void Escape(framework::CDialog& dialog) = 0;
     // Shows a dialog made with Create, outside its modal loop (for a picture of it).
     virtual void Show(framework::CDialog& dialog) = 0;
+    // Runs `body`; a dialog it runs modally is handed to `act`, which ends it (a click, Escape).
+    virtual void WhileModal(const std::function<void(framework::CDialog&)>& act,
+                            const std::function<void()>& body) = 0;
 
     // The control of the page that has the keyboard focus; 0 for none.
     virtual int Focused(const framework::CPropertyPageEx& page) = 0;
@@ -48,4 +62,7 @@ class PageDriver {
 // The driver of the backend a test program is built with; it installs that backend.
 std::unique_ptr<PageDriver> MakePageDriver();
 
-}  // namespace testing_support
+// The four fields of a dotted address as typed: blank ones empty (at most four).
+std::vector<std::wstring> AddressFields(const std::wstring& dotted);
+
+}  // namespace tests

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-namespace testing_support {
+namespace tests {
 
 class TempKey {
   public:
@@ -58,4 +58,4 @@ class TempKey {
     std::filesystem::path path_;
 };
 
-}  // namespace testing_support
+}  // namespace tests

@@ -21,6 +21,7 @@
 
 #include <prsht.h>
 
+namespace tests {
 namespace {
 
 using wizard::CMyPropertyPageMain;
@@ -56,7 +57,7 @@ void Key(HWND, UINT key, bool shift = false) {
 }
 
 // One step of a key script: `sheet` is the wizard's window, when it is on screen.
-void Press(const testing_support::KeyStep& step, HWND sheet) {
+void Press(const tests::KeyStep& step, HWND sheet) {
     if (step.key.empty()) {
         const SHORT scan = VkKeyScanW(step.character);
         SendKey(LOBYTE(scan), (HIBYTE(scan) & 1) != 0);
@@ -78,7 +79,7 @@ void Press(const testing_support::KeyStep& step, HWND sheet) {
 }
 
 TEST(Win32Keyboard, ArrowsChooseAndTabLeavesTheChoices) {
-    testing_support::ShownWizard shown;
+    tests::ShownWizard shown;
     const auto& driver = shown.driver;
     wizard::CMyPropertySheet& sheet = *shown.sheet;
     HWND window = shown.Window();
@@ -123,12 +124,12 @@ HWND ChildHolding(HWND window, HWND focus) {
 // Tab, pressed round each screen from its first control, reaches every control that takes
 // the keyboard (the chosen button of a radio group standing for its group).
 TEST(Win32Keyboard, TabReachesEveryControlOnEveryScreen) {
-    testing_support::TempKey key;
-    testing_support::FakePlatform fake;
-    fake.loader = testing_support::EnglishText;
-    const auto driver = testing_support::MakePageDriver();
+    tests::TempKey key;
+    tests::FakePlatform fake;
+    fake.loader = tests::EnglishText;
+    const auto driver = tests::MakePageDriver();
     int screens = 0;
-    gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {
+    tests::VisitAllScreens(*driver, [&](const std::string& name, const tests::Screen& screen) {
         ++screens;
         HWND window = screen.sheet ? framework::win32::SheetHandle(*screen.sheet)
                                    : framework::win32::DialogHandle(*screen.dialog);
@@ -156,14 +157,14 @@ TEST(Win32Keyboard, TabReachesEveryControlOnEveryScreen) {
 // The keyboard table: the address typed is the address written, access keys, and the done
 // pages answering Enter and Esc however the user arrived on them.
 TEST(Win32Keyboard, TheAddressTypedIsTheAddressWritten) {
-    for (const testing_support::KeyCase& c : testing_support::KeyCases()) {
+    for (const tests::KeyCase& c : tests::KeyCases()) {
         SCOPED_TRACE(c.name);
-        testing_support::ShownWizard shown;
+        tests::ShownWizard shown;
         wizard::CMyPropertySheet& sheet = *shown.sheet;
         SetForegroundWindow(shown.Window());
         framework::win32::PumpMessages();
-        testing_support::TypeAndExpect(
-            c, sheet, [&](const testing_support::KeyStep& step) { Press(step, shown.Window()); });
+        tests::TypeAndExpect(c, sheet,
+                             [&](const tests::KeyStep& step) { Press(step, shown.Window()); });
     }
 }
 
@@ -171,19 +172,19 @@ TEST(Win32Keyboard, TheAddressTypedIsTheAddressWritten) {
 // one as the focus reaches it; the default of the template is the one for no focused button.
 TEST(Win32Keyboard, EnterInAResultDialogPressesTheFocusedButton) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    testing_support::TempKey key;
-    testing_support::FakePlatform fake;
-    fake.loader = testing_support::EnglishText;
-    const auto driver = testing_support::MakePageDriver();
-    for (const testing_support::DialogKeyCase& c : testing_support::DialogKeyCases()) {
+    tests::TempKey key;
+    tests::FakePlatform fake;
+    fake.loader = tests::EnglishText;
+    const auto driver = tests::MakePageDriver();
+    for (const tests::DialogKeyCase& c : tests::DialogKeyCases()) {
         SCOPED_TRACE(c.name);
         auto dialog = c.make();
         dialog->Create();
         driver->Show(*dialog);
         SetForegroundWindow(framework::win32::DialogHandle(*dialog));
         framework::win32::PumpMessages();
-        testing_support::TypeAndExpect(c, *dialog, fake, [&] {
-            for (const testing_support::KeyStep& step : testing_support::ParseKeys(c.keys)) {
+        tests::TypeAndExpect(c, *dialog, fake, [&] {
+            for (const tests::KeyStep& step : tests::ParseKeys(c.keys)) {
                 Press(step, nullptr);
             }
         });
@@ -192,7 +193,7 @@ TEST(Win32Keyboard, EnterInAResultDialogPressesTheFocusedButton) {
 
 // The sheet opens in the middle of the screen's work area, as the result dialogs do.
 TEST(Win32Keyboard, TheSheetOpensCentred) {
-    testing_support::ShownWizard shown;
+    tests::ShownWizard shown;
     RECT frame;
     GetWindowRect(shown.Window(), &frame);
     POINT pointer{};
@@ -206,3 +207,4 @@ TEST(Win32Keyboard, TheSheetOpensCentred) {
 }
 
 }  // namespace
+}  // namespace tests

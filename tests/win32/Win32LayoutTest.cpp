@@ -17,6 +17,7 @@
 #include "framework/win32/Backend.h"
 #include "framework/win32/Platform.h"
 
+namespace tests {
 namespace {
 
 using framework::WindowSize;
@@ -38,11 +39,11 @@ TEST(Win32Layout, PagesMeasuredAloneNeedWhatTheyNeedInTheSheet) {
     for (LANGID language :
          {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN),
           MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH)}) {
-        testing_support::TempKey key;
+        tests::TempKey key;
         framework::win32::Win32Platform platform(language);
         platform::Install(&platform);
         framework::SetApplicationName(LoadToolTitle());
-        const auto driver = testing_support::MakePageDriver();
+        const auto driver = tests::MakePageDriver();
         CMyPropertySheet sheet(0);
         for (int index = 0; index < sheet.GetPageCount(); ++index) {
             sheet.SetActivePage(index);
@@ -71,7 +72,7 @@ bool Inside(const RECT& inner, const RECT& outer) {
 // than the pages have grows the sheet: the page keeps all its controls, the buttons move
 // down with the sheet's bottom and stay below the page.
 TEST(Win32Layout, ATextLongerThanThePageGrowsTheSheet) {
-    testing_support::ShownWizard shown;
+    tests::ShownWizard shown;
     wizard::CMyPropertySheet& sheet = *shown.sheet;
     HWND sheetWindow = shown.Window();
     HWND pageWindow = framework::win32::PageHandle(sheet.m_pageMain);
@@ -108,3 +109,4 @@ TEST(Win32Layout, ATextLongerThanThePageGrowsTheSheet) {
 }
 
 }  // namespace
+}  // namespace tests

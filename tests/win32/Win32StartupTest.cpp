@@ -19,9 +19,10 @@
 #include "framework/win32/Platform.h"
 #include "platform/Platform.h"
 
+namespace tests {
 namespace {
 
-using testing_support::TempKey;
+using tests::TempKey;
 
 // The dialog on screen while a modal loop runs: its header, then a click on `button`.
 struct Watch {
@@ -49,7 +50,7 @@ void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD) {
 
 TEST(Win32Startup, ASuccessfulInitialisationShowsItsDialogFirst) {
     TempKey key;
-    testing_support::FakePlatform fake;
+    tests::FakePlatform fake;
     framework::win32::Win32Backend backend;
     framework::InstallBackend(&backend);
     TempKey::CopyFixture(std::filesystem::path(K4400_FIXTURES) / "ipv4-init-ok");
@@ -85,8 +86,8 @@ BOOL CALLBACK FindChooser(HWND window, LPARAM found) {
 
 TEST(Win32Startup, ChoosingTheKeyCancelledEndsTheProgram) {
     TempKey key;
-    testing_support::FakePlatform fake;
-    fake.loader = testing_support::EnglishText;
+    tests::FakePlatform fake;
+    fake.loader = tests::EnglishText;
     platform::Install(&fake);
     std::wstring command = L"\"" K4400_PROGRAM "\" --choose-key";
     STARTUPINFOW startup{};
@@ -188,7 +189,7 @@ TEST(Win32Startup, ALaunchMessageBelongsToTheDialogThatAsked) {
     TempKey key;
     NoBrowser platform;
     platform::Install(&platform);
-    const auto driver = testing_support::MakePageDriver();
+    const auto driver = tests::MakePageDriver();
     dialogs::CConfigNeskFailureDlg dialog;  // Launch Info Center: the dialog stays
     dialog.Create();
     driver->Show(dialog);
@@ -206,3 +207,4 @@ TEST(Win32Startup, ALaunchMessageBelongsToTheDialogThatAsked) {
 }
 
 }  // namespace
+}  // namespace tests

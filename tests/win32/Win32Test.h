@@ -14,7 +14,7 @@
 #include "framework/win32/Backend.h"
 #include "framework/win32/Platform.h"
 
-namespace testing_support {
+namespace tests {
 
 inline std::wstring EnglishText(int id) {
     return framework::win32::Win32Platform(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US))
@@ -38,4 +38,4 @@ class ShownWizard {
     std::unique_ptr<wizard::CMyPropertySheet> sheet;
 };
 
-}  // namespace testing_support
+}  // namespace tests

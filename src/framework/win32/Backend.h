@@ -31,5 +31,7 @@ class Win32Backend final : public Backend {
 HWND SheetHandle(CPropertySheetEx& sheet);
 HWND PageHandle(const CPropertyPageEx& page);
 HWND DialogHandle(const CDialog& dialog);
+// The dialog whose window `window` is, or null.
+CDialog* DialogBehind(HWND window);
 
 }  // namespace framework::win32

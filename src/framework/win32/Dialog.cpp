@@ -12,6 +12,9 @@
 namespace framework::win32 {
 namespace {
 
+// Marks a window as one of the framework's dialogs, for DialogBehind.
+constexpr wchar_t kDialogProperty[] = L"k4400.dialog";
+
 class Win32DialogWindow final : public DialogWindow {
   public:
     Win32DialogWindow(CDialog& dialog, int icon)
@@ -38,6 +41,7 @@ class Win32DialogWindow final : public DialogWindow {
     }
 
     HWND Handle() const { return controls_.Handle(); }
+    CDialog& Dialog() const { return dialog_; }
     Win32Controls& Ctl() override { return controls_; }
     void SetCaption(const std::wstring& caption) override {
         SetWindowTextW(Handle(), caption.c_str());
@@ -67,7 +71,11 @@ class Win32DialogWindow final : public DialogWindow {
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG) {
             SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+            SetPropW(hwnd, kDialogProperty, reinterpret_cast<HANDLE>(lParam));
             return FALSE;  // the framework places the focus
+        }
+        if (message == WM_DESTROY) {
+            RemovePropW(hwnd, kDialogProperty);
         }
         auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
         if (!self) {
@@ -101,6 +109,11 @@ class Win32DialogWindow final : public DialogWindow {
 
 std::unique_ptr<DialogWindow> CreateWin32Dialog(CDialog& dialog, int icon) {
     return std::make_unique<Win32DialogWindow>(dialog, icon);
+}
+
+CDialog* DialogBehind(HWND window) {
+    auto* self = static_cast<Win32DialogWindow*>(GetPropW(window, kDialogProperty));
+    return self ? &self->Dialog() : nullptr;
 }
 
 HWND DialogHandle(const CDialog& dialog) {

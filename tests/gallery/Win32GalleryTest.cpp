@@ -21,6 +21,7 @@
 
 #include <wincodec.h>
 
+namespace tests {
 namespace {
 
 std::filesystem::path outputFolder;
@@ -130,7 +131,7 @@ std::string Unfit(HWND control) {
 }
 
 // The windows a screen shows: the sheet and its page, or the dialog.
-std::vector<HWND> Windows(const gallery::Screen& screen) {
+std::vector<HWND> Windows(const tests::Screen& screen) {
     if (screen.dialog) {
         return {framework::win32::DialogHandle(*screen.dialog)};
     }
@@ -205,16 +206,16 @@ class Win32Gallery : public ::testing::TestWithParam<Language> {};
 
 TEST_P(Win32Gallery, EveryTextFitsItsControl) {
     const Language language = GetParam();
-    testing_support::TempKey key;
+    tests::TempKey key;
     framework::win32::Win32Platform platform(language.id);
     platform::Install(&platform);
     framework::SetApplicationName(wizard::LoadToolTitle());
     const std::filesystem::path out = outputFolder / language.name;
     std::filesystem::create_directories(out);
-    const auto driver = testing_support::MakePageDriver();
+    const auto driver = tests::MakePageDriver();
     int screens = 0;
     SIZE sheetSize{};
-    gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {
+    tests::VisitAllScreens(*driver, [&](const std::string& name, const tests::Screen& screen) {
         ++screens;
         const std::vector<HWND> windows = Windows(screen);
         SetForegroundWindow(windows[0]);
@@ -271,10 +272,11 @@ INSTANTIATE_TEST_SUITE_P(AllLanguages, Win32Gallery, ::testing::ValuesIn(kLangua
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+}  // namespace tests
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    outputFolder = argc > 1 ? argv[1] : "gallery-windows";
+    tests::outputFolder = argc > 1 ? argv[1] : "gallery-windows";
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     return RUN_ALL_TESTS();
 }

@@ -9,9 +9,12 @@
 #include "framework/win32/Backend.h"
 
 #include <commctrl.h>
-#include <prsht.h>
 
-namespace testing_support {
+#include <prsht.h>
+#include <algorithm>
+#include <utility>
+
+namespace tests {
 namespace {
 
 using namespace framework::win32;
@@ -50,13 +53,51 @@ class Win32PageDriver final : public PageDriver {
         Notify(PageHandle(page), id, CBN_SELCHANGE);
         PumpMessages();
     }
-    void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) override {
-        SendMessageW(Control(PageHandle(page), id), IPM_SETADDRESS, 0, static_cast<LPARAM>(value));
+    // A whole address by the control's message; a partial one field by field into the
+    // control's own edit boxes, left to right.
+    void TypeAddress(framework::CPropertyPageEx& page, int id,
+                     const std::wstring& dotted) override {
+        HWND control = Control(PageHandle(page), id);
+        const std::vector<std::wstring> fields = AddressFields(dotted);
+        SendMessageW(control, IPM_CLEARADDRESS, 0, 0);
+        if (std::none_of(fields.begin(), fields.end(), [](auto& f) { return f.empty(); })) {
+            DWORD value = 0;
+            for (const std::wstring& field : fields) {
+                value = value << 8 | std::min(std::stoul(field), 255ul);
+            }
+            SendMessageW(control, IPM_SETADDRESS, 0, static_cast<LPARAM>(value));
+        } else {
+            std::vector<HWND> boxes;
+            for (HWND box = GetWindow(control, GW_CHILD); box; box = GetWindow(box, GW_HWNDNEXT)) {
+                boxes.push_back(box);
+            }
+            std::sort(boxes.begin(), boxes.end(), [](HWND a, HWND b) {
+                RECT ra, rb;
+                GetWindowRect(a, &ra);
+                GetWindowRect(b, &rb);
+                return ra.left < rb.left;
+            });
+            for (std::size_t i = 0; i < boxes.size() && i < fields.size(); ++i) {
+                SetWindowTextW(boxes[i], fields[i].c_str());
+            }
+        }
         PumpMessages();
     }
     void Click(framework::CDialog& dialog, int id) override {
         SendMessageW(Control(DialogHandle(dialog), id), BM_CLICK, 0, 0);
         PumpMessages();
+    }
+    void Escape(framework::CDialog& dialog) override {
+        SendMessageW(DialogHandle(dialog), WM_CLOSE, 0, 0);
+        PumpMessages();
+    }
+    void WhileModal(const std::function<void(framework::CDialog&)>& act,
+                    const std::function<void()>& body) override {
+        modalAct_ = &act;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, &FindModal);
+        body();
+        KillTimer(nullptr, timer);
+        modalAct_ = nullptr;
     }
     void Show(framework::CDialog& dialog) override {
         ShowWindow(DialogHandle(dialog), SW_SHOW);
@@ -99,6 +140,23 @@ class Win32PageDriver final : public PageDriver {
     const void* Owner(const framework::CDialog& dialog) override { return DialogHandle(dialog); }
 
   private:
+    // The dialog a modal loop shows, handed to the act once.
+    static BOOL CALLBACK HandOver(HWND window, LPARAM) {
+        framework::CDialog* dialog = IsWindowVisible(window) ? DialogBehind(window) : nullptr;
+        if (!dialog || !modalAct_) {
+            return TRUE;
+        }
+        const auto* act = std::exchange(modalAct_, nullptr);
+        (*act)(*dialog);
+        return FALSE;
+    }
+    static void CALLBACK FindModal(HWND, UINT, UINT_PTR, DWORD) {
+        if (modalAct_) {
+            EnumThreadWindows(GetCurrentThreadId(), &HandOver, 0);
+        }
+    }
+
+    static inline const std::function<void(framework::CDialog&)>* modalAct_ = nullptr;
     Win32Backend backend_;
 };
 
@@ -108,4 +166,4 @@ std::unique_ptr<PageDriver> MakePageDriver() {
     return std::make_unique<Win32PageDriver>();
 }
 
-}  // namespace testing_support
+}  // namespace tests

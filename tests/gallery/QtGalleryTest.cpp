@@ -8,11 +8,12 @@
 #include <QTextLayout>
 
 #include "Gallery.h"
-#include "UiTest.h"
+#include "QtTest.h"
 
+namespace tests {
 namespace {
 
-using namespace uitest;
+using namespace tests;
 
 // What does not fit in `widget`, or an empty string.
 QString Clipped(QWidget* widget, QWidget* window) {
@@ -74,7 +75,7 @@ bool ShowsText(QWidget* widget) {
            qobject_cast<QPlainTextEdit*>(widget);
 }
 
-class Gallery : public UiTest, public ::testing::WithParamInterface<QString> {};
+class Gallery : public QtTest, public ::testing::WithParamInterface<QString> {};
 
 TEST_P(Gallery, NoTextClippedOrOverlapping) {
     framework::qt::QtPlatform platform;
@@ -85,13 +86,13 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
     QDir().mkpath(out);
     int screens = 0;
     QSize sheetSize;
-    const auto driver = testing_support::MakePageDriver();
-    gallery::VisitAllScreens(
-        *driver, [&](const std::string& screenName, const gallery::Screen& screen) {
+    const auto driver = tests::MakePageDriver();
+    tests::VisitAllScreens(
+        *driver, [&](const std::string& screenName, const tests::Screen& screen) {
             ++screens;
             const QString name = QString::fromStdString(screenName);
-            QWidget* window = gallery::WindowOf(screen);
-            gallery::SaveShot(window, out + "/" + name + ".png");
+            QWidget* window = tests::WindowOf(screen);
+            tests::SaveShot(window, out + "/" + name + ".png");
             if (screen.sheet) {
                 // One window size for every page: it never jumps as the user moves on.
                 if (sheetSize.isEmpty()) {
@@ -146,3 +147,4 @@ INSTANTIATE_TEST_SUITE_P(AllLanguages, Gallery,
                          [](const auto& info) { return info.param.toStdString(); });
 
 }  // namespace
+}  // namespace tests

@@ -23,7 +23,7 @@
 #include "wizard/MyPropertySheet.h"
 #include "wizard/ToolTitle.h"
 
-namespace uitest {
+namespace tests {
 
 inline void Settle() {
     for (int i = 0; i < 3; ++i) {
@@ -84,7 +84,7 @@ class TestSheet : public wizard::CMyPropertySheet {
     int result() { return Dialog()->result(); }
 };
 
-class UiTest : public ::testing::Test {
+class QtTest : public ::testing::Test {
   protected:
     void SetUp() override {
         framework::InstallBackend(&backend);
@@ -147,8 +147,8 @@ class UiTest : public ::testing::Test {
     }
 
     framework::qt::QtBackend backend;
-    testing_support::TempKey key;
-    testing_support::FakePlatform fake;
+    tests::TempKey key;
+    tests::FakePlatform fake;
 };
 
-}  // namespace uitest
+}  // namespace tests

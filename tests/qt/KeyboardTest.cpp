@@ -1,13 +1,14 @@
 // The keyboard tables on Qt: key events typed into whatever has the focus, as a person types.
 #include "KeyScripts.h"
-#include "UiTest.h"
+#include "QtTest.h"
 #include "wizard/PageIds.h"
 
+namespace tests {
 namespace {
 
-using namespace uitest;
-using testing_support::KeyStep;
-using testing_support::TempKey;
+using namespace tests;
+using tests::KeyStep;
+using tests::TempKey;
 
 // Presses one key of a script in `window`, as the window system delivers it: to the widget
 // that has the focus, after the window's shortcuts (the access keys) have had their turn.
@@ -40,30 +41,30 @@ void Press(QWidget* window, const KeyStep& step, framework::qt::SheetDialog* she
     Settle();
 }
 
-class Keyboard : public UiTest {};
+class Keyboard : public QtTest {};
 
 TEST_F(Keyboard, TheAddressTypedIsTheAddressWritten) {
-    for (const testing_support::KeyCase& c : testing_support::KeyCases()) {
+    for (const tests::KeyCase& c : tests::KeyCases()) {
         SCOPED_TRACE(c.name);
         std::remove("satask.txt");
         auto sheet = Open(wizard::kPageMain);
         QApplication::setActiveWindow(sheet->Dialog());
-        testing_support::TypeAndExpect(
+        tests::TypeAndExpect(
             c, *sheet, [&](const KeyStep& step) { Press(sheet->Dialog(), step, sheet->Dialog()); });
     }
 }
 
 TEST_F(Keyboard, EnterInAResultDialogPressesTheFocusedButton) {
     GTEST_FLAG_SET(death_test_style, "fast");
-    for (const testing_support::DialogKeyCase& c : testing_support::DialogKeyCases()) {
+    for (const tests::DialogKeyCase& c : tests::DialogKeyCases()) {
         SCOPED_TRACE(c.name);
         auto dialog = c.make();
         dialog->Create();
         Box(*dialog)->show();
         QApplication::setActiveWindow(Box(*dialog));
         Settle();
-        testing_support::TypeAndExpect(c, *dialog, fake, [&] {
-            for (const KeyStep& step : testing_support::ParseKeys(c.keys)) {
+        tests::TypeAndExpect(c, *dialog, fake, [&] {
+            for (const KeyStep& step : tests::ParseKeys(c.keys)) {
                 Press(Box(*dialog), step);
             }
         });
@@ -71,3 +72,4 @@ TEST_F(Keyboard, EnterInAResultDialogPressesTheFocusedButton) {
 }
 
 }  // namespace
+}  // namespace tests

@@ -6,13 +6,14 @@
 #include <QRadioButton>
 
 #include "Gallery.h"
-#include "UiTest.h"
+#include "QtTest.h"
 #include "framework/Dialog.h"
 #include "wizard/PageIds.h"
 
+namespace tests {
 namespace {
 
-using namespace uitest;
+using namespace tests;
 using namespace wizard;
 
 // A control Tab stops at. A group of option buttons is one stop: its checked button, or
@@ -29,13 +30,13 @@ bool TakesTab(QWidget* w, QWidget* window) {
     return (w->focusPolicy() & Qt::TabFocus) != 0;
 }
 
-class Accessibility : public UiTest {};
+class Accessibility : public QtTest {};
 
 TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
     int screens = 0;
-    const auto driver = testing_support::MakePageDriver();
-    gallery::VisitAllScreens(*driver, [&](const std::string& name, const gallery::Screen& screen) {
-        QWidget* window = gallery::WindowOf(screen);
+    const auto driver = tests::MakePageDriver();
+    tests::VisitAllScreens(*driver, [&](const std::string& name, const tests::Screen& screen) {
+        QWidget* window = tests::WindowOf(screen);
         ++screens;
         // Press Tab round the window once, from the first control that takes it (the first
         // button, on a page without controls).
@@ -116,3 +117,4 @@ TEST_F(Accessibility, MainMenuChoicesAreOneGroupOfRadioButtons) {
 }
 
 }  // namespace
+}  // namespace tests

@@ -4,20 +4,21 @@
 
 #include <QComboBox>
 
-#include "UiTest.h"
+#include "QtTest.h"
 #include "app/MyWizardApp.h"
 #include "framework/Dialog.h"
 #include "framework/qt/IPAddressCtrl.h"
 #include "wizard/PageIds.h"
 
+namespace tests {
 namespace {
 
-using namespace uitest;
+using namespace tests;
 using framework::qt::CIPAddressCtrl;
 using namespace wizard;
-using testing_support::TempKey;
+using tests::TempKey;
 
-class EndToEnd : public UiTest {
+class EndToEnd : public QtTest {
   protected:
     // The stand-in system executes the key; returns its exit code.
     static int Simulate(const std::string& option = "") {
@@ -279,3 +280,4 @@ TEST_F(EndToEnd, TheStandInRefusesWhatNoSystemWouldRun) {
 }
 
 }  // namespace
+}  // namespace tests

@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "PageDriver.h"
 #include "framework/qt/Backend.h"
 #include "framework/qt/IPAddressCtrl.h"
 #include "framework/qt/Sheet.h"
 
-namespace testing_support {
+namespace tests {
 namespace {
 
 using namespace framework::qt;
@@ -47,23 +48,41 @@ class QtPageDriver final : public PageDriver {
     void Select(framework::CPropertyPageEx& page, int id, int index) override {
         qobject_cast<QComboBox*>(ControlWidget(page, id))->setCurrentIndex(index);
     }
-    void TypeAddress(framework::CPropertyPageEx& page, int id, std::uint32_t value) override {
+    // Field by field, as a user types, each field focused as a click would (a dot typed into
+    // an empty field does not move on).
+    void TypeAddress(framework::CPropertyPageEx& page, int id,
+                     const std::wstring& dotted) override {
         auto* control = qobject_cast<CIPAddressCtrl*>(ControlWidget(page, id));
         control->ClearAddress();
-        control->Field(0)->setFocus();
-        const QString text = QStringLiteral("%1.%2.%3.%4")
-                                 .arg(value >> 24)
-                                 .arg(value >> 16 & 0xff)
-                                 .arg(value >> 8 & 0xff)
-                                 .arg(value & 0xff);
-        for (QChar c : text) {
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        const std::vector<std::wstring> fields = AddressFields(dotted);
+        for (int i = 0; i < 4; ++i) {
+            if (!fields[i].empty()) {
+                control->Field(i)->setFocus();
+                QTest::keyClicks(control->Field(i), QString::fromStdWString(fields[i]));
+            }
         }
+        SettleEvents();
     }
     void Click(framework::CDialog& dialog, int id) override {
         DialogWidget(dialog)->show();
         SettleEvents();
         qobject_cast<QAbstractButton*>(ControlWidget(dialog, id))->click();
+    }
+    void Escape(framework::CDialog& dialog) override {
+        QTest::keyClick(DialogWidget(dialog), Qt::Key_Escape);
+    }
+    void WhileModal(const std::function<void(framework::CDialog&)>& act,
+                    const std::function<void()>& body) override {
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (framework::CDialog* dialog = DialogBehind(QApplication::activeModalWidget())) {
+                poll.stop();
+                act(*dialog);
+            }
+        });
+        poll.start();
+        body();
     }
     void Show(framework::CDialog& dialog) override {
         DialogWidget(dialog)->show();
@@ -104,4 +123,4 @@ std::unique_ptr<PageDriver> MakePageDriver() {
     return std::make_unique<QtPageDriver>();
 }
 
-}  // namespace testing_support
+}  // namespace tests

@@ -6,11 +6,12 @@
 #include <map>
 #include <set>
 
-#include "UiTest.h"
+#include "QtTest.h"
 
+namespace tests {
 namespace {
 
-using namespace uitest;
+using namespace tests;
 
 using Table = std::map<int, QString>;
 
@@ -225,3 +226,4 @@ TEST(Language, UserLanguagesMapToTables) {
 }
 
 }  // namespace
+}  // namespace tests
