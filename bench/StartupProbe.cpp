@@ -36,8 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     framework::qt::QtPlatform platform;
     platform::Install(&platform);
-    framework::qt::SetUpApplication(QStringLiteral("k4400-init"),
-                                    QStringLiteral(":/images/k4400-init.svg"));
+    framework::qt::SetUpApplication(QStringLiteral("k4400-init"), QStringLiteral(":/icon"));
     framework::SetApplicationName(wizard::LoadToolTitle());
     app::CMyWizardApp theApp;
     wizard::CMyPropertySheet sheet(theApp.ChooseStartPage());

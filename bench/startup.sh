@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of the wizard (to its first page, offscreen) against a bare
-# Qt Widgets window, measured in the same run: RUNS launches each, medians compared.
+# Qt Widgets window, measured in the same run: RUNS launches each, in turns, medians compared.
 set -euo pipefail
 dir=$(realpath "$1")
 runs=${RUNS:-21}
@@ -9,27 +9,30 @@ key=$(mktemp -d)
 trap 'rm -rf "$key"' EXIT
 cd "$key"
 
-measure() {  # prints "median_ms median_rss_kib"
-    local bin=$1 times=() rss=()
-    for ((i = 0; i < runs; i++)); do
-        local start end out
-        start=$(date +%s%N)
-        out=$("$bin" 2>/dev/null)
-        end=$(date +%s%N)
-        times+=($(( (end - start) / 1000 )))
-        rss+=($(awk '/peak_rss_kib/ {print $2}' <<<"$out"))
-    done
-    local t r
-    t=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$((runs / 2 + 1))p")
-    r=$(printf '%s\n' "${rss[@]}" | sort -n | sed -n "$((runs / 2 + 1))p")
-    echo "$t $r"
+# One launch: prints "microseconds peak_rss_kib".
+launch() {
+    local start end out
+    start=$(date +%s%N)
+    out=$("$1" 2>/dev/null)
+    end=$(date +%s%N)
+    echo "$(( (end - start) / 1000 )) $(awk '/peak_rss_kib/ {print $2}' <<<"$out")"
 }
+
+median() { sort -n | sed -n "$((runs / 2 + 1))p"; }
 
 "$dir/startup_bare" >/dev/null 2>&1 || true  # warm the page cache
 "$dir/startup_wizard" >/dev/null 2>&1 || true
-read -r bare_us bare_rss < <(measure "$dir/startup_bare")
-read -r wiz_us wiz_rss < <(measure "$dir/startup_wizard")
-read -r text_us text_rss < <(measure "$dir/startup_bare_text")
+"$dir/startup_bare_text" >/dev/null 2>&1 || true
+# In turns, so that whatever else the machine does weighs on all three alike.
+declare -a bt br wt wr tt tr
+for ((i = 0; i < runs; i++)); do
+    read -r t r < <(launch "$dir/startup_bare"); bt+=("$t"); br+=("$r")
+    read -r t r < <(launch "$dir/startup_wizard"); wt+=("$t"); wr+=("$r")
+    read -r t r < <(launch "$dir/startup_bare_text"); tt+=("$t"); tr+=("$r")
+done
+bare_us=$(printf '%s\n' "${bt[@]}" | median); bare_rss=$(printf '%s\n' "${br[@]}" | median)
+wiz_us=$(printf '%s\n' "${wt[@]}" | median); wiz_rss=$(printf '%s\n' "${wr[@]}" | median)
+text_us=$(printf '%s\n' "${tt[@]}" | median); text_rss=$(printf '%s\n' "${tr[@]}" | median)
 awk -v bt="$bare_us" -v wt="$wiz_us" -v br="$bare_rss" -v wr="$wiz_rss" -v n="$runs" \
     -v tt="$text_us" -v tr="$text_rss" 'BEGIN {
     printf "start-up to first window (median of %d): bare Qt %.1f ms, wizard %.1f ms, ratio %.2f (target 1.30)\n", n, bt/1000, wt/1000, wt/bt

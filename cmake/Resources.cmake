@@ -35,4 +35,19 @@ function(k4400_add_resources target)
     file(GLOB images ${PROJECT_SOURCE_DIR}/src/res/images/*.svg)
     qt_add_resources(${target} k4400_images PREFIX / BASE ${PROJECT_SOURCE_DIR}/src/res
         FILES ${images})
+
+    # The window icon as raw pixels, drawn from its SVG at build time and stored uncompressed:
+    # the SVG icon engine would load Qt's SVG plugins at start, and a PNG be decoded.
+    set(icon_svg ${PROJECT_SOURCE_DIR}/src/res/images/k4400-init.svg)
+    set(icon_dir ${CMAKE_BINARY_DIR}/icon)
+    set(icons)
+    foreach(size 32 48 64 128)
+        list(APPEND icons ${icon_dir}/k4400-init-${size}.argb)
+    endforeach()
+    add_custom_command(OUTPUT ${icons}
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:render-pictures> --icon ${icon_svg} ${icon_dir}
+        DEPENDS render-pictures ${icon_svg} VERBATIM)
+    qt_add_resources(${target} k4400_icon PREFIX /icon BASE ${icon_dir} OPTIONS --no-compress
+        FILES ${icons})
 endfunction()

@@ -53,8 +53,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QApplication> application(framework::qt::StartApplication(argc, argv));
     framework::qt::QtPlatform platform;
     platform::Install(&platform);
-    framework::qt::SetUpApplication(QStringLiteral("k4400-init"),
-                                    QStringLiteral(":/images/k4400-init.svg"));
+    framework::qt::SetUpApplication(QStringLiteral("k4400-init"), QStringLiteral(":/icon"));
     framework::SetApplicationName(wizard::LoadToolTitle());
     if (line.chooseKey) {
         // From a desktop menu the current directory is the home folder, never the key.

@@ -14,9 +14,9 @@ set(may_results platform)
 set(may_address platform)
 set(may_framework platform)
 set(may_framework/headless framework platform)
-# The Win32 backend measures pages on the headless backend's records, without windows.
+# The Win32 and Qt backends measure pages on the headless backend's records, without windows.
 set(may_framework/win32 framework framework/headless platform)
-set(may_framework/qt framework platform)
+set(may_framework/qt framework framework/headless platform)
 set(may_wizard framework taskfile address platform)
 set(may_dialogs framework address platform)
 set(may_app wizard dialogs framework taskfile results address platform)

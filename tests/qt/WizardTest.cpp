@@ -1,5 +1,7 @@
 // The sheet and its navigation, the main menu and the information and done pages.
 #include <QLayout>
+#include <filesystem>
+#include <functional>
 
 #include "QtTest.h"
 #include "wizard/PageIds.h"
@@ -92,6 +94,37 @@ TEST_F(Wizard, TheButtonBarStaysInViewOnASmallScreen) {
     sheet->Dialog()->layout()->activate();
     EXPECT_GE(sheet->Dialog()->height(),
               framework::qt::PageWidget(*sheet->GetActivePage())->height());
+}
+
+// The sheet's one size comes from the pages measured on records, without widgets: what they
+// need must be what the same pages need as widgets, in every language's texts, or the sheet
+// would be made too small (and grow) or too large.
+template <class Page>
+framework::WindowSize MeasuredAlone() {
+    Page page;
+    return page.Measure();
+}
+
+TEST_F(Wizard, PagesMeasuredOnRecordsNeedWhatTheirWidgetsNeed) {
+    const std::function<framework::WindowSize()> alone[] = {
+        MeasuredAlone<CMyPropertyPageMain>,         MeasuredAlone<CMyPropertyPageConfigIP>,
+        MeasuredAlone<CMyPropertyPageConfigIPDone>, MeasuredAlone<CMyPropertyPageResetPasswordDone>,
+        MeasuredAlone<CMyPropertyPageResetIP>,      MeasuredAlone<CMyPropertyPageResetIPDone>,
+        MeasuredAlone<CMyPropertyPageExpand>,       MeasuredAlone<MyPropertyPageConfigNeskP1>,
+        MeasuredAlone<MyPropertyPageConfigNeskP2>,  MeasuredAlone<MyPropertyPageConfigNeskDone>};
+    for (const char* language : {"en_US", "de_DE", "fr_FR", "ja_JP"}) {
+        framework::qt::InstallLanguage(language);
+        auto sheet = Open(kPageMain);
+        for (int index = 0; index < sheet->GetPageCount(); ++index) {
+            sheet->SetActivePage(index);
+            const framework::WindowSize widgets = sheet->GetPage(index)->Window()->Relayout();
+            const framework::WindowSize records = alone[index]();
+            EXPECT_EQ(records.cx, widgets.cx) << language << ", page " << index;
+            EXPECT_EQ(records.cy, widgets.cy) << language << ", page " << index;
+        }
+        std::filesystem::remove("satask.txt");
+    }
+    framework::qt::InstallLanguage("en_US");
 }
 
 }  // namespace

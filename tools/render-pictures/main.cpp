@@ -1,8 +1,13 @@
-// Renders the wizard's SVG artwork for the Windows program, at build time:
+// Renders the wizard's SVG artwork at build time. For the Windows program:
 //   render-pictures SVG_DIR OUT_DIR
 // writes NAME_100.png, NAME_150.png and NAME_200.png for every picture (its drawing size
 // at 100, 150 and 200 % of the display's scale), the program icon k4400-init.ico (16 to
 // 256 pixels) from k4400-init.svg, and pictures.rc, the resource script naming them all.
+// For the Linux program's window icon, which must neither load the SVG plugins nor decode
+// an image at start:
+//   render-pictures --icon ICON_SVG OUT_DIR
+// writes k4400-init-SIZE.argb at 32, 48, 64 and 128 pixels: the pixels as a QImage of
+// Format_ARGB32 holds them, row after row.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -124,8 +129,27 @@ int main(int argc, char* argv[]) {
     // A build step: no display is needed, nor wanted.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--icon") {
+        QSvgRenderer renderer(QString::fromLocal8Bit(argv[2]));
+        const QDir out(QString::fromLocal8Bit(argv[3]));
+        QDir().mkpath(out.path());
+        for (int size : {32, 48, 64, 128}) {
+            const QString raw = QStringLiteral("%1-%2.argb").arg(kIcon).arg(size);
+            const QImage image =
+                renderer.isValid() ? Render(renderer, QSize(size, size)) : QImage();
+            if (image.isNull() ||
+                !Write(out.filePath(raw),
+                       QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                  static_cast<int>(image.sizeInBytes())))) {
+                return 1;
+            }
+        }
+        return 0;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: render-pictures SVG_DIR OUT_DIR\n");
+        std::fprintf(stderr,
+                     "usage: render-pictures SVG_DIR OUT_DIR\n"
+                     "       render-pictures --icon ICON_SVG OUT_DIR\n");
         return 2;
     }
     const QDir in(QString::fromLocal8Bit(argv[1]));

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QIcon>
 #include <QLocale>
+#include <QPixmap>
+#include <QResource>
 #include <cstdio>
 #include <cstdlib>
 
@@ -48,12 +50,26 @@ QApplication* StartApplication(int& argc, char** argv) {
     return application;
 }
 
-void SetUpApplication(const QString& desktopFileName, const QString& icon) {
+void SetUpApplication(const QString& desktopFileName, const QString& iconFolder) {
     InstallLanguage(ChooseLanguage(QLocale::system().uiLanguages()));
     static QtBackend backend;
     InstallBackend(&backend);
     QGuiApplication::setDesktopFileName(desktopFileName);
-    QApplication::setWindowIcon(QIcon(icon));
+    // Each file is one size's pixels, named with the size ("k4400-init-64.argb"), stored
+    // uncompressed: the icon is made without decoding an image or loading a plugin.
+    QIcon windowIcon;
+    const QDir icons(iconFolder);
+    for (const QString& file : icons.entryList(QDir::Files)) {
+        const int size = file.section(u'-', -1).section(u'.', 0, 0).toInt();
+        const QResource pixels(icons.filePath(file));
+        if (size > 0 && pixels.isValid() &&
+            pixels.compressionAlgorithm() == QResource::NoCompression &&
+            pixels.size() == qint64(size) * size * 4) {
+            windowIcon.addPixmap(
+                QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_ARGB32)));
+        }
+    }
+    QApplication::setWindowIcon(windowIcon);
 }
 
 std::optional<std::string> ChooseKeyFolder() {

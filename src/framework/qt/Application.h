@@ -19,9 +19,9 @@ std::optional<std::string> NoDisplayReason();
 // program with one line on stderr and status 1 instead of Qt's abort.
 QApplication* StartApplication(int& argc, char** argv);
 
-// Installs the user's language and the Qt backend; the desktop entry and the window icon are
-// the program's, named by its entry point.
-void SetUpApplication(const QString& desktopFileName, const QString& icon);
+// Installs the user's language and the Qt backend; the desktop entry and the window icon (a
+// resource folder of raw pixels, one file a size) are the program's, named by its entry.
+void SetUpApplication(const QString& desktopFileName, const QString& iconFolder);
 
 // Asks for the key folder, starting where the desktop mounts removable media. Nothing when
 // the user cancels.

@@ -4,6 +4,7 @@
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
 #include "framework/qt/Dialog.h"
+#include "framework/qt/Measure.h"
 #include "framework/qt/Sheet.h"
 
 namespace framework::qt {
@@ -13,7 +14,7 @@ std::unique_ptr<SheetWindow> QtBackend::CreateSheet(CPropertySheetEx& sheet) {
 }
 
 std::unique_ptr<PageWindow> QtBackend::CreateLonePage(CPropertyPageEx& page) {
-    return std::make_unique<QtPageWindow>(page, nullptr);
+    return CreateMeasuredPage(page);
 }
 
 std::unique_ptr<DialogWindow> QtBackend::CreateDialogWindow(CDialog& dialog) {

@@ -18,47 +18,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/Layout.h"
 #include "framework/Text.h"
 #include "framework/qt/IPAddressCtrl.h"
+#include "framework/qt/Measure.h"
 
 namespace framework::qt {
 namespace {
 
 const char kFullText[] = "k4400FullText";
-
-// Dialog base units of a font: the average width of the Latin letters and the line height.
-// Every control of every page asks for them, nearly always in the same font: measured once.
-QSize BaseUnits(const QFont& font) {
-    static QFont measured;
-    static QSize units;
-    if (units.isEmpty() || font != measured) {
-        const QFontMetrics metrics(font);
-        const int width =
-            metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-        measured = font;
-        units = QSize((width + 26) / 52, metrics.height());
-    }
-    return units;
-}
-
-// Breaks `text` into lines no wider than `width` (words, or characters for CJK).
-QString WrapToWidth(const QString& text, const QFont& font, int width) {
-    QStringList lines;
-    for (const QString& paragraph : text.split('\n')) {
-        QTextLayout layout(paragraph, font);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
-        }
-        layout.endLayout();
-        if (paragraph.isEmpty()) {
-            lines << QString();
-        }
-    }
-    return lines.join('\n');
-}
 
 // Pictures are SVG, rendered at the control's size and the screen's pixel ratio by Qt's SVG
 // image plugin, which is loaded only when the first picture is shown.
@@ -118,11 +85,6 @@ class RadioArrows final : public QObject {
   private:
     QtControls& host_;
 };
-
-QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy) {
-    const QSize units = BaseUnits(widget->font());
-    return QSize((cx * units.width() + 2) / 4, (cy * units.height() + 4) / 8);
-}
 
 QtControls::QtControls(QWidget* owner, const DialogTemplate& dialogTemplate, Notifier notify)
     : owner_(owner), template_(dialogTemplate), notify_(std::move(notify)) {
@@ -451,63 +413,29 @@ int QtControls::Message(const std::wstring& text, const std::optional<std::wstri
 
 QSize QtControls::Relayout(bool drawPictures) {
     AssignBuddies();
-    std::vector<PlacedControl> placed;
-    std::vector<QWidget*> widgets;
+    std::vector<ControlText> texts;
     for (const ControlSpec& row : template_.controls) {
         QWidget* widget = Item(row.id);
-        const QSize origin = DialogUnitsToPixels(owner_, row.x, row.y);
-        QSize size = DialogUnitsToPixels(owner_, row.cx, row.cy);
-        int needed = size.height();
-        int textHeight = 0;
-        int fieldHeight = 0;
+        texts.push_back(
+            {QString::fromStdWString(Text(row.id)), !widget->isHidden(), widget->font().bold()});
+    }
+    const Arrangement arrangement = ArrangeForTexts(template_, texts, owner_->font());
+    for (std::size_t i = 0; i < template_.controls.size(); ++i) {
+        const ControlSpec& row = template_.controls[i];
+        QWidget* widget = Item(row.id);
         if (auto* label = qobject_cast<QLabel*>(widget); label && row.kind == ControlKind::Static) {
-            // A one-line label whose text is too long for it wraps rather than being cut.
-            if (!label->wordWrap() && label->sizeHint().width() > size.width()) {
-                label->setWordWrap(true);
-            }
-            if (!label->text().isEmpty()) {
-                textHeight = label->wordWrap() ? label->heightForWidth(size.width())
-                                               : label->sizeHint().height();
-            }
-            if (label->wordWrap()) {
-                // Any translation fits in a few times the template's height; only text read
-                // from a key can need more, and it must not stretch the window off the screen.
-                needed = std::min(textHeight, size.height() * 8);
-            }
-        } else if (row.kind == ControlKind::Edit || row.kind == ControlKind::IPAddress) {
-            fieldHeight = size.height();
+            label->setWordWrap(arrangement.wraps[i]);
         } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-            const QString full = radio->property(kFullText).toString();
-            const int indicator = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                                  radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) +
-                                  4;
-            radio->setText(WrapToWidth(full, radio->font(), size.width() - indicator));
-            needed = radio->sizeHint().height();
-        } else if (row.kind == ControlKind::Push) {
-            // A caption longer than its button widens it; the row makes room below.
-            size.setWidth(std::max(size.width(), widget->sizeHint().width()));
-        } else if (row.kind == ControlKind::Combo) {
-            size.setHeight(widget->sizeHint().height());
-            needed = size.height();
-            fieldHeight = size.height();
-        } else if (row.kind == ControlKind::Picture && row.resource && drawPictures) {
-            auto* label = static_cast<QLabel*>(widget);
-            label->setPixmap(
-                RenderPicture(ImagePath(row.resource), size, owner_->devicePixelRatioF()));
+            radio->setText(arrangement.shown[i]);
         }
-        placed.push_back({origin.width(), origin.height(), size.width(), size.height(), needed,
-                          row.kind == ControlKind::Push, !widget->isHidden(), textHeight,
-                          fieldHeight});
-        widgets.push_back(widget);
+        const PlacedControl& c = arrangement.placed[i];
+        widget->setGeometry(c.x, c.y, c.cx, c.cy);
+        if (row.kind == ControlKind::Picture && row.resource && drawPictures) {
+            static_cast<QLabel*>(widget)->setPixmap(RenderPicture(
+                ImagePath(row.resource), QSize(c.cx, c.cy), owner_->devicePixelRatioF()));
+        }
     }
-    const QSize base = DialogUnitsToPixels(owner_, template_.cx, template_.cy);
-    const WindowSize size = ArrangeControls(placed, {base.width(), base.height()},
-                                            DialogUnitsToPixels(owner_, 4, 0).width());
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        const PlacedControl& c = placed[i];
-        widgets[i]->setGeometry(c.x, c.y, c.cx, c.cy);
-    }
-    return QSize(size.cx, size.cy);
+    return arrangement.size;
 }
 
 }  // namespace framework::qt

@@ -20,9 +20,6 @@ class QWidget;
 
 namespace framework::qt {
 
-// Pixels for dialog units in a widget's font.
-QSize DialogUnitsToPixels(const QWidget* widget, int cx, int cy);
-
 // Every focus move the program makes: the widget (or the field it hands the focus to) gets
 // the keyboard focus, and a text box its whole text selected, as Tab would leave it.
 void FocusAndSelect(QWidget* widget);
