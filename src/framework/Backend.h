@@ -1,8 +1,11 @@
 #pragma once
 // What a toolkit provides to the framework: the sheet's window, page windows and dialog
-// windows. The framework's classes hold the logic (navigation, data exchange, the handlers'
-// order); a backend shows their windows and reports the user's actions back to them. The
-// Qt backend is in framework/qt; tests install a headless one.
+// windows, each with its controls. The framework's classes hold the logic (navigation, data
+// exchange, the handlers' order, where the focus starts); a backend shows their windows and
+// reports the user's actions back to them. Three backends have the same shape (Backend,
+// Sheet, Dialog, Controls, Application, Platform): framework/win32 on Windows' own property
+// sheet and controls, framework/qt on Qt Widgets, framework/headless on records, for the
+// page-logic tests. The program's entry point (src/main) installs one.
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,8 @@
 #pragma once
-// The few services the core needs from the outside world. The Qt build installs its own
-// implementation at start-up; tests install a recording fake.
+// The few services the core needs from the outside world: message boxes, the string table,
+// URL launches, the end of the program. Each program's entry point installs its backend's
+// implementation (framework/qt/Platform.h, framework/win32/Platform.h); tests install a
+// recording fake (tests/support/FakePlatform.h).
 
 #include <initializer_list>
 #include <optional>
