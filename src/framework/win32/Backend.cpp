@@ -1,6 +1,7 @@
 #include "framework/win32/Backend.h"
 
 #include "framework/win32/Dialog.h"
+#include "framework/win32/Measure.h"
 #include "framework/win32/Sheet.h"
 
 #include <commctrl.h>

@@ -1,4 +1,5 @@
 #include "framework/win32/Controls.h"
+#include "framework/win32/Measure.h"
 
 #include "framework/Text.h"
 
@@ -19,15 +20,6 @@ namespace {
 // Windows' service that gives controls their accessible names; made when first needed.
 IAccPropServices* AccessibilityServices() {
     return SharedComObject<IAccPropServices>(CLSID_AccPropServices, IID_IAccPropServices);
-}
-
-// The size `text` takes in the font selected into `dc`, broken into lines no wider than
-// `width` (one line for 0).
-WindowSize TextExtent(HDC dc, const std::wstring& text, int width, UINT flags) {
-    RECT rect{0, 0, width > 0 ? width : 0x7fff, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-              DT_CALCRECT | DT_EXPANDTABS | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
-    return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
 }
 
 bool IsArrow(WPARAM key) {
@@ -81,71 +73,6 @@ bool DrawPictureControl(const DialogTemplate& dialogTemplate, HWND window,
     FillRect(item.hDC, &item.rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
     DrawPicture(item.hDC, item.rcItem, row->resource);
     return true;
-}
-
-BaseUnits UnitsOf(HWND dialog) {
-    RECT units{0, 0, 4, 8};
-    MapDialogRect(dialog, &units);
-    return {static_cast<int>(units.right), static_cast<int>(units.bottom)};
-}
-
-// A size in pixels in dialog units, rounded up.
-WindowSize ToUnits(WindowSize pixels, BaseUnits units) {
-    return {(pixels.cx * 4 + units.x - 1) / units.x, (pixels.cy * 8 + units.y - 1) / units.y};
-}
-
-// Places a template's controls for their texts, in pixels (as MapDialogRect would for
-// `units`); the size they need, at least the template's.
-WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<ControlText>& texts,
-                           BaseUnits units, std::vector<PlacedControl>& placed) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    placed.clear();
-    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
-        const ControlSpec& row = dialogTemplate.controls[i];
-        ControlText& control = texts[i];
-        const int x = MulDiv(row.x, units.x, 4);
-        const int y = MulDiv(row.y, units.y, 8);
-        PlacedControl c{x, y, MulDiv(row.x + row.cx, units.x, 4) - x,
-                        MulDiv(row.y + row.cy, units.y, 8) - y};
-        c.needed = c.cy;
-        c.button = row.kind == ControlKind::Push;
-        c.shown = control.shown;
-        const std::wstring& text = control.text;
-        HGDIOBJ old =
-            SelectObject(dc, control.font ? control.font : GetStockObject(DEFAULT_GUI_FONT));
-        if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
-            if (control.oneLine && (text.find(L'\n') != std::wstring::npos ||
-                                    TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
-                control.oneLine = false;  // too long for its line: it wraps rather than being cut
-            }
-            c.textHeight = TextExtent(dc, text, control.oneLine ? 0 : c.cx, DT_NOPREFIX).cy;
-            if (!control.oneLine) {
-                // Any translation fits in a few times the template's height; only text read
-                // from a key can need more, and it must not stretch the window off the screen.
-                c.needed = std::min(c.textHeight, c.cy * 8);
-            }
-        } else if (row.kind == ControlKind::Edit || row.kind == ControlKind::IPAddress) {
-            c.fieldHeight = c.cy;
-        } else if (row.kind == ControlKind::Combo) {
-            // The template's height is the list's; closed, the box is a line and its edges.
-            TEXTMETRICW metrics{};
-            GetTextMetricsW(dc, &metrics);
-            c.fieldHeight = control.boxHeight > 0 ? control.boxHeight : metrics.tmHeight + 8;
-        } else if (row.kind == ControlKind::Radio) {
-            // The circle and a gap before the text.
-            const int indicator = GetSystemMetrics(SM_CXMENUCHECK) + units.x;
-            c.needed = TextExtent(dc, text, c.cx - indicator, 0).cy;
-        } else if (row.kind == ControlKind::Push) {
-            // A caption longer than its button widens it; the row makes room below.
-            c.cx = std::max(c.cx, TextExtent(dc, text, 0, 0).cx + units.x * 5 / 2);
-        }
-        SelectObject(dc, old);
-        placed.push_back(c);
-    }
-    DeleteDC(dc);
-    return ArrangeControls(
-        placed, {MulDiv(dialogTemplate.cx, units.x, 4), MulDiv(dialogTemplate.cy, units.y, 8)},
-        units.x);
 }
 
 // A control's notification, as the framework names it.

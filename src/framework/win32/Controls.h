@@ -5,9 +5,9 @@
 
 // The framework's headers come before <windows.h>, whose IDOK and IDCANCEL macros (of the
 // same values) would otherwise rewrite the framework's own names.
+#include "framework/Backend.h"
 #include "framework/Controls.h"
 #include "framework/DialogTemplate.h"
-#include "framework/Layout.h"
 
 // Then Windows.
 #include <windows.h>
@@ -18,29 +18,6 @@
 #include <vector>
 
 namespace framework::win32 {
-
-// Dialog base units: the pixels that 4 horizontal and 8 vertical dialog units take.
-struct BaseUnits {
-    int x;
-    int y;
-};
-BaseUnits UnitsOf(HWND dialog);
-// A size in pixels in dialog units, rounded up.
-WindowSize ToUnits(WindowSize pixels, BaseUnits units);
-
-// What the layout knows of a control.
-struct ControlText {
-    std::wstring text;
-    HFONT font;
-    bool shown;
-    bool oneLine;       // a one-line label, vertically centred; made false where it must wrap
-    int boxHeight = 0;  // a combo box's height as it shows, closed; 0: not known
-};
-
-// Places a template's controls for their texts, in pixels (as MapDialogRect would for
-// `units`); the size they need, at least the template's.
-WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<ControlText>& texts,
-                           BaseUnits units, std::vector<PlacedControl>& placed);
 
 // A control's notification, as the framework names it; false for one it does not name.
 bool Notification(WPARAM wParam, int& id, Notify& code);

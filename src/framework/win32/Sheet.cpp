@@ -2,7 +2,6 @@
 // same values) would otherwise rewrite the framework's own names.
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
-#include "framework/headless/Controls.h"
 
 // Then Windows.
 #include "framework/win32/Application.h"
@@ -41,65 +40,6 @@ class Win32PageWindow final : public PageWindow {
 
   private:
     Win32Controls controls_;
-};
-
-// The font every page's controls get, bold for a title, and its dialog base units: from one
-// empty dialog made from a page's template header, once.
-struct PageFont {
-    HFONT normal;
-    HFONT bold;
-    BaseUnits units;
-};
-
-const PageFont& FontOfPages() {
-    static const PageFont font = [] {
-        const std::vector<std::uint8_t> bytes =
-            BuildDialogTemplate(DialogTemplate{4, 8, {}}, TemplateUse::LonePage);
-        HWND window = CreateDialogIndirectParamW(
-            GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), nullptr,
-            [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == WM_INITDIALOG; },
-            0);
-        PageFont made{nullptr, nullptr, UnitsOf(window)};
-        LOGFONTW logFont{};
-        // Copies: the dialog's own font goes with it.
-        if (GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)),
-                       sizeof logFont, &logFont)) {
-            made.normal = CreateFontIndirectW(&logFont);
-            logFont.lfWeight = FW_BOLD;
-            made.bold = CreateFontIndirectW(&logFont);
-        }
-        DestroyWindow(window);
-        return made;
-    }();
-    return font;
-}
-
-// A page outside any sheet, only to be measured: its controls are records, measured in the
-// pages' font without making a window for each (which costs Wine about 25 ms a page).
-class Win32MeasuredPage final : public PageWindow {
-  public:
-    explicit Win32MeasuredPage(CPropertyPageEx& page)
-        : controls_(
-              page.Template(), [](int, Notify) {}, &focus_),
-          template_(page.Template()) {}
-    headless::RecordControls& Ctl() override { return controls_; }
-    WindowSize Relayout(bool) override {
-        const PageFont& font = FontOfPages();
-        std::vector<ControlText> texts;
-        for (const ControlSpec& row : template_.controls) {
-            const headless::RecordControl& control = controls_.At(row.id);
-            texts.push_back({control.text, control.bold ? font.bold : font.normal, control.shown,
-                             row.kind == ControlKind::Static && (row.style & kVCenter) != 0});
-        }
-        std::vector<PlacedControl> placed;
-        return ToUnits(ArrangeForTexts(template_, texts, font.units, placed), font.units);
-    }
-    int FocusedControl() const override { return 0; }
-
-  private:
-    headless::RecordFocus focus_;
-    headless::RecordControls controls_;
-    DialogTemplate template_;
 };
 
 class Win32SheetWindow final : public SheetWindow {
@@ -366,10 +306,6 @@ class Win32SheetWindow final : public SheetWindow {
 
 std::unique_ptr<SheetWindow> CreateWin32Sheet(CPropertySheetEx& sheet, int icon) {
     return std::make_unique<Win32SheetWindow>(sheet, icon);
-}
-
-std::unique_ptr<PageWindow> CreateMeasuredPage(CPropertyPageEx& page) {
-    return std::make_unique<Win32MeasuredPage>(page);
 }
 
 HWND SheetHandle(CPropertySheetEx& sheet) {

@@ -10,7 +10,5 @@ namespace framework::win32 {
 
 // `icon`: the program's icon resource (0: none).
 std::unique_ptr<SheetWindow> CreateWin32Sheet(CPropertySheetEx& sheet, int icon);
-// A page outside any sheet, to measure it: records measured in the pages' font.
-std::unique_ptr<PageWindow> CreateMeasuredPage(CPropertyPageEx& page);
 
 }  // namespace framework::win32
