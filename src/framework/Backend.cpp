@@ -16,8 +16,10 @@ Backend& CurrentBackend() {
     return *installed;
 }
 
-void InstallBackend(Backend* backend) {
+Backend* InstallBackend(Backend* backend) {
+    Backend* previous = installed;
     installed = backend;
+    return previous;
 }
 
 }  // namespace framework

@@ -87,6 +87,7 @@ class Backend {
 
 // The installed backend; a program or test installs one before making any window.
 Backend& CurrentBackend();
-void InstallBackend(Backend* backend);
+// Installs `backend` (nullptr: none) and returns the one it replaces.
+Backend* InstallBackend(Backend* backend);
 
 }  // namespace framework

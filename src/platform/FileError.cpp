@@ -47,6 +47,9 @@ FileErrorCause CauseFromErrno(int error) {
 std::wstring DescribeFileError(FileErrorCause cause, const std::wstring& fileName) {
     int id = IDS_FW_FILE_GENERIC;
     switch (cause) {
+        case FileErrorCause::NotFound:
+            id = IDS_FW_FILE_NOT_FOUND;
+            break;
         case FileErrorCause::AccessDenied:
             id = IDS_FW_FILE_ACCESS_DENIED;
             break;

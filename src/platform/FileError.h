@@ -22,7 +22,7 @@ enum class FileErrorCause {
 FileErrorCause CauseFromErrno(int error);
 
 // A clear description of the failure for the named file, in the user's language, at most
-// 1023 characters. Not meant for NotFound, which callers report in their own way.
+// 1023 characters.
 std::wstring DescribeFileError(FileErrorCause cause, const std::wstring& fileName);
 
 }  // namespace platform

@@ -99,6 +99,7 @@ constexpr int IDS_FW_FILE_GENERIC = 9014;
 constexpr int IDS_FW_FILE_DISK_FULL = 9015;
 constexpr int IDS_FW_FILE_READ_ONLY = 9016;
 constexpr int IDS_FW_FILE_NOT_A_FILE = 9017;
+constexpr int IDS_FW_FILE_NOT_FOUND = 9018;
 constexpr int IDS_FW_OCTET_NAME = 9020;  // accessible name of an octet box: %1 row, %2 position
 constexpr int IDS_FW_RESET_NOT_WRITTEN = 9030;  // the password-reset page after a failed write
 constexpr int IDS_FW_LAUNCH_BY_HAND = 9031;     // no browser took a launch: %1 the address

@@ -1,5 +1,7 @@
 #include "results/ClassifyTask.h"
 
+#include <iterator>
+
 namespace results {
 
 std::vector<std::wstring> SplitWords(const std::wstring& command) {
@@ -58,6 +60,27 @@ ResultKind ClassifyTask(std::wstring command, std::wstring exitCode,
         return fileModuleResult == L"0" ? UnifiedInitOk : UnifiedFileModulesFailed;
     }
     return UnrecognisedTask;
+}
+
+const char* ResultKindName(ResultKind kind) {
+    static constexpr const char* kNames[] = {"ResetPasswordOk",
+                                             "ResetPasswordFailed",
+                                             "ServiceIpDefaultOk",
+                                             "ServiceIpDefaultFailed",
+                                             "ServiceIpOk",
+                                             "ServiceIpFailed",
+                                             "ServiceIp6Ok",
+                                             "ServiceIp6Failed",
+                                             "InitOk",
+                                             "InitFailed",
+                                             "Init6Ok",
+                                             "Init6Failed",
+                                             "UnifiedInitOk",
+                                             "UnifiedFileModulesFailed",
+                                             "UnifiedStorageFailed",
+                                             "UnrecognisedTask"};
+    const auto index = static_cast<std::size_t>(kind);
+    return index < std::size(kNames) ? kNames[index] : "UnrecognisedTask";
 }
 
 }  // namespace results

@@ -25,6 +25,9 @@ enum ResultKind {
     UnrecognisedTask = 15,
 };
 
+// The kind's name as written above ("InitOk"), for reports that scripts read.
+const char* ResultKindName(ResultKind kind);
+
 // command: the echoed command (lowered, "-usb" removed, trimmed); exitCode: the storage
 // system's exit code; fileModuleResult: the file modules' result code or the placeholder.
 ResultKind ClassifyTask(std::wstring command, std::wstring exitCode, std::wstring fileModuleResult);

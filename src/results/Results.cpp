@@ -384,10 +384,14 @@ int ReadFileModuleResults(LineReader& reader, FileModuleResults& fileModules, Ta
     return 0;
 }
 
-int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reported) {
+int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reported,
+                ResultsFiles* files) {
     if (reported) {
         *reported = false;
     }
+    ResultsFiles ignored;
+    ResultsFiles& seen = files ? *files : ignored;
+    seen = ResultsFiles{};
     // A results file that could not be opened: the reason goes into `status`, and is shown
     // unless the file simply is not there.
     auto record = [&](platform::FileErrorCause cause, std::wstring& status, const wchar_t* name) {
@@ -405,6 +409,7 @@ int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reporte
     {
         ResultsFile file(kTaskResultsFile);
         const platform::FileErrorCause cause = file.cause();
+        seen.task = cause;
         if (cause != platform::FileErrorCause::None) {
             record(cause, task[Status], L"satask_result.html");
             return -1;
@@ -416,6 +421,7 @@ int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reporte
     }
     ResultsFile file(kFileModuleResultsFile);
     const platform::FileErrorCause cause = file.cause();
+    seen.fileModules = cause;
     if (cause != platform::FileErrorCause::None) {
         record(cause, fileModules[FileModuleStatus], L"DORNA_results.txt");
         return cause == platform::FileErrorCause::NotFound ? 0 : -1;

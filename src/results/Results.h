@@ -3,8 +3,10 @@
 // the reader that fills them from satask_result.html and DORNA_results.txt.
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "platform/FileError.h"
 #include "results/LineReader.h"
 
 namespace results {
@@ -69,7 +71,16 @@ void ResetToPlaceholder(std::array<std::wstring, N>& entries) {
 // results are usable and the file-module step ended normally, -1 otherwise. When a file
 // exists but cannot be opened, the reader shows the file error's description itself and
 // sets *reported; the caller then has nothing more to show.
-int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reported = nullptr);
+//
+// What became of each file goes into *files: None when it was opened and read, NotFound
+// when it is absent, the cause when it could not be opened; nothing when the reader did not
+// come to it (the file modules' file after task results that cannot be used).
+struct ResultsFiles {
+    std::optional<platform::FileErrorCause> task;
+    std::optional<platform::FileErrorCause> fileModules;
+};
+int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reported = nullptr,
+                ResultsFiles* files = nullptr);
 
 // The two steps on sources already open, for the reader above and for tests and fuzzing.
 // ReadTaskResults returns 0 when the file-module step should follow, -1 when the task

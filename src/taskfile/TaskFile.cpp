@@ -289,8 +289,8 @@ int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses) {
     return 0;
 }
 
-void RemoveQuietly(const char* name) {
-    Unlink(name);
+int RemoveQuietly(const char* name) {
+    return Unlink(name) == 0 ? 0 : errno;
 }
 
 bool IsLeftoverTemporaryName(const std::string& name) {

@@ -47,9 +47,9 @@ std::string ComposeFileModuleCommand(const UnifiedTaskAddresses& addresses);
 // a failure that the user has already seen.
 int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses);
 
-// Deletes a task file in the current directory: a file or a link, never a folder. A missing
-// file or any other failure is ignored.
-void RemoveQuietly(const char* name);
+// Deletes a task file in the current directory: a file or a link, never a folder. Returns 0,
+// or the errno value of the failure, which the wizard ignores (a missing file among them).
+int RemoveQuietly(const char* name);
 
 // Removes the temporary files that a write killed half-way left in the current directory:
 // only regular files named the way this program names its own.

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "FakePlatform.h"
 #include "platform/FileError.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 
 namespace tests {
@@ -64,6 +69,7 @@ TEST(FileError, CausesAndDescriptions) {
         {platform::FileErrorCause::ReadOnly, L"#9016"},
         {platform::FileErrorCause::DiskFull, L"#9015"},
         {platform::FileErrorCause::NotAFile, L"#9017"},
+        {platform::FileErrorCause::NotFound, L"#9018"},
     };
     for (const auto& [cause, text] : texts) {
         EXPECT_EQ(platform::DescribeFileError(cause, L"f"), text);
@@ -74,6 +80,65 @@ TEST(FileError, CausesAndDescriptions) {
     fake.strings[9014] = std::wstring(2000, L'e');
     EXPECT_EQ(platform::DescribeFileError(platform::FileErrorCause::Generic, L"f").size(), 1023u);
 }
+
+// The names the desktops give (BCP 47 from Qt and Windows, POSIX locale names from the
+// environment) choose the same table.
+TEST(Language, UserLanguagesChooseATable) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"de-AT", "en-US"}, "de_DE"},
+        {{"pt_PT.UTF-8"}, "pt_BR"},
+        {{"fr_CA.UTF-8@euro"}, "fr_FR"},
+        {{"zh_TW.Big5"}, "zh_TW"},
+        {{"zh-Hant-CN"}, "zh_TW"},
+        {{"zh_SG.UTF-8"}, "zh_CN"},
+        {{"ko_KR.eucKR"}, "ko_KR"},
+        {{"nl_NL.UTF-8", "ja"}, "ja_JP"},
+        {{"C.UTF-8"}, "en_US"},
+        {{"POSIX"}, "en_US"},
+        {{""}, "en_US"},
+        {{}, "en_US"},
+    };
+    for (const auto& [languages, table] : cases) {
+        EXPECT_EQ(platform::ChooseLanguage(languages), table) << languages.size();
+    }
+}
+
+#ifndef _WIN32
+// LANGUAGE lists the user's languages in order; otherwise the first of LC_ALL, LC_MESSAGES
+// and LANG that is set names one.
+TEST(Language, UserLanguagesFromTheEnvironment) {
+    struct Case {
+        const char* language;
+        const char* all;
+        const char* messages;
+        const char* lang;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"fr:de", "ja_JP.UTF-8", nullptr, "it_IT.UTF-8", {"fr", "de"}},
+        {nullptr, "ja_JP.UTF-8", "ko_KR.UTF-8", "it_IT.UTF-8", {"ja_JP.UTF-8"}},
+        {"", nullptr, "ko_KR.UTF-8", "it_IT.UTF-8", {"ko_KR.UTF-8"}},
+        {nullptr, nullptr, nullptr, "it_IT.UTF-8", {"it_IT.UTF-8"}},
+        {nullptr, nullptr, nullptr, nullptr, {}},
+    };
+    const char* names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* name : names) {
+        const char* value = std::getenv(name);
+        saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+    }
+    for (const Case& c : cases) {
+        const char* values[] = {c.language, c.all, c.messages, c.lang};
+        for (int i = 0; i < 4; ++i) {
+            values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
+        }
+        EXPECT_EQ(platform::UserLanguages(), c.expected);
+    }
+    for (int i = 0; i < 4; ++i) {
+        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace tests

@@ -1,7 +1,8 @@
 #pragma once
 // The recording platform that tests install: it keeps every message and launch, answers
 // message boxes as scripted (OK when nothing is scripted), and turns the end of the
-// program into an exit that a death test observes, after writing what happened to stderr.
+// program into an exit that a death test observes, after writing what happened to stderr
+// (or into whatever `onEnd` does, a throw among them).
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +50,9 @@ class FakePlatform : public platform::Platform {
     }
 
     [[noreturn]] void EndProgram(int exitCode) override {
+        if (onEnd) {
+            onEnd(exitCode);  // may throw, for a test that goes on after the end
+        }
         std::fprintf(stderr, "end-program %d after %zu launch(es)\n", exitCode, launches.size());
         std::fflush(stderr);
         std::_Exit(exitCode);
@@ -70,6 +74,7 @@ class FakePlatform : public platform::Platform {
     std::map<int, std::wstring> strings;
     std::function<std::wstring(int)> loader;
     std::function<void(const platform::MessageRequest&)> onMessage;
+    std::function<void(int)> onEnd;
 };
 
 }  // namespace tests

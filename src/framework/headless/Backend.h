@@ -15,8 +15,9 @@ namespace framework::headless {
 
 class HeadlessBackend final : public Backend {
   public:
-    HeadlessBackend() { InstallBackend(this); }
-    ~HeadlessBackend() override { InstallBackend(nullptr); }
+    // Installed for its lifetime; the backend it replaced comes back after it.
+    HeadlessBackend() : previous_(InstallBackend(this)) {}
+    ~HeadlessBackend() override { InstallBackend(previous_); }
     HeadlessBackend(const HeadlessBackend&) = delete;
     HeadlessBackend& operator=(const HeadlessBackend&) = delete;
 
@@ -37,6 +38,9 @@ class HeadlessBackend final : public Backend {
 
     // The window and control that have the keyboard focus (none yet).
     RecordFocus focus;
+
+  private:
+    Backend* previous_;
 };
 
 // The records behind a page or a dialog, and the sheet's window.

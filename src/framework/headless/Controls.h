@@ -73,6 +73,7 @@ class RecordControls final : public Controls {
     void ComboAdd(int id, const std::wstring& item) override;
     int ComboSelection(int id) const override { return At(id).selection; }
     std::wstring ComboText(int id, int index) const override { return At(id).items.at(index); }
+    int ComboCount(int id) const { return static_cast<int>(At(id).items.size()); }
     int Address(int id, std::uint32_t& value) const override;
     void SetAddress(int id, std::uint32_t value) override;
     void SetBoldTitle(int id) override { At(id).bold = true; }

@@ -4,33 +4,24 @@
 #include <QTranslator>
 #include <memory>
 
+#include "platform/Language.h"
+
 namespace framework::qt {
 
 QStringList SupportedLanguages() {
-    return {"en_US", "de_DE", "fr_FR", "it_IT", "es_ES",
-            "pt_BR", "ja_JP", "ko_KR", "zh_CN", "zh_TW"};
+    QStringList languages;
+    for (const char* language : platform::kLanguages) {
+        languages << language;
+    }
+    return languages;
 }
 
 QString ChooseLanguage(const QStringList& uiLanguages) {
-    for (QString tag : uiLanguages) {
-        tag = tag.toLower().replace('_', '-');
-        const QString primary = tag.section('-', 0, 0);
-        if (primary == "zh") {
-            const QStringList parts = tag.split('-');
-            const bool traditional = parts.contains("tw") || parts.contains("hk") ||
-                                     parts.contains("mo") || parts.contains("hant");
-            return traditional ? "zh_TW" : "zh_CN";
-        }
-        if (primary == "pt") {
-            return "pt_BR";
-        }
-        for (const QString& language : SupportedLanguages()) {
-            if (language.section('_', 0, 0).toLower() == primary) {
-                return language;
-            }
-        }
+    std::vector<std::string> names;
+    for (const QString& name : uiLanguages) {
+        names.push_back(name.toStdString());
     }
-    return "en_US";
+    return QString::fromStdString(platform::ChooseLanguage(names));
 }
 
 void InstallLanguage(const QString& language) {

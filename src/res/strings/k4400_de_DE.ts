@@ -399,6 +399,10 @@ Kennwort: brisk</translation>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1 ist keine Datei: Ein Ordner, ein Gerät oder eine Pipe trägt diesen Namen.</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, Oktett %2</translation>

@@ -399,6 +399,10 @@ Contraseña: brisk</translation>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1 no es un archivo: una carpeta, un dispositivo o una canalización tiene ese nombre.</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>No se ha encontrado %1.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, octeto %2</translation>

@@ -399,6 +399,10 @@ Mot de passe : brisk</translation>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1 n'est pas un fichier : un dossier, un périphérique ou un tube porte ce nom.</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, octet %2</translation>

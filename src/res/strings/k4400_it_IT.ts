@@ -399,6 +399,10 @@ Password: brisk</translation>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1 non è un file: una cartella, un dispositivo o una pipe ha questo nome.</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>%1 non è stato trovato.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, ottetto %2</translation>

@@ -399,6 +399,10 @@ Password: brisk</source>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1 はファイルではありません。同じ名前のフォルダー、デバイス、またはパイプがあります。</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>%1 が見つかりません。</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1、オクテット %2</translation>

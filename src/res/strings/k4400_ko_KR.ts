@@ -399,6 +399,10 @@ Password: brisk</source>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1은(는) 파일이 아닙니다. 같은 이름의 폴더, 장치 또는 파이프가 있습니다.</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>%1을(를) 찾을 수 없습니다.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, 옥텟 %2</translation>

@@ -399,6 +399,10 @@ Senha: brisk</translation>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1 não é um arquivo: uma pasta, um dispositivo ou um pipe tem esse nome.</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>%1 não foi encontrado.</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1, octeto %2</translation>

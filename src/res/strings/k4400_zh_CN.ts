@@ -399,6 +399,10 @@ Password: brisk</source>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1 不是文件：存在同名的文件夹、设备或管道。</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>找不到 %1。</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1，第 %2 个八位字节</translation>

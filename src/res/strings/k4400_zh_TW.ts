@@ -399,6 +399,10 @@ Password: brisk</source>
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
         <translation>%1 不是檔案：存在同名的資料夾、裝置或管道。</translation>
     </message>
+    <message id="9018">
+        <source>%1 was not found.</source>
+        <translation>找不到 %1。</translation>
+    </message>
     <message id="9020">
         <source>%1, octet %2</source>
         <translation>%1，第 %2 個八位元組</translation>
