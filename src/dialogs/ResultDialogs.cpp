@@ -81,6 +81,58 @@ bool CResultDialog::OnInitDialog() {
     return false;
 }
 
+std::wstring CResultDialog::Header() const {
+    return platform::LoadText(setup_.headerString);
+}
+
+std::vector<std::pair<std::string, std::wstring>> CResultDialog::Texts() const {
+    const std::pair<Member, const char*> roles[] = {
+        {&CResultDialog::m_strMessage, "message"},
+        {&CResultDialog::m_strBattery, "battery"},
+        {&CResultDialog::m_strLogin, "login"},
+        {&CResultDialog::m_strError, "error"},
+        {&CResultDialog::m_strManagementIP, "management_ip"},
+        {&CResultDialog::m_strStorageIP, "storage_ip"},
+        {&CResultDialog::m_strFileModule1IP, "file_module1_ip"},
+        {&CResultDialog::m_strFileModule2IP, "file_module2_ip"}};
+    std::vector<std::pair<std::string, std::wstring>> texts;
+    for (const Binding& binding : setup_.bindings) {
+        for (const auto& [member, role] : roles) {
+            if (binding.member == member) {
+                texts.emplace_back(role, this->*member);
+            }
+        }
+    }
+    return texts;
+}
+
+std::vector<CResultDialog::LaunchButton> CResultDialog::LaunchButtons() const {
+    std::vector<LaunchButton> buttons;
+    for (const Launch& launch : setup_.launches) {
+        for (const Button& button : setup_.buttons) {
+            if (button.control == launch.control) {
+                buttons.push_back({button.stringId, launch.member
+                                                        ? address::SafeLaunchUrl(LaunchUrl(launch))
+                                                        : std::optional(Widen(launch.scheme))});
+            }
+        }
+    }
+    return buttons;
+}
+
+int CResultDialog::ButtonString(int control) const {
+    for (const Button& button : setup_.buttons) {
+        if (button.control == control) {
+            return button.stringId;
+        }
+    }
+    return 0;
+}
+
+std::wstring CResultDialog::LaunchUrl(const Launch& launch) const {
+    return Widen(launch.scheme) + this->*launch.member + Widen(launch.suffix);
+}
+
 void CResultDialog::OnCommand(int id) {
     for (const Launch& launch : setup_.launches) {
         if (launch.control != id) {
@@ -96,8 +148,7 @@ void CResultDialog::OnCommand(int id) {
             }
             return;
         }
-        if (const auto message = address::OpenLaunchUrl(
-                Widen(launch.scheme) + this->*launch.member + Widen(launch.suffix))) {
+        if (const auto message = address::OpenLaunchUrl(LaunchUrl(launch))) {
             Ctl().Message(*message, std::nullopt);
         }
         platform::Current().EndProgram(0);
@@ -106,7 +157,8 @@ void CResultDialog::OnCommand(int id) {
 
 CConfigIPSuccessDlg::CConfigIPSuccessDlg()
     : CResultDialog(
-          {102,
+          {"CConfigIPSuccessDlg",
+           102,
            Layout(150, kSuccess,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 26),
                         Static(IDC_LOGIN, 50, 80, 243, 30)},
@@ -123,7 +175,8 @@ CConfigIPSuccessDlg::CConfigIPSuccessDlg()
 
 CConfigIPFailureDlg::CConfigIPFailureDlg()
     : CResultDialog(
-          {133,
+          {"CConfigIPFailureDlg",
+           133,
            Layout(150, kFailure,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                         Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
@@ -148,7 +201,8 @@ std::vector<ControlSpec> ThreeButtons() {
 
 CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
     : CResultDialog(
-          {134,
+          {"CResetPasswordSuccessDlg",
+           134,
            Layout(150, kSuccess,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 30)},
                        ThreeButtons())),
@@ -167,7 +221,8 @@ CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
 
 CResetPasswordFailureDlg::CResetPasswordFailureDlg()
     : CResultDialog(
-          {135,
+          {"CResetPasswordFailureDlg",
+           135,
            Layout(150, kFailure,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                         Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
@@ -182,7 +237,8 @@ CResetPasswordFailureDlg::CResetPasswordFailureDlg()
 
 CResetIPSuccessDlg::CResetIPSuccessDlg()
     : CResultDialog(
-          {136,
+          {"CResetIPSuccessDlg",
+           136,
            Layout(150, kSuccess,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 30)},
                        ThreeButtons())),
@@ -201,7 +257,8 @@ CResetIPSuccessDlg::CResetIPSuccessDlg()
 
 CResetIPFailureDlg::CResetIPFailureDlg()
     : CResultDialog(
-          {137,
+          {"CResetIPFailureDlg",
+           137,
            Layout(150, kFailure,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                         Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
@@ -215,7 +272,8 @@ CResetIPFailureDlg::CResetIPFailureDlg()
 }
 
 CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
-    : CResultDialog({155,
+    : CResultDialog({"CConfigNeskSuccessDlg",
+                     155,
                      Layout(233, kSuccess,
                             Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                                   Static(IDC_MANAGEMENT_LABEL, 50, 56, 145, 14),
@@ -248,7 +306,8 @@ CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
 
 CConfigNeskFailureDlg::CConfigNeskFailureDlg()
     : CResultDialog(
-          {156,
+          {"CConfigNeskFailureDlg",
+           156,
            Layout(150, kFailure,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                         Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},

@@ -2,6 +2,9 @@
 // The eight result dialogs that report a task's outcome before the wizard starts. One
 // family: each dialog is a table of texts, members and buttons on the shared class.
 
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Dialog.h"
@@ -28,6 +31,22 @@ class CResultDialog : public framework::CDialog {
     std::wstring m_strFileModule1IP;
     std::wstring m_strFileModule2IP;
 
+    // What the dialog shows and offers, without its window, for a report of it: its class's
+    // name, its header, its texts by role ("message", "battery", "login", "error",
+    // "management_ip", "storage_ip", "file_module1_ip", "file_module2_ip"), and each launch
+    // button's caption (a string id) with the URL it opens, or nothing where the launch check
+    // refuses the address.
+    const char* ClassName() const { return setup_.className; }
+    std::wstring Header() const;
+    std::vector<std::pair<std::string, std::wstring>> Texts() const;
+    struct LaunchButton {
+        int captionString;
+        std::optional<std::wstring> url;
+    };
+    std::vector<LaunchButton> LaunchButtons() const;
+    // The caption (a string id) of the button `control`; 0 when the dialog has none.
+    int ButtonString(int control) const;
+
   protected:
     using Member = std::wstring CResultDialog::*;
     struct Binding {
@@ -51,6 +70,7 @@ class CResultDialog : public framework::CDialog {
         bool endsProgram;
     };
     struct Setup {
+        const char* className;
         int templateId;
         framework::DialogTemplate dialogTemplate;
         int headerString;
@@ -67,6 +87,9 @@ class CResultDialog : public framework::CDialog {
     void OnCommand(int id) override;
 
   private:
+    // The URL a launch button opens: its scheme, the member's address, its suffix.
+    std::wstring LaunchUrl(const Launch& launch) const;
+
     Setup setup_;
 };
 

@@ -28,6 +28,14 @@ enum PageIndex {
     kPageNeskDone = 9,
 };
 
+// The pages' class names, by position, for reports that name a page.
+inline constexpr const char* kPageClassNames[] = {
+    "CMyPropertyPageMain",         "CMyPropertyPageConfigIP",
+    "CMyPropertyPageConfigIPDone", "CMyPropertyPageResetPasswordDone",
+    "CMyPropertyPageResetIP",      "CMyPropertyPageResetIPDone",
+    "CMyPropertyPageExpand",       "MyPropertyPageConfigNeskP1",
+    "MyPropertyPageConfigNeskP2",  "MyPropertyPageConfigNeskDone"};
+
 constexpr int IDC_TITLE = 1001;
 
 }  // namespace wizard
