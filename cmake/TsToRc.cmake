@@ -1,6 +1,7 @@
 # Turns the string tables (Qt Linguist .ts files, id-based) into one Windows resource script
 # with a STRINGTABLE per language: cmake -DOUT=<file.rc> -DSTRINGS=<dir> -P TsToRc.cmake
 # Each language is named by its Windows language and sublanguage ids.
+include(${CMAKE_CURRENT_LIST_DIR}/TsMessages.cmake)
 set(languages
     "en_US|0x09|0x01" "de_DE|0x07|0x01" "fr_FR|0x0C|0x01" "it_IT|0x10|0x01"
     "es_ES|0x0A|0x03" "pt_BR|0x16|0x01" "ja_JP|0x11|0x01" "ko_KR|0x12|0x01"
@@ -11,20 +12,11 @@ foreach(entry IN LISTS languages)
     list(GET parts 0 lang)
     list(GET parts 1 primary)
     list(GET parts 2 sub)
-    file(READ "${STRINGS}/k4400_${lang}.ts" ts)
-    string(REPLACE ";" "@SEMICOLON@" ts "${ts}")  # a CMake list would split at it
+    read_ts_messages("${STRINGS}/k4400_${lang}.ts" message)
     string(APPEND rc "\nLANGUAGE ${primary}, ${sub}\nSTRINGTABLE\nBEGIN\n")
-    string(REGEX MATCHALL "<message id=\"[0-9]+\">[^<]*<source>[^<]*</source>[^<]*<translation>[^<]*</translation>" messages "${ts}")
-    foreach(message IN LISTS messages)
-        string(REGEX REPLACE "^<message id=\"([0-9]+)\">.*$" "\\1" id "${message}")
-        string(REGEX REPLACE "^.*<translation>([^<]*)</translation>$" "\\1" text "${message}")
-        # XML's entities, then the resource compiler's escapes.
-        string(REPLACE "@SEMICOLON@" ";" text "${text}")
-        string(REPLACE "&lt;" "<" text "${text}")
-        string(REPLACE "&gt;" ">" text "${text}")
-        string(REPLACE "&quot;" "\"" text "${text}")
-        string(REPLACE "&apos;" "'" text "${text}")
-        string(REPLACE "&amp;" "&" text "${text}")
+    foreach(id IN LISTS message_ids)
+        # The resource compiler's escapes.
+        set(text "${message_${id}}")
         string(REPLACE "\\" "\\\\" text "${text}")
         string(REPLACE "\"" "\"\"" text "${text}")
         string(REPLACE "\n" "\\n" text "${text}")

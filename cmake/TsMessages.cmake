@@ -1,0 +1,21 @@
+# Reads the messages of one string table (a Qt Linguist .ts file, id-based): sets <out>_ids to
+# their ids in the file's order and <out>_<id> to each translation, XML's entities decoded.
+function(read_ts_messages file out)
+    file(READ "${file}" ts)
+    string(REPLACE ";" "@SEMICOLON@" ts "${ts}")  # a CMake list would split at it
+    string(REGEX MATCHALL "<message id=\"[0-9]+\">[^<]*<source>[^<]*</source>[^<]*<translation>[^<]*</translation>" messages "${ts}")
+    set(ids "")
+    foreach(message IN LISTS messages)
+        string(REGEX REPLACE "^<message id=\"([0-9]+)\">.*$" "\\1" id "${message}")
+        string(REGEX REPLACE "^.*<translation>([^<]*)</translation>$" "\\1" text "${message}")
+        string(REPLACE "@SEMICOLON@" ";" text "${text}")
+        string(REPLACE "&lt;" "<" text "${text}")
+        string(REPLACE "&gt;" ">" text "${text}")
+        string(REPLACE "&quot;" "\"" text "${text}")
+        string(REPLACE "&apos;" "'" text "${text}")
+        string(REPLACE "&amp;" "&" text "${text}")
+        list(APPEND ids ${id})
+        set(${out}_${id} "${text}" PARENT_SCOPE)
+    endforeach()
+    set(${out}_ids ${ids} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,42 @@
+// k4400-init-cli: the wizard's tasks and its results report from a terminal or a script.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "cli/Messages.h"
+#include "cli/Utf8.h"
+#include "platform/Language.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+int RunInUserLanguage(const std::vector<std::string>& args) {
+    cli::TablePlatform platform(platform::ChooseLanguage(platform::UserLanguages()));
+    platform::Install(&platform);
+    const int code = cli::Run(args, std::cout, std::cerr);
+    std::cout.flush();
+    platform::Install(nullptr);
+    return code;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+// The arguments as Windows gives them, in UTF-16; the console shows the UTF-8 output.
+int wmain(int argc, wchar_t* argv[]) {
+    SetConsoleOutputCP(CP_UTF8);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        args.push_back(cli::Narrow(argv[i]));
+    }
+    return RunInUserLanguage(args);
+}
+#else
+int main(int argc, char* argv[]) {
+    return RunInUserLanguage({argv + 1, argv + argc});
+}
+#endif
