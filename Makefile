@@ -47,7 +47,7 @@ package: build windows
 	packaging/linux/check-packages build/release
 	cp packaging/windows/README-windows.txt build/windows/
 	cd build/windows && cmake -E tar cf ../release/k4400-init-1.0.0-windows-x64.zip --format=zip \
-	    k4400-init.exe README-windows.txt
+	    k4400-init.exe k4400-init-cli.exe README-windows.txt
 
 # The Windows program, build/windows/k4400-init.exe, cross-built with mingw-w64.
 windows: deps
