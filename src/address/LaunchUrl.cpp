@@ -7,39 +7,94 @@
 namespace address {
 namespace {
 
-// The URL as it can be shown in a message: no control characters, and not endless.
-std::wstring Printable(const std::wstring& url) {
-    std::wstring out = url.substr(0, 256);
-    for (wchar_t& c : out) {
-        if (c < 0x20 || c == 0x7f) {
-            c = L'?';
-        }
+bool IsDecimal(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
+bool IsHex(wchar_t c) {
+    return IsDecimal(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F');
+}
+
+// The 16-bit groups of colon-separated text, the last possibly an IPv4 literal (two groups);
+// -1 when a field is neither. Empty text has none.
+int Groups(std::wstring_view text, bool ipv4Last) {
+    if (text.empty()) {
+        return 0;
     }
-    return url.size() > out.size() ? out + L"..." : out;
+    int groups = 0;
+    for (;;) {
+        const std::size_t colon = text.find(L':');
+        const std::wstring_view field = text.substr(0, colon);
+        if (colon == std::wstring_view::npos && ipv4Last &&
+            field.find(L'.') != std::wstring_view::npos) {
+            return IsStrictIPv4(field) ? groups + 2 : -1;
+        }
+        if (field.empty() || field.size() > 4) {
+            return -1;
+        }
+        for (wchar_t c : field) {
+            if (!IsHex(c)) {
+                return -1;
+            }
+        }
+        ++groups;
+        if (colon == std::wstring_view::npos) {
+            return groups;
+        }
+        text.remove_prefix(colon + 1);
+    }
 }
 
 }  // namespace
 
+bool IsStrictIPv4(std::wstring_view text) {
+    int octets = 0;
+    for (;;) {
+        const std::size_t dot = text.find(L'.');
+        const std::wstring_view octet = text.substr(0, dot);
+        if (octet.empty() || octet.size() > 3 || (octet.size() > 1 && octet[0] == L'0')) {
+            return false;
+        }
+        int value = 0;
+        for (wchar_t c : octet) {
+            if (!IsDecimal(c)) {
+                return false;
+            }
+            value = value * 10 + (c - L'0');
+        }
+        if (value > 255 || ++octets > 4) {
+            return false;
+        }
+        if (dot == std::wstring_view::npos) {
+            return octets == 4;
+        }
+        text.remove_prefix(dot + 1);
+    }
+}
+
+bool IsStrictIPv6(std::wstring_view text) {
+    const std::size_t gap = text.find(L"::");
+    if (gap == std::wstring_view::npos) {
+        return Groups(text, true) == 8;
+    }
+    if (text.find(L"::", gap + 1) != std::wstring_view::npos) {
+        return false;
+    }
+    const int before = Groups(text.substr(0, gap), false);
+    const int after = Groups(text.substr(gap + 2), true);
+    return before >= 0 && after >= 0 && before + after <= 7;
+}
+
 std::optional<std::wstring> OpenLaunchUrl(const std::wstring& url) {
     const std::optional<std::wstring> safe = SafeLaunchUrl(url);
-    if (safe && platform::Current().OpenUrl(*safe)) {
-        return std::nullopt;
-    }
-    // The address part, to tell no address (nothing, brackets alone, the placeholder of an
-    // entry not reported) from an address.
-    std::wstring host =
-        url.substr(url.find(L"://") == std::wstring::npos ? 0 : url.find(L"://") + 3);
-    if (host.size() >= 8 && host.compare(host.size() - 8, 8, L"/service") == 0) {
-        host.erase(host.size() - 8);
-    }
-    host = Trim(host);
-    if (host.size() >= 2 && host.front() == L'[' && host.back() == L']') {
-        host = Trim(host.substr(1, host.size() - 2));
-    }
-    if (host.empty() || host == L"x") {
+    if (!safe) {
+        // Not a browser's failure: there is nothing valid to hand to one, nor to the user.
         return platform::LoadText(IDS_FW_LAUNCH_NO_ADDRESS);
     }
-    return platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {Printable(safe.value_or(url))});
+    if (platform::Current().OpenUrl(*safe)) {
+        return std::nullopt;
+    }
+    return platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {*safe});
 }
 
 std::optional<std::wstring> SafeLaunchUrl(const std::wstring& url) {
@@ -62,12 +117,10 @@ std::optional<std::wstring> SafeLaunchUrl(const std::wstring& url) {
         rest.erase(rest.size() - service.size());
     }
     const std::wstring host = Trim(rest);
-    bool literal = false;
-    if (host.size() > 2 && host.front() == L'[' && host.back() == L']') {
-        literal = CheckAddressWithSystem(host.substr(1, host.size() - 2), kModeIPv6) == 0;
-    } else {
-        literal = !host.empty() && CheckAddressWithSystem(host, kModeIPv4) == 0;
-    }
+    const bool bracketed = host.size() > 2 && host.front() == L'[' && host.back() == L']';
+    const bool literal = bracketed
+                             ? IsStrictIPv6(std::wstring_view(host).substr(1, host.size() - 2))
+                             : IsStrictIPv4(host);
     if (!literal) {
         return std::nullopt;
     }

@@ -51,9 +51,26 @@ std::wstring Product() {
 CResultDialog::CResultDialog(Setup setup)
     : CDialog(setup.templateId, setup.dialogTemplate), setup_(std::move(setup)) {}
 
+std::wstring CResultDialog::Shown(const std::wstring& text) {
+    if (text.size() <= kMostShown) {
+        return text;
+    }
+    std::size_t cut = kMostShown - 1;
+    // Not between the two halves of a character that UTF-16 writes as a pair.
+    if (sizeof(wchar_t) == 2 && text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF) {
+        --cut;
+    }
+    return text.substr(0, cut) + L'\u2026';
+}
+
 void CResultDialog::DoDataExchange(DataExchange& dx) {
+    // The texts are shown, never read back: what the key said stays in the members whole.
+    if (dx.m_bSaveAndValidate) {
+        return;
+    }
     for (const Binding& binding : setup_.bindings) {
-        dx.Text(binding.control, this->*binding.member);
+        std::wstring shown = Shown(this->*binding.member);
+        dx.Text(binding.control, shown);
     }
 }
 
@@ -72,7 +89,7 @@ bool CResultDialog::OnInitDialog() {
     // A screen reader reads the outcome when the dialog opens.
     std::wstring message = Ctl().Text(IDC_HEADER);
     for (const Binding& binding : setup_.bindings) {
-        message += L'\n' + this->*binding.member;
+        message += L'\n' + Shown(this->*binding.member);
     }
     Window()->Describe(message);
     if (!setup_.buttons.empty()) {
@@ -99,7 +116,7 @@ std::vector<std::pair<std::string, std::wstring>> CResultDialog::Texts() const {
     for (const Binding& binding : setup_.bindings) {
         for (const auto& [member, role] : roles) {
             if (binding.member == member) {
-                texts.emplace_back(role, this->*member);
+                texts.emplace_back(role, Shown(this->*member));
             }
         }
     }

@@ -31,8 +31,13 @@ class CResultDialog : public framework::CDialog {
     std::wstring m_strFileModule1IP;
     std::wstring m_strFileModule2IP;
 
+    // Text from a key can have any length; a dialog shows at most this many characters of
+    // each, the rest cut off behind an ellipsis (the whole text stays in the file).
+    static constexpr std::size_t kMostShown = 8192;
+    static std::wstring Shown(const std::wstring& text);
+
     // What the dialog shows and offers, without its window, for a report of it: its class's
-    // name, its header, its texts by role ("message", "battery", "login", "error",
+    // name, its header, its texts (as shown) by role ("message", "battery", "login", "error",
     // "management_ip", "storage_ip", "file_module1_ip", "file_module2_ip"), and each launch
     // button's caption (a string id) with the URL it opens, or nothing where the launch check
     // refuses the address.

@@ -103,5 +103,6 @@ constexpr int IDS_FW_FILE_NOT_FOUND = 9018;
 constexpr int IDS_FW_OCTET_NAME = 9020;  // accessible name of an octet box: %1 row, %2 position
 constexpr int IDS_FW_RESET_NOT_WRITTEN = 9030;  // the password-reset page after a failed write
 constexpr int IDS_FW_LAUNCH_BY_HAND = 9031;     // no browser took a launch: %1 the address
-constexpr int IDS_FW_LAUNCH_NO_ADDRESS = 9032;  // a launch with no address reported
+constexpr int IDS_FW_LAUNCH_NO_ADDRESS = 9032;  // a launch with no valid address reported
 constexpr int IDS_FW_CHOOSE_KEY = 9033;         // caption of the key folder chooser
+constexpr int IDS_FW_STALE_TASK_KEPT = 9034;    // a stale task file that cannot be removed: %1

@@ -32,8 +32,10 @@ bool LineReader::Fill() {
 
 LineReader::Status LineReader::Next(std::string& line) {
     line.clear();
+    tail_.clear();
     bool any = false;
     bool cut = false;
+    bool lineFeed = false;
     for (;;) {
         if (pos_ == len_ && !Fill()) {
             if (error_) {
@@ -46,20 +48,34 @@ LineReader::Status LineReader::Next(std::string& line) {
         const char* lf = static_cast<const char*>(std::memchr(start, '\n', len_ - pos_));
         const std::size_t chunk = lf ? static_cast<std::size_t>(lf - start) : len_ - pos_;
         if (!cut) {
-            const std::size_t room = kMaxLine - line.size();
-            line.append(start, std::min(chunk, room));
-            if (chunk > room) {
+            line.append(start, chunk);
+            // One byte over the bound may be the CR before the LF.
+            if (line.size() > kMaxLine + 1) {
                 cut = true;
+                tail_.assign(line, kHalf, std::string::npos);
+                line.resize(kHalf);
+            }
+        } else {
+            tail_.append(start, chunk);
+            if (tail_.size() > 2 * kHalf) {
+                tail_.erase(0, tail_.size() - (kHalf + 1));
             }
         }
         pos_ += chunk;
         if (lf) {
             ++pos_;
-            if (!cut && !line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            return Status::Line;
+            lineFeed = true;
+            break;
         }
+    }
+    std::string& last = cut ? tail_ : line;
+    if (lineFeed && !last.empty() && last.back() == '\r') {
+        last.pop_back();
+    }
+    if (cut) {
+        line.append(tail_, tail_.size() - std::min(tail_.size(), kHalf), std::string::npos);
+    } else if (line.size() > kMaxLine) {
+        line.erase(kHalf, line.size() - kMaxLine);
     }
     return any ? Status::Line : Status::End;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Reads 8-bit text line by line from a source that may hold any bytes: lines end at LF
-// (a CR right before it is dropped), a line longer than kMaxLine is cut there and the rest
-// of it skipped, and NUL bytes are ordinary characters.
+// (a CR right before it is dropped), a line longer than kMaxLine keeps its first and its
+// last kMaxLine / 2 bytes and skips what lies between (a task line's command comes first and
+// its exit code last), and NUL bytes are ordinary characters. Memory stays bounded.
 
 #include <cstddef>
 #include <string>
@@ -28,6 +29,7 @@ class MemorySource final : public ByteSource {
 class LineReader {
   public:
     static constexpr std::size_t kMaxLine = 64 * 1024;
+    static constexpr std::size_t kHalf = kMaxLine / 2;
     enum class Status { Line, End, Error };
 
     explicit LineReader(ByteSource& source) : source_(source) {}
@@ -38,6 +40,7 @@ class LineReader {
 
     ByteSource& source_;
     char buffer_[16 * 1024];
+    std::string tail_;  // the end of a line longer than kMaxLine, so far
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
     bool end_ = false;

@@ -11,6 +11,7 @@
 #include "TempDir.h"
 
 #include "FakePlatform.h"
+#include "results/ClassifyTask.h"
 #include "results/LineReader.h"
 #include "results/Results.h"
 
@@ -55,14 +56,41 @@ TEST(LineReader, SplitsLines) {
     }
 }
 
-TEST(LineReader, CutsLongLinesAndSkipsTheirRest) {
-    const std::string longLine(LineReader::kMaxLine + 100000, 'a');
-    const auto lines =
-        AllLines(longLine + "\r\nnext\n" + std::string(LineReader::kMaxLine, 'b') + "\r\n");
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], std::string(LineReader::kMaxLine, 'a'));
+// A line over the bound keeps its two ends, half the bound each; the lines after it are
+// read as they are.
+TEST(LineReader, KeepsBothEndsOfALongLine) {
+    const std::size_t half = LineReader::kMaxLine / 2;
+    const std::string longLine = std::string(half + 100000, 'a') + std::string(half + 7, 'b');
+    const auto lines = AllLines(longLine + "\r\nnext\n" + std::string(LineReader::kMaxLine, 'c') +
+                                "\r\n" + std::string(LineReader::kMaxLine + 1, 'd'));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], std::string(half, 'a') + std::string(half, 'b'));
     EXPECT_EQ(lines[1], "next");
-    EXPECT_EQ(lines[2], std::string(LineReader::kMaxLine, 'b'));
+    EXPECT_EQ(lines[2], std::string(LineReader::kMaxLine, 'c'));
+    EXPECT_EQ(lines[3], std::string(LineReader::kMaxLine, 'd'));
+}
+
+// A task line longer than the bound still names its command and exit code: its output is
+// what is cut.
+TEST(Results, ATaskLineOverTheBoundKeepsItsCommandAndExitCode) {
+    std::string output;
+    while (output.size() < 3 * LineReader::kMaxLine) {
+        output += "CMMVC5706E an invalid argument has been entered ";
+    }
+    const std::string file =
+        "command=\"satask mkcluster -clusterip 1.2.3.4 -gw 1.2.3.1 -mask "
+        "255.0.0.0 -usb\" output=\"" +
+        output + "\" exit=\"1\"\n";
+    MemorySource source(file);
+    LineReader reader(source);
+    TaskResults task;
+    ResetToPlaceholder(task);
+    EXPECT_EQ(ReadTaskResults(reader, task), 0);
+    EXPECT_EQ(task[Command], L"satask mkcluster -clusterip 1.2.3.4 -gw 1.2.3.1 -mask 255.0.0.0");
+    EXPECT_EQ(task[ExitCode], L"1");
+    EXPECT_EQ(task[Output].substr(0, 10), L"cmmvc5706e");
+    EXPECT_LT(task[Output].size(), LineReader::kMaxLine);
+    EXPECT_EQ(ClassifyTask(task[Command], task[ExitCode], L"x"), InitFailed);
 }
 
 // A source that fails after handing out its bytes.

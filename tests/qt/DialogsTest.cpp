@@ -151,7 +151,10 @@ TEST_F(Dialogs, HostileTextsFromTheKeyKeepTheDialogOnScreen) {
     failure.m_strError = huge;
     failure.Create();
     EXPECT_LT(Box(failure)->height(), 600);
-    EXPECT_EQ(failure.Ctl().Text(1077), huge);  // all of it, scrollable
+    // Its first 8192 characters, scrollable, behind them an ellipsis; the member keeps all.
+    EXPECT_EQ(failure.Ctl().Text(1077), CResultDialog::Shown(huge));
+    EXPECT_EQ(failure.Ctl().Text(1077).size(), CResultDialog::kMostShown);
+    EXPECT_EQ(failure.m_strError, huge);
 }
 
 // A message box's title is its caption and nothing else: Qt would append its display name

@@ -9,6 +9,7 @@
 #include "PageDriver.h"
 #include "TempDir.h"
 #include "Win32Test.h"
+#include "dialogs/ResultDialogs.h"
 #include "framework/Text.h"
 #include "wizard/MyPropertySheet.h"
 #include "wizard/ToolTitle.h"
@@ -105,6 +106,30 @@ TEST(Win32Layout, ATextLongerThanThePageGrowsTheSheet) {
         const RECT rect = RectIn(GetDlgItem(sheetWindow, button), sheetWindow);
         EXPECT_TRUE(Inside(rect, sheetClient)) << "button " << button;
         EXPECT_GE(rect.top, pageInSheet.bottom) << "button " << button;
+    }
+}
+
+// A text from a key scrolls in its box when it is longer, with the scroll bar; a short one
+// shows no bar.
+TEST(Win32Layout, AScrollingTextShowsItsBarOnlyWhenItIsLonger) {
+    tests::TempKey key;
+    tests::FakePlatform fake;
+    fake.loader = EnglishText;
+    const auto driver = tests::MakePageDriver();
+    std::wstring lines;
+    for (int i = 0; i < 30; ++i) {
+        lines += L"cmmvc5706e an invalid argument has been entered\n";
+    }
+    const std::pair<std::wstring, bool> cases[] = {
+        {L"cmmvc5706e failed", false}, {lines, true}, {std::wstring(20000, L'x'), true}};
+    for (const auto& [text, bar] : cases) {
+        dialogs::CConfigIPFailureDlg dialog;
+        dialog.m_strError = text;
+        dialog.Create();
+        driver->Show(dialog);
+        HWND error = GetDlgItem(framework::win32::DialogHandle(dialog),
+                                dialogs::CConfigIPFailureDlg::IDC_ERROR);
+        EXPECT_EQ((GetWindowLongW(error, GWL_STYLE) & WS_VSCROLL) != 0, bar) << text.size();
     }
 }
 

@@ -146,8 +146,7 @@ void Win32Controls::SetText(int id, const std::wstring& text) {
         }
         lines += c;
     }
-    SetWindowTextW(control, lines.c_str());
-    ShowScrollBarIfNeeded(control);
+    SetScrolledText(control, lines);
 }
 
 bool Win32Controls::IsChecked(int id) const {
@@ -276,6 +275,13 @@ WindowSize Win32Controls::LayOut() {
         const ControlSpec& row = template_.controls[i];
         const PlacedControl& c = placed[i];
         HWND control = Item(row.id);
+        // A scrolling text is wrapped again at every change of its box: it waits outside
+        // while the box gets its size and margins, and comes back once.
+        std::wstring scrolled;
+        if (row.style & kScroll) {
+            scrolled = WindowText(control);
+            SetWindowTextW(control, L"");
+        }
         if (row.kind == ControlKind::Static && !texts[i].oneLine) {
             SetWindowLongW(control, GWL_STYLE,
                            GetWindowLongW(control, GWL_STYLE) & ~SS_CENTERIMAGE);
@@ -288,7 +294,7 @@ WindowSize Win32Controls::LayOut() {
         if (row.style & kScroll) {
             // Its text lines up with the labels above it.
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-            ShowScrollBarIfNeeded(control);
+            SetScrolledText(control, scrolled);
         }
     }
     return size;
@@ -309,19 +315,24 @@ std::wstring Win32Controls::WindowText(HWND control) {
     return text;
 }
 
-void Win32Controls::ShowScrollBarIfNeeded(HWND control) {
+void Win32Controls::SetScrolledText(HWND control, const std::wstring& text) {
+    // The edit box wraps its text at every change of text, width or scroll bar, at a cost
+    // that grows with the square of the text: the scroll bar is decided first, on an empty
+    // box, from the text measured as the box will wrap it, and the text set once.
+    SetWindowTextW(control, L"");
     ShowScrollBar(control, SB_VERT, FALSE);
+    RECT format{};
+    SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
     HDC dc = GetDC(control);
     HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
+    RECT needed{0, 0, format.right - format.left, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
-    RECT client;
-    GetClientRect(control, &client);
-    const auto lines = SendMessageW(control, EM_GETLINECOUNT, 0, 0);
-    ShowScrollBar(control, SB_VERT, lines * metrics.tmHeight > client.bottom);
+    ShowScrollBar(control, SB_VERT, needed.bottom > format.bottom - format.top);
+    SetWindowTextW(control, text.c_str());
 }
 
 bool Win32Controls::IsAddressControl(HWND control) {

@@ -74,7 +74,8 @@ class Win32Controls final : public Controls {
   private:
     static std::wstring WindowText(HWND control);
     // Text from a key scrolls when it is longer than its box; a shorter one shows no bar.
-    static void ShowScrollBarIfNeeded(HWND control);
+    // The bar is decided before the text is set, so that the box wraps it once.
+    static void SetScrolledText(HWND control, const std::wstring& text);
     static bool IsAddressControl(HWND control);
     static bool IsMultiline(HWND control);
 

@@ -420,12 +420,16 @@ Kennwort: brisk</translation>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>Das System hat keine Adresse gemeldet, die geöffnet werden könnte; der Webbrowser wurde daher nicht geöffnet.</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>Das System hat keine gültige Adresse gemeldet, die geöffnet werden könnte; der Webbrowser wurde daher nicht geöffnet.</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>Ordner des USB-Sticks auswählen</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>Die Aufgabendatei %1 aus einem früheren Lauf ist noch auf dem USB-Stick und konnte nicht entfernt werden. Das Speichersystem führt sie aus, sobald der USB-Stick eingesteckt wird.</translation>
     </message>
 </context>
 </TS>

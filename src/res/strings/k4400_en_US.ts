@@ -420,12 +420,16 @@ Password: brisk</translation>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>The system did not report an address to open, so the web browser was not opened.</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>The system did not report a valid address to open, so the web browser was not opened.</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>Choose the USB key folder</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</translation>
     </message>
 </context>
 </TS>

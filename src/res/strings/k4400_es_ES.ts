@@ -420,12 +420,16 @@ Contraseña: brisk</translation>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>El sistema no ha notificado ninguna dirección que abrir, por lo que no se ha abierto el navegador web.</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>El sistema no ha notificado ninguna dirección válida que abrir, por lo que no se ha abierto el navegador web.</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>Elegir la carpeta de la llave USB</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>El archivo de tarea %1 de una ejecución anterior sigue en la llave USB y no se ha podido eliminar. El sistema de almacenamiento lo ejecutará cuando se inserte la llave.</translation>
     </message>
 </context>
 </TS>

@@ -420,12 +420,16 @@ Mot de passe : brisk</translation>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>Le système n'a signalé aucune adresse à ouvrir ; le navigateur Web n'a donc pas été ouvert.</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>Le système n'a signalé aucune adresse valide à ouvrir ; le navigateur Web n'a donc pas été ouvert.</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>Choisir le dossier de la clé USB</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>Le fichier de tâche %1 d'une exécution précédente se trouve toujours sur la clé USB et n'a pas pu être supprimé. Le système de stockage l'exécutera lorsque la clé sera insérée.</translation>
     </message>
 </context>
 </TS>

@@ -420,12 +420,16 @@ Password: brisk</translation>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>Il sistema non ha segnalato alcun indirizzo da aprire, pertanto il browser Web non è stato aperto.</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>Il sistema non ha segnalato alcun indirizzo valido da aprire, pertanto il browser Web non è stato aperto.</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>Scegliere la cartella della chiave USB</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>Il file di attività %1 di un'esecuzione precedente è ancora sulla chiave USB e non è stato possibile rimuoverlo. Il sistema di storage lo eseguirà quando la chiave verrà inserita.</translation>
     </message>
 </context>
 </TS>

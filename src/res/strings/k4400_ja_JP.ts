@@ -420,12 +420,16 @@ Password: brisk</source>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>システムから開くアドレスが報告されなかったため、Web ブラウザーは開かれませんでした。</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>システムから開く有効なアドレスが報告されなかったため、Web ブラウザーは開かれませんでした。</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>USB キーのフォルダーを選択</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>以前の実行で作成されたタスク ファイル %1 が USB キーに残っており、削除できませんでした。キーを挿入すると、ストレージ システムがこのタスクを実行します。</translation>
     </message>
 </context>
 </TS>

@@ -420,12 +420,16 @@ Password: brisk</source>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>시스템에서 열 주소를 보고하지 않았으므로 웹 브라우저를 열지 않았습니다.</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>시스템에서 열 유효한 주소를 보고하지 않았으므로 웹 브라우저를 열지 않았습니다.</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>USB 키 폴더 선택</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>이전 실행의 작업 파일 %1이(가) USB 키에 남아 있으며 제거할 수 없습니다. 키를 삽입하면 스토리지 시스템이 이 작업을 실행합니다.</translation>
     </message>
 </context>
 </TS>

@@ -420,12 +420,16 @@ Senha: brisk</translation>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>O sistema não informou nenhum endereço para abrir; por isso, o navegador da Web não foi aberto.</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>O sistema não informou nenhum endereço válido para abrir; por isso, o navegador da Web não foi aberto.</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>Escolher a pasta da chave USB</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>O arquivo de tarefa %1 de uma execução anterior ainda está na chave USB e não pôde ser removido. O sistema de armazenamento o executará quando a chave for inserida.</translation>
     </message>
 </context>
 </TS>

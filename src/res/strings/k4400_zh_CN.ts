@@ -420,12 +420,16 @@ Password: brisk</source>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>系统未报告要打开的地址，因此未打开 Web 浏览器。</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>系统未报告要打开的有效地址，因此未打开 Web 浏览器。</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>选择 USB 闪存盘文件夹</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>先前运行留下的任务文件 %1 仍在 USB 闪存盘上，且无法删除。插入闪存盘后，存储系统将执行该任务。</translation>
     </message>
 </context>
 </TS>

@@ -420,12 +420,16 @@ Password: brisk</source>
 %1</translation>
     </message>
     <message id="9032">
-        <source>The system did not report an address to open, so the web browser was not opened.</source>
-        <translation>系統未報告要開啟的位址，因此未開啟 Web 瀏覽器。</translation>
+        <source>The system did not report a valid address to open, so the web browser was not opened.</source>
+        <translation>系統未報告要開啟的有效位址，因此未開啟 Web 瀏覽器。</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>
         <translation>選擇 USB 隨身碟資料夾</translation>
+    </message>
+    <message id="9034">
+        <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
+        <translation>先前執行留下的工作檔案 %1 仍在 USB 隨身碟上，且無法移除。插入隨身碟後，儲存系統將執行該工作。</translation>
     </message>
 </context>
 </TS>
