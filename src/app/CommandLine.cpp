@@ -9,7 +9,9 @@ The Quorvex Veltara K4400 Initialization Tool: sets up a new Veltara K4400 stora
 
 Run it from the key's top folder, or name the key folder. There it removes a stale
 satask.txt, reports the results the system wrote (satask_result.html, DORNA_results.txt)
-and writes the task files (satask.txt, cfgtask.txt) for the system to execute.
+and writes the task files (satask.txt, cfgtask.txt) for the system to execute. Without a
+key folder it works in the current folder; on Windows, started in the Windows folder or
+its system folder (as "Run as administrator" does), in the folder that holds the program.
 
 Options:
   --choose-key   ask for the key folder first (how the desktop menu starts it)

@@ -1,11 +1,13 @@
 #include "app/MyWizardApp.h"
 
+#include <cerrno>
 #include <memory>
 
 #include "address/LaunchUrl.h"
 #include "app/ResultReport.h"
 #include "app/StartupDecisions.h"
 #include "framework/Text.h"
+#include "platform/FileError.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "results/ClassifyTask.h"
@@ -27,8 +29,15 @@ CMyWizardApp::CMyWizardApp() {
     theApp = this;
     wizard::SetUnifiedValueStore(this);
     // Every run starts without a storage task file; one exists afterwards only if this
-    // run's wizard writes it.
-    taskfile::RemoveQuietly(taskfile::kTaskFile);
+    // run's wizard writes it. One that stays (a write-protected key, a file held open) would
+    // be executed by the system: the user hears of it, with the cause, once.
+    if (const int failure = taskfile::RemoveQuietly(taskfile::kTaskFile);
+        failure != 0 && failure != ENOENT) {
+        const std::wstring name = L"satask.txt";
+        platform::ShowFileMessage(
+            platform::LoadFormatted(IDS_FW_STALE_TASK_KEPT, {name}) + L"\n\n" +
+            platform::DescribeFileError(platform::CauseFromErrno(failure), name));
+    }
     // A write that was killed half-way leaves its temporary file; it is never a command.
     taskfile::RemoveLeftoverTemporaries();
 }

@@ -7,8 +7,9 @@
 #include "cli/Options.h"
 #include "cli/Report.h"
 #include "cli/Tasks.h"
-#include "cli/Utf8.h"
 #include "platform/FileError.h"
+#include "platform/KeyFolder.h"
+#include "platform/Utf8.h"
 #include "taskfile/TaskFile.h"
 
 namespace cli {
@@ -21,23 +22,11 @@ using platform::FileErrorCause;
 class KeyFolder {
   public:
     explicit KeyFolder(const std::string& key) {
-        if (key.empty()) {
-            return;
-        }
-        const fs::path path(std::u8string(key.begin(), key.end()));
-        std::error_code error;
-        home_ = fs::current_path(error);
-        if (!fs::exists(path, error)) {
-            cause_ = FileErrorCause::NotFound;
-        } else if (!fs::is_directory(path, error)) {
-            cause_ = FileErrorCause::BadPath;
-        } else if (fs::current_path(path, error); error) {
-            cause_ = platform::CauseFromErrno(error.default_error_condition().value());
-        } else {
-            entered_ = true;
-        }
-        if (cause_ != FileErrorCause::None) {
-            problem_ = platform::DescribeFileError(cause_, Widen(key));
+        if (!key.empty()) {
+            Enter(fs::path(std::u8string(key.begin(), key.end())), platform::FromUtf8(key));
+        } else if (const auto instead = platform::KeyFolderInstead()) {
+            // Started in the Windows or system folder: the key is the program's own folder.
+            Enter(fs::path(*instead), *instead);
         }
     }
     ~KeyFolder() {
@@ -53,6 +42,23 @@ class KeyFolder {
     const std::wstring& Problem() const { return problem_; }
 
   private:
+    void Enter(const fs::path& path, const std::wstring& name) {
+        std::error_code error;
+        home_ = fs::current_path(error);
+        if (!fs::exists(path, error)) {
+            cause_ = FileErrorCause::NotFound;
+        } else if (!fs::is_directory(path, error)) {
+            cause_ = FileErrorCause::BadPath;
+        } else if (fs::current_path(path, error); error) {
+            cause_ = platform::CauseFromErrno(error.default_error_condition().value());
+        } else {
+            entered_ = true;
+        }
+        if (cause_ != FileErrorCause::None) {
+            problem_ = platform::DescribeFileError(cause_, name);
+        }
+    }
+
     fs::path home_;
     bool entered_ = false;
     FileErrorCause cause_ = FileErrorCause::None;
@@ -119,19 +125,20 @@ int Clear(const Invocation& in, std::ostream& out) {
             state = L"absent";
         } else if (fs::is_directory(status)) {
             // Not a task file, but no task file can be written under its name either.
-            state = platform::DescribeFileError(FileErrorCause::NotAFile, Widen(name));
+            state = platform::DescribeFileError(FileErrorCause::NotAFile, platform::FromUtf8(name));
             code = kExitKey;
         } else if (in.dryRun) {
             state = L"present";
         } else if (const int failure = taskfile::RemoveQuietly(name); failure != 0) {
-            state = platform::DescribeFileError(platform::CauseFromErrno(failure), Widen(name));
+            state = platform::DescribeFileError(platform::CauseFromErrno(failure),
+                                                platform::FromUtf8(name));
             code = kExitKey;
         } else {
             state = L"removed";
         }
         states.emplace_back(name, json::String(state));
         if (!in.json) {
-            out << name << ": " << Narrow(state) << "\n";
+            out << name << ": " << platform::ToUtf8(state) << "\n";
         }
     }
     if (in.json) {
@@ -162,7 +169,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     MessageCatcher messages(in.yes);
     const KeyFolder key(in.key);
     if (!key.Problem().empty()) {
-        err << "k4400-init-cli: " << Narrow(key.Problem()) << "\n";
+        err << "k4400-init-cli: " << platform::ToUtf8(key.Problem()) << "\n";
         if (in.json) {
             out << Failed(in, key.Problem()) << "\n";
         }
@@ -171,7 +178,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     // Every message the wizard would have shown, in order, as the wizard words it.
     auto tell = [&err, &messages] {
         for (const MessageCatcher::Shown& message : messages.shown) {
-            err << "k4400-init-cli: " << Narrow(message.text) << "\n";
+            err << "k4400-init-cli: " << platform::ToUtf8(message.text) << "\n";
         }
     };
     if (in.command == "results") {
@@ -179,7 +186,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         tell();
         if (code == kExitNoResults) {
             err << "k4400-init-cli: "
-                << Narrow(
+                << platform::ToUtf8(
                        platform::DescribeFileError(FileErrorCause::NotFound, L"satask_result.html"))
                 << "\n";
         }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cli/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace cli::json {
 
@@ -40,7 +40,7 @@ std::string String(std::string_view utf8) {
 }
 
 std::string String(std::wstring_view wide) {
-    return String(Narrow(wide));
+    return String(platform::ToUtf8(wide));
 }
 
 std::string StringOrNull(const std::optional<std::wstring>& wide) {

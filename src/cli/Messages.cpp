@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "cli/StringTables.h"
-#include "cli/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace cli {
 
@@ -29,12 +29,12 @@ void MessageCatcher::EndProgram(int exitCode) {
 }
 
 int TablePlatform::ShowMessage(const platform::MessageRequest& request) {
-    std::fprintf(stderr, "k4400-init-cli: %s\n", Narrow(request.text).c_str());
+    std::fprintf(stderr, "k4400-init-cli: %s\n", platform::ToUtf8(request.text).c_str());
     return platform::kAnswerOk;
 }
 
 std::wstring TablePlatform::LoadString(int id) {
-    return Widen(TableText(language_, id));
+    return platform::FromUtf8(TableText(language_, id));
 }
 
 void TablePlatform::EndProgram(int exitCode) {

@@ -201,7 +201,8 @@ std::string HelpText(const std::string& name) {
     }
     text +=
         "\nOptions:\n"
-        "  --key DIR         the key folder (default: the current folder)\n"
+        "  --key DIR         the key folder (default: the current folder; on Windows, started\n"
+        "                    in the Windows or system folder, the folder of the program)\n"
         "  --json            print one JSON object on stdout, for scripts\n"
         "  --dry-run         print the task line(s) that would be written; write nothing\n"
         "  --yes             answer OK where the wizard asks to confirm an address\n"

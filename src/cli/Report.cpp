@@ -3,8 +3,8 @@
 #include "app/ResultReport.h"
 #include "cli/Json.h"
 #include "cli/StringTables.h"
-#include "cli/Utf8.h"
 #include "platform/StringIds.h"
+#include "platform/Utf8.h"
 
 namespace cli {
 namespace {
@@ -79,14 +79,15 @@ std::string Json(const app::StartupFindings& findings, const dialogs::CResultDia
 }
 
 std::string Text(const app::StartupFindings& findings, const dialogs::CResultDialog& dialog) {
-    std::string text = Narrow(dialog.Header()) + "\n";
+    std::string text = platform::ToUtf8(dialog.Header()) + "\n";
     for (const auto& [role, value] : dialog.Texts()) {
         const int label = LabelOf(role);
-        text += (label ? Narrow(platform::LoadText(label)) + ": " : "") + Narrow(value) + "\n";
+        text += (label ? platform::ToUtf8(platform::LoadText(label)) + ": " : "") +
+                platform::ToUtf8(value) + "\n";
     }
     for (const auto& button : app::Launches(findings, dialog)) {
-        text += Narrow(platform::LoadText(button.captionString)) + ": " +
-                (button.url ? Narrow(*button.url) : "-") + "\n";
+        text += platform::ToUtf8(platform::LoadText(button.captionString)) + ": " +
+                (button.url ? platform::ToUtf8(*button.url) : "-") + "\n";
     }
     return text;
 }

@@ -8,10 +8,10 @@
 #include <random>
 
 #include "address/AddressChecks.h"
-#include "cli/Utf8.h"
 #include "framework/headless/Backend.h"
 #include "platform/FileError.h"
 #include "platform/StringIds.h"
+#include "platform/Utf8.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/AddressPage.h"
 #include "wizard/MyPropertySheet.h"
@@ -92,7 +92,7 @@ class Session {
         Name(id, option);
     }
     void TypeAddress(int id, const std::string& text, const char* option) {
-        const auto [value, filled] = AddressFields(Widen(text));
+        const auto [value, filled] = AddressFields(platform::FromUtf8(text));
         Controls().TypeAddress(id, value, filled);
         Name(id, option);
     }
@@ -172,9 +172,9 @@ std::optional<TaskOutcome> EnterAddresses(Session& session, const Invocation& in
     if (ipv6) {
         // The boxes hold 39 characters and the prefix three digits; the page trims what
         // they hold before its checks and writes it as it stands.
-        const std::wstring address = address::Trim(Widen(in.Value("address")));
-        const std::wstring prefix = address::Trim(Widen(in.Value("prefix")));
-        const std::wstring gateway = address::Trim(Widen(in.Value("gateway")));
+        const std::wstring address = address::Trim(platform::FromUtf8(in.Value("address")));
+        const std::wstring prefix = address::Trim(platform::FromUtf8(in.Value("prefix")));
+        const std::wstring gateway = address::Trim(platform::FromUtf8(in.Value("gateway")));
         if (address.size() > 39) {
             return session.Refuse("address", IDS_INVALID_ADDRESS, address);
         }
@@ -199,7 +199,7 @@ std::optional<TaskOutcome> EnterAddresses(Session& session, const Invocation& in
                         {"mask", ids.mask, IDS_INVALID_MASK},
                         {"gateway", ids.gateway, IDS_INVALID_GATEWAY}};
     for (const Row& row : rows) {
-        const std::wstring text = Widen(in.Value(row.option));
+        const std::wstring text = platform::FromUtf8(in.Value(row.option));
         const auto boxes = OctetBoxes(text);
         if (!boxes) {
             return session.Refuse(row.option, row.invalidMessage, text);
@@ -218,7 +218,7 @@ std::string ReadFile(const char* name) {
 
 // The internal range's entry that the option names, by its first address or its whole text.
 int RangeIndex(RecordControls& controls, const std::string& option) {
-    const std::wstring wanted = Widen(option);
+    const std::wstring wanted = platform::FromUtf8(option);
     const int range = MyPropertyPageConfigNeskP2::IDC_RANGE;
     for (int i = 0; i < controls.ComboCount(range); ++i) {
         const std::wstring entry = controls.ComboText(range, i);

@@ -5,8 +5,8 @@
 
 #include "cli/Cli.h"
 #include "cli/Messages.h"
-#include "cli/Utf8.h"
 #include "platform/Language.h"
+#include "platform/Utf8.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -31,7 +31,7 @@ int wmain(int argc, wchar_t* argv[]) {
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
-        args.push_back(cli::Narrow(argv[i]));
+        args.push_back(platform::ToUtf8(argv[i]));
     }
     return RunInUserLanguage(args);
 }

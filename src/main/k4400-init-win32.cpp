@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/MyWizardApp.h"
 #include "framework/Text.h"
+#include "platform/KeyFolder.h"
 #include "wizard/ToolTitle.h"
 
 // Then Windows.
@@ -57,6 +58,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             return 2;
         case app::CommandLine::Run:
             break;
+    }
+    if (line.keyFolder.empty() && !line.chooseKey) {
+        // Started in the Windows or system folder (elevated, or by a launcher): the key is
+        // the folder that holds the program.
+        if (const auto folder = platform::KeyFolderInstead()) {
+            SetCurrentDirectoryW(folder->c_str());
+        }
     }
     if (!line.keyFolder.empty() && !SetCurrentDirectoryW(Widen(line.keyFolder).c_str())) {
         MessageBoxW(nullptr, Widen("Cannot open the key folder " + line.keyFolder).c_str(),

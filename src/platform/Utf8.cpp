@@ -1,6 +1,6 @@
-#include "cli/Utf8.h"
+#include "platform/Utf8.h"
 
-namespace cli {
+namespace platform {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -19,7 +19,7 @@ void Append(std::wstring& out, char32_t c) {
 
 }  // namespace
 
-std::wstring Widen(std::string_view utf8) {
+std::wstring FromUtf8(std::string_view utf8) {
     std::wstring out;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
@@ -47,7 +47,7 @@ std::wstring Widen(std::string_view utf8) {
     return out;
 }
 
-std::string Narrow(std::wstring_view wide) {
+std::string ToUtf8(std::wstring_view wide) {
     std::string out;
     for (std::size_t i = 0; i < wide.size(); ++i) {
         char32_t c = static_cast<char32_t>(wide[i]);
@@ -79,4 +79,4 @@ std::string Narrow(std::wstring_view wide) {
     return out;
 }
 
-}  // namespace cli
+}  // namespace platform

@@ -1,13 +1,13 @@
 #pragma once
-// Text at the command line's edges: arguments, tables and output are UTF-8, the core's text
-// is wide. Bytes that are not UTF-8 become U+FFFD, which no check accepts.
+// UTF-8 text (the command line's arguments, tables and output; folder names on Linux) and the
+// core's wide text. Bytes that are not UTF-8 become U+FFFD, which no check accepts.
 
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace platform {
 
-std::wstring Widen(std::string_view utf8);
-std::string Narrow(std::wstring_view wide);
+std::wstring FromUtf8(std::string_view utf8);
+std::string ToUtf8(std::wstring_view wide);
 
-}  // namespace cli
+}  // namespace platform

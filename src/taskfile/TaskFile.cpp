@@ -22,6 +22,7 @@
 
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
+#include "platform/Utf8.h"
 
 namespace taskfile {
 namespace {
@@ -35,18 +36,6 @@ bool Narrow(const std::wstring& wide, std::string& out) {
         out += static_cast<char>(c);
     }
     return true;
-}
-
-// The system's own words for the failure, then what really went wrong.
-void ShowFailure(const WriteFailure& failure, const char* name) {
-    std::wstring text = platform::LoadText(failure.messageId);
-    using platform::FileErrorCause;
-    if (failure.cause != FileErrorCause::None && failure.cause != FileErrorCause::NotFound &&
-        failure.cause != FileErrorCause::Generic) {
-        text += L"\n\n" + platform::DescribeFileError(failure.cause,
-                                                      std::wstring(name, name + std::strlen(name)));
-    }
-    platform::ShowFileMessage(text);
 }
 
 #ifdef _WIN32
@@ -63,6 +52,13 @@ int ErrnoFromLastError() {
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
             return EBUSY;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_NOT_READY:
+        case ERROR_DEV_NOT_EXIST:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_INVALID_DRIVE:
+            return ENOENT;
         default:
             return EIO;
     }
@@ -77,6 +73,13 @@ int CreateTemporary(std::string& name) {
             return fd;
         }
         if (errno != EEXIST) {
+            // A key pulled out, or a drive that is no longer there: the folder is not found.
+            const unsigned long error = _doserrno;
+            if (error == ERROR_NOT_READY || error == ERROR_DEV_NOT_EXIST ||
+                error == ERROR_DEVICE_NOT_CONNECTED || error == ERROR_INVALID_DRIVE ||
+                error == ERROR_PATH_NOT_FOUND) {
+                errno = ENOENT;
+            }
             return -1;
         }
     }
@@ -92,7 +95,17 @@ bool Sync(int fd) {
 bool CloseFile(int fd) {
     return _close(fd) == 0;
 }
+// Windows refuses to replace or delete a read-only file; a task file under our name is ours
+// to replace or remove all the same.
+void AllowChange(const char* name) {
+    const DWORD attributes = GetFileAttributesA(name);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        SetFileAttributesA(name, attributes & ~FILE_ATTRIBUTE_READONLY);
+    }
+}
 bool Replace(const std::string& from, const char* to) {
+    AllowChange(to);
     if (MoveFileExA(from.c_str(), to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
@@ -119,12 +132,29 @@ int SyncFolder() {
     return 0;
 }
 int Unlink(const char* name) {
-    return _unlink(name);
+    AllowChange(name);
+    if (_unlink(name) == 0) {
+        return 0;
+    }
+    // A file another program holds open is refused as access denied: say what it is.
+    if (_doserrno == ERROR_SHARING_VIOLATION || _doserrno == ERROR_LOCK_VIOLATION) {
+        errno = EBUSY;
+    }
+    return -1;
 }
 bool IsRegularFile(const char* name) {
     const DWORD attributes = GetFileAttributesA(name);
     return attributes != INVALID_FILE_ATTRIBUTES &&
            !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+}
+bool IsFolder(const char* name) {
+    const DWORD attributes = GetFileAttributesA(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+std::wstring CurrentFolder() {
+    wchar_t folder[MAX_PATH + 1] = {};
+    const DWORD length = GetCurrentDirectoryW(MAX_PATH + 1, folder);
+    return length > 0 && length <= MAX_PATH ? std::wstring(folder, length) : std::wstring();
 }
 #else
 int CreateTemporary(std::string& name) {
@@ -175,9 +205,38 @@ bool IsRegularFile(const char* name) {
     struct stat info {};
     return ::lstat(name, &info) == 0 && S_ISREG(info.st_mode);
 }
+bool IsFolder(const char* name) {
+    struct stat info {};
+    return ::lstat(name, &info) == 0 && S_ISDIR(info.st_mode);
+}
+// The current folder's name; empty when the system cannot say it (it was removed).
+std::wstring CurrentFolder() {
+    char folder[4096];
+    if (!::getcwd(folder, sizeof folder)) {
+        return std::wstring();
+    }
+    return platform::FromUtf8(folder);
+}
 #endif
 
 FolderSync folderSync = &SyncFolder;
+
+// The system's own words for the failure, then what really went wrong: for a file that is
+// not found, the folder it was to be in (the key was removed).
+void ShowFailure(const WriteFailure& failure, const char* name) {
+    std::wstring text = platform::LoadText(failure.messageId);
+    using platform::FileErrorCause;
+    std::wstring named(name, name + std::strlen(name));
+    if (failure.cause == FileErrorCause::NotFound) {
+        if (const std::wstring folder = CurrentFolder(); !folder.empty()) {
+            named = folder;
+        }
+    }
+    if (failure.cause != FileErrorCause::None && failure.cause != FileErrorCause::Generic) {
+        text += L"\n\n" + platform::DescribeFileError(failure.cause, named);
+    }
+    platform::ShowFileMessage(text);
+}
 
 }  // namespace
 
@@ -290,6 +349,9 @@ int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses) {
 }
 
 int RemoveQuietly(const char* name) {
+    if (IsFolder(name)) {
+        return 0;  // not a task file: nothing of ours to remove
+    }
     return Unlink(name) == 0 ? 0 : errno;
 }
 

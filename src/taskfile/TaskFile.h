@@ -47,8 +47,9 @@ std::string ComposeFileModuleCommand(const UnifiedTaskAddresses& addresses);
 // a failure that the user has already seen.
 int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses);
 
-// Deletes a task file in the current directory: a file or a link, never a folder. Returns 0,
-// or the errno value of the failure, which the wizard ignores (a missing file among them).
+// Deletes a task file in the current directory: a file or a link (read-only or not), never a
+// folder. Returns 0 (also for a folder, which is no task), or the errno value of the
+// failure, ENOENT for a file that is not there.
 int RemoveQuietly(const char* name);
 
 // Removes the temporary files that a write killed half-way left in the current directory:

@@ -10,7 +10,7 @@
 #include "PageTest.h"
 #include "cli/Cli.h"
 #include "cli/StringTables.h"
-#include "cli/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace tests {
 
@@ -30,7 +30,7 @@ class CliLogic : public PageLogic {
   protected:
     void SetUp() override {
         PageLogic::SetUp();
-        fake.loader = [](int id) { return cli::Widen(cli::TableText("en_US", id)); };
+        fake.loader = [](int id) { return platform::FromUtf8(cli::TableText("en_US", id)); };
     }
 };
 

@@ -121,7 +121,7 @@ TEST_F(CommandLine, EntriesNoBoxCanHoldAreRefusedWithTheBoxMessage) {
         const CliRun run = RunCli(c.args);
         EXPECT_EQ(run.code, 1) << c.args[2];
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "k4400-init-cli: " + cli::Narrow(c.message) + "\n");
+        EXPECT_EQ(run.err, "k4400-init-cli: " + platform::ToUtf8(c.message) + "\n");
         EXPECT_FALSE(TempKey::Exists("satask.txt"));
     }
     const CliRun unknown =
@@ -130,7 +130,7 @@ TEST_F(CommandLine, EntriesNoBoxCanHoldAreRefusedWithTheBoxMessage) {
                      "192.168.1.21", "--file-module2", "192.168.1.22"},
                     {"--internal-range", "10.0.0.1"}));
     EXPECT_EQ(unknown.code, 1);  // no entry picked: the page's own message for it
-    EXPECT_NE(unknown.err.find(cli::Narrow(platform::LoadText(IDS_NO_INTERNAL_RANGE))),
+    EXPECT_NE(unknown.err.find(platform::ToUtf8(platform::LoadText(IDS_NO_INTERNAL_RANGE))),
               std::string::npos);
 }
 
@@ -194,7 +194,7 @@ TEST_F(CommandLine, AKeyThatCannotBeReachedOrWritten) {
         const CliRun run = RunCli(c.args);
         EXPECT_EQ(run.code, 3) << c.args[1];
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "k4400-init-cli: " + cli::Narrow(c.message) + "\n");
+        EXPECT_EQ(run.err, "k4400-init-cli: " + platform::ToUtf8(c.message) + "\n");
         EXPECT_EQ(fs::current_path(), here);
     }
     EXPECT_FALSE(fs::exists("nowhere"));

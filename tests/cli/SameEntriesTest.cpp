@@ -33,7 +33,7 @@ std::map<std::string, std::string> TaskFiles() {
 }
 
 std::wstring W(const std::string& text) {
-    return cli::Widen(text);
+    return platform::FromUtf8(text);
 }
 
 class SameEntries : public CliLogic {
@@ -257,7 +257,7 @@ TEST_F(SameEntries, TheSameEntriesLeaveTheSameKeyAndTheSameRefusals) {
         EXPECT_EQ(run.code, pages.message ? 1 : 0) << run.err;
         if (pages.message) {
             EXPECT_FALSE(pages.field.empty());
-            EXPECT_NE(run.err.find(cli::Narrow(*pages.message)), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find(platform::ToUtf8(*pages.message)), std::string::npos) << run.err;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cwchar>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 
 #include "FakePlatform.h"
 #include "platform/FileError.h"
+#include "platform/KeyFolder.h"
 #include "platform/Language.h"
 #include "platform/Platform.h"
 
@@ -101,6 +103,28 @@ TEST(Language, UserLanguagesChooseATable) {
     for (const auto& [languages, table] : cases) {
         EXPECT_EQ(platform::ChooseLanguage(languages), table) << languages.size();
     }
+}
+
+// The folders where no key ever is, whichever way the system writes them.
+TEST(KeyFolder, TheWindowsAndSystemFoldersAreNeverTheKey) {
+    const std::vector<std::wstring> system = {L"C:\\Windows", L"C:\\Windows\\system32", L""};
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"C:\\Windows", true},
+        {L"c:\\windows\\", true},
+        {L"C:/WINDOWS/System32", true},
+        {L"", true},
+        {L"E:\\", false},
+        {L"C:\\Windows\\Temp", false},
+        {L"C:\\", false},
+        {L"D:\\Windows", false},
+    };
+    for (const auto& [current, system_folder] : cases) {
+        EXPECT_EQ(platform::IsSystemFolder(current, system), system_folder)
+            << std::string(current, current + std::wcslen(current));
+    }
+#ifndef _WIN32
+    EXPECT_EQ(platform::KeyFolderInstead(), std::nullopt);  // elsewhere the current folder
+#endif
 }
 
 #ifndef _WIN32

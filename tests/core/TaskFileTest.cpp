@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>
+#include <windows.h>
 #else
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -149,7 +150,33 @@ TEST(WriteTaskCommand, AWriteThatHitsTheSizeLimitLeavesNoPartialCommand) {
     EXPECT_EQ(KeyFiles(), std::vector<std::string>{"satask.txt"});
 }
 
+// A key pulled out before Next: the task is not written, and the message says that the
+// key's folder is not found.
+TEST(WriteTaskCommand, AKeyThatIsGoneIsNamed) {
+    TempKey key;
+    tests::FakePlatform fake;
+    std::filesystem::create_directory("usb");
+    const std::filesystem::path usb = std::filesystem::absolute("usb");
+    std::filesystem::current_path(usb);
+    std::filesystem::remove(usb);
+    EXPECT_EQ(WriteTaskCommand(ResetPassword, L"", L"", L""), 1);
+    ASSERT_EQ(fake.texts().size(), 1u);
+    EXPECT_EQ(fake.texts()[0].rfind(L"#171\n\n#9018", 0), 0u) << fake.texts()[0].size();
+    std::filesystem::current_path(key.path());
+}
+
 #else
+// A read-only task file is replaced by the new command, as on other systems.
+TEST(WriteTaskCommand, AReadOnlyTaskFileIsReplaced) {
+    TempKey key;
+    tests::FakePlatform fake;
+    TempKey::Write("satask.txt", "satask mkcluster -clusterip 1.2.3.4 -gw 1.2.3.1 -mask 255.0.0.0");
+    SetFileAttributesA("satask.txt", FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(WriteTaskCommand(ResetPassword, L"", L"", L""), 0);
+    EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
+    EXPECT_TRUE(fake.messages.empty());
+}
+
 // On Windows a task file held open without sharing cannot be replaced: a failed open, and
 // the file keeps what it held.
 TEST(WriteTaskCommand, AFileHeldOpenByAnotherProgramIsAFailedOpen) {
@@ -272,11 +299,18 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyOurOwnTemporaryFiles) {
 TEST(RemoveQuietly, RemovesAFileOrALinkNeverAFolder) {
     TempKey key;
     TempKey::Write("satask.txt", "satask resetpassword");
-    RemoveQuietly("satask.txt");
-    RemoveQuietly("missing.txt");
+    EXPECT_EQ(RemoveQuietly("satask.txt"), 0);
+    EXPECT_EQ(RemoveQuietly("missing.txt"), ENOENT);
+    EXPECT_FALSE(TempKey::Exists("satask.txt"));
+    // Read-only (on Windows, the attribute that makes its delete refuse) goes all the same.
+    TempKey::Write("satask.txt", "satask resetpassword");
+    std::filesystem::permissions("satask.txt", std::filesystem::perms::owner_read |
+                                                   std::filesystem::perms::group_read |
+                                                   std::filesystem::perms::others_read);
+    EXPECT_EQ(RemoveQuietly("satask.txt"), 0);
     EXPECT_FALSE(TempKey::Exists("satask.txt"));
     std::filesystem::create_directory("satask.txt");
-    RemoveQuietly("satask.txt");
+    EXPECT_EQ(RemoveQuietly("satask.txt"), 0);
     EXPECT_TRUE(std::filesystem::is_directory("satask.txt"));
 #ifndef _WIN32
     TempKey::Write("target", "untouched");

@@ -6,6 +6,13 @@
 #include "PageTest.h"
 #include "app/MyWizardApp.h"
 #include "dialogs/ResultDialogs.h"
+#include "platform/FileError.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#endif
 
 namespace tests {
 namespace {
@@ -43,10 +50,37 @@ class StartupFlow : public PageLogic {
 TEST_F(StartupFlow, TheApplicationObjectRemovesAStaleTaskFileAlone) {
     TempKey::Write("satask.txt", "satask resetpassword");
     TempKey::Write("cfgtask.txt", "cfginit");
+    {
+        app::CMyWizardApp application;
+        EXPECT_FALSE(TempKey::Exists("satask.txt"));
+        EXPECT_TRUE(TempKey::Exists("cfgtask.txt"));
+    }
+    // Read-only as well (Windows' delete refuses such a file until it is made writable).
+    TempKey::Write("satask.txt", "satask resetpassword");
+    std::filesystem::permissions("satask.txt", std::filesystem::perms::owner_read);
     app::CMyWizardApp application;
     EXPECT_FALSE(TempKey::Exists("satask.txt"));
-    EXPECT_TRUE(TempKey::Exists("cfgtask.txt"));
+    EXPECT_TRUE(fake.messages.empty());
 }
+
+#ifdef _WIN32
+// A stale task file that cannot be removed (here held open by another program) would be
+// executed by the system: the user is told so once, with the cause, and it stays.
+TEST_F(StartupFlow, AStaleTaskFileThatStaysIsToldOnce) {
+    TempKey::Write("satask.txt", "satask resetpassword");
+    int held = -1;
+    ASSERT_EQ(_sopen_s(&held, "satask.txt", _O_RDONLY, _SH_DENYRW, 0), 0);
+    { app::CMyWizardApp application; }
+    _close(held);
+    EXPECT_TRUE(TempKey::Exists("satask.txt"));
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(
+        fake.messages[0].text,
+        platform::LoadFormatted(IDS_FW_STALE_TASK_KEPT, {L"satask.txt"}) + L"\n\n" +
+            platform::DescribeFileError(platform::FileErrorCause::SharingViolation, L"satask.txt"));
+    EXPECT_EQ(fake.messages[0].owner, nullptr);
+}
+#endif
 
 TEST_F(StartupFlow, AFirstRunStartsOnTheMainMenuSilently) {
     EXPECT_EQ(Run(nullptr), kPageMain);
@@ -75,6 +109,30 @@ TEST_F(StartupFlow, UnusableResultsAreReportedOnce) {
         fake.messages.clear();
         Clean();
     }
+}
+
+// A task line longer than the reader's bound (its output, here) still shows its failure
+// dialog, the output cut at the dialog's bound.
+TEST_F(StartupFlow, ATaskLineOverTheBoundStillShowsItsDialog) {
+    std::string output;
+    while (output.size() < 200000) {
+        output += "CMMVC5706E an invalid argument has been entered ";
+    }
+    TempKey::Write("satask_result.html",
+                   "command=\"satask mkcluster -clusterip 192.168.1.50 -gw 192.168.1.1 -mask "
+                   "255.255.255.0 -usb\" output=\"" +
+                       output + "\" exit=\"1\"\n\nsainfo lsservicestatus\ncluster_ip_count 0\n");
+    int shown = 0;
+    std::wstring error;
+    Run(nullptr, [&](framework::CDialog& dialog) {
+        shown = dialog.GetTemplateId();
+        error = dialog.Ctl().Text(CConfigIPFailureDlg::IDC_ERROR);
+        driver->Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(shown, 133);
+    EXPECT_EQ(error.size(), CResultDialog::kMostShown);
+    EXPECT_EQ(error.substr(0, 22), L"cmmvc5706e an invalid ");
+    EXPECT_TRUE(fake.messages.empty());
 }
 
 // Each result: its dialog with its texts, and the page the answer starts the wizard on.

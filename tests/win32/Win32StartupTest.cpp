@@ -116,6 +116,68 @@ TEST(Win32Startup, ChoosingTheKeyCancelledEndsTheProgram) {
     platform::Install(nullptr);
 }
 
+BOOL CALLBACK FindShownWindowOf(HWND window, LPARAM param) {
+    auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == found->first && IsWindowVisible(window)) {
+        found->second = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Starts `command` in `folder`; waits for it to end (or, for a program with windows, for its
+// first window, then ends it). Returns its exit code.
+DWORD RunIn(std::wstring command, const std::wstring& folder, bool windowed) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        folder.c_str(), &startup, &process)) {
+        return 255;
+    }
+    if (windowed) {
+        std::pair<DWORD, HWND> found{process.dwProcessId, nullptr};
+        for (int waited = 0; !found.second && waited < 2000; ++waited) {
+            EnumWindows(&FindShownWindowOf, reinterpret_cast<LPARAM>(&found));
+            Sleep(10);
+        }
+        EXPECT_NE(found.second, nullptr) << "the program showed no window";
+        TerminateProcess(process.hProcess, 0);
+    }
+    DWORD exitCode = 255;
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 255);
+    }
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+// Started in the Windows folder (where "Run as administrator" starts programs), each program
+// works in the folder that holds it, the key it runs from: the wizard removes the key's
+// stale task file there, read-only as it is, and the command line writes its task there.
+TEST(Win32Startup, StartedInTheWindowsFolderTheProgramsWorkOnTheirKey) {
+    TempKey key;
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::copy_file(K4400_PROGRAM, here / "k4400-init.exe");
+    std::filesystem::copy_file(K4400_CLI_PROGRAM, here / "k4400-init-cli.exe");
+    TempKey::Write("satask.txt", "satask mkcluster -clusterip 1.2.3.4 -gw 1.2.3.1 -mask 255.0.0.0");
+    SetFileAttributesW(L"satask.txt", FILE_ATTRIBUTE_READONLY);
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    ASSERT_FALSE(std::filesystem::exists(std::filesystem::path(windows) / "satask.txt"));
+    RunIn(L"\"" + (here / "k4400-init.exe").wstring() + L"\"", windows, true);
+    EXPECT_FALSE(TempKey::Exists("satask.txt")) << "the stale task file stayed on the key";
+    EXPECT_EQ(RunIn(L"\"" + (here / "k4400-init-cli.exe").wstring() + L"\" reset-password", windows,
+                    false),
+              0u);
+    EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(windows) / "satask.txt"));
+}
+
 // The table follows the Windows interface language; English when none of the ten matches.
 TEST(Win32Language, UserLanguagesMapToTables) {
     const std::pair<LANGID, LANGID> cases[] = {
