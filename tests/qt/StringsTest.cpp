@@ -138,6 +138,23 @@ TEST(Strings, EachLanguageNamesTheHardwareWithOneTerm) {
         {"ko_KR", names("service ass(is)?itant"), "서비스 어시스턴트", {"서비스 지원"}},
         {"pt_BR", names("\\blaunch"), "abr", {"ativ"}},
         {"es_ES", names("Windows computer"), "ordenador Windows", {"sistema Windows"}},
+        {"fr_FR", names("node canister"), "nœud", {"noeud"}},
+        {"fr_FR",
+         names("management GUI|launch the GUI"),
+         "interface de gestion",
+         {"interface graphique"}},
+        {"pt_BR", names("management GUI|launch the GUI"), "GUI de gerenciamento", {}},
+        {"de_DE", names("web browser"), "Webbrowser", {"Web-Browser"}},
+        {"de_DE",
+         names("service ass(is)?i?tant IP"),
+         "IP-Adresse des Service-Assistenten",
+         {"Service-Assistent-IP"}},
+        {"ja_JP", names("prefix"), "プレフィックス", {"接頭部"}},
+        {"ja_JP", names("main menu"), "メイン・メニュー", {"メインメニュー"}},
+        {"ko_KR", names("prefix"), "접두사", {"접두부"}},
+        {"ko_KR", names("superuser password"), "슈퍼유저", {"수퍼유저"}},
+        {"zh_CN", names("permissions"), "权限", {"许可权"}},
+        {"zh_TW", names("prefix"), "首碼", {"字首"}},
     };
     const Table english = ReadTable("en_US");
     for (const Term& t : terms) {
@@ -160,6 +177,36 @@ TEST(Strings, EachLanguageNamesTheHardwareWithOneTerm) {
     }
 }
 
+// French sets its high punctuation (: ; ? !) apart with a no-break space, never an ordinary
+// one, so that a line never begins with it.
+TEST(Strings, FrenchHighPunctuationKeepsToItsWord) {
+    for (const auto& [id, text] : ReadTable("fr_FR")) {
+        EXPECT_FALSE(text.contains(QRegularExpression("[ \\t\\n][:;?!]")))
+            << id << ": " << text.toStdString();
+    }
+}
+
+// Brazilian Portuguese writes titles and buttons in sentence case: after the first word only
+// names and acronyms begin with a capital.
+TEST(Strings, BrazilianHeadingsAreInSentenceCase) {
+    const std::set<QString> names = {"Quorvex", "Veltara", "Unified", "File",   "Module",
+                                     "Modules", "Info",    "Center",  "Windows"};
+    const std::set<int> headings = {104, 108, 109, 110, 122, 123, 127, 132, 138, 146,
+                                    149, 150, 151, 153, 155, 156, 158, 162, 163, 173,
+                                    174, 176, 178, 180, 183, 186, 195, 9033};
+    const Table table = ReadTable("pt_BR");
+    for (int id : headings) {
+        const QStringList words = table.at(id).split(' ', Qt::SkipEmptyParts);
+        for (int i = 1; i < words.size(); ++i) {
+            const QString& word = words[i];
+            const bool capital = word[0].isUpper() && word != word.toUpper();
+            const bool sentenceStart = words[i - 1].endsWith('.');  // "1. Abra ..."
+            EXPECT_FALSE(capital && !sentenceStart && !names.count(word))
+                << id << ": " << table.at(id).toStdString();
+        }
+    }
+}
+
 // A field label in %1 takes no adjective of its own: the sentence speaks of its value.
 TEST(Strings, InvalidValueSpeaksOfTheValueOfTheField) {
     const std::map<QString, QString> starts = {
@@ -179,7 +226,7 @@ TEST(Strings, CompiledTablesGiveTheToolTitleInEachLanguage) {
         {"fr_FR", "Outil d'initialisation Quorvex Veltara K4400"},
         {"it_IT", "Strumento di inizializzazione Quorvex Veltara K4400"},
         {"es_ES", "Veltara K4400 de Quorvex: herramienta de inicialización"},
-        {"pt_BR", "Ferramenta de Inicialização do Quorvex Veltara K4400"},
+        {"pt_BR", "Ferramenta de inicialização do Quorvex Veltara K4400"},
         {"ja_JP", "Quorvex Veltara K4400 初期化ツール"},
         {"ko_KR", "Quorvex Veltara K4400 초기화 도구"},
         {"zh_CN", "Quorvex Veltara K4400 初始化工具"},

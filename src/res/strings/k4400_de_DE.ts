@@ -129,7 +129,7 @@ Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschlus
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>Wenn die gelbe LED am Knotencanister nicht mehr blinkt, ziehen Sie den USB-Stick aus dem System, stecken Sie ihn in Ihren Windows-Computer und führen Sie das Initialisierungstool erneut aus, um die Änderung der Service-Assistent-IP zu prüfen.</translation>
+        <translation>Wenn die gelbe LED am Knotencanister nicht mehr blinkt, ziehen Sie den USB-Stick aus dem System, stecken Sie ihn in Ihren Windows-Computer und führen Sie das Initialisierungstool erneut aus, um die Änderung der IP-Adresse des Service-Assistenten zu prüfen.</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>
@@ -161,7 +161,7 @@ Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschlus
     </message>
     <message id="147">
         <source>%1 System was successfully configured with IP: </source>
-        <translation>Das System %1 wurde erfolgreich konfiguriert mit der IP: </translation>
+        <translation>Das System %1 wurde erfolgreich mit folgender IP-Adresse konfiguriert: </translation>
     </message>
     <message id="148">
         <source>The battery must reach sufficient charge in order to launch the GUI. 
@@ -269,7 +269,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="177">
         <source>To launch the Management GUI, open a Web browser and enter https:// followed by the Management IP of your system</source>
-        <translation>Zum Starten der Management-GUI öffnen Sie einen Web-Browser und geben https:// gefolgt von der Management-IP Ihres Systems ein</translation>
+        <translation>Zum Starten der Management-GUI öffnen Sie einen Webbrowser und geben https:// gefolgt von der Management-IP Ihres Systems ein</translation>
     </message>
     <message id="178">
         <source>2. Navigate to the panel containing the system details</source>
@@ -309,7 +309,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="188">
         <source>After the fault LED stops flashing, remove the USB key from the Quorvex Veltara K4400 System and insert it into any USB port on a File Module and wait for the location LEDs on both File Modules to stop blinking.</source>
-        <translation>Wenn die Fehler-LED nicht mehr blinkt, ziehen Sie den USB-Stick aus dem System Quorvex Veltara K4400, stecken Sie ihn in einen beliebigen USB-Anschluss eines File Module und warten Sie, bis die Positionsanzeigen beider File Modules nicht mehr blinken.</translation>
+        <translation>Wenn die Fehler-LED nicht mehr blinkt, ziehen Sie den USB-Stick aus dem System Quorvex Veltara K4400, stecken Sie ihn in einen beliebigen USB-Anschluss eines File Modules und warten Sie, bis die Positionsanzeigen beider File Modules nicht mehr blinken.</translation>
     </message>
     <message id="190">
         <source>%1 not valid.  Set a valid IP value that is unique.</source>
@@ -409,7 +409,7 @@ Kennwort: brisk</translation>
     </message>
     <message id="9030">
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
-        <translation>Das Zurücksetzen des Kennworts konnte nicht auf den USB-Stick geschrieben werden; es wird nichts zurückgesetzt. Klicken Sie auf "Zurück", um zum Hauptmenü zurückzukehren und es erneut zu versuchen, oder auf "Abbrechen", um den Assistenten zu schließen.</translation>
+        <translation>Der Auftrag zum Zurücksetzen des Kennworts konnte nicht auf den USB-Stick geschrieben werden; das Kennwort wird daher nicht zurückgesetzt. Klicken Sie auf "Zurück", um zum Hauptmenü zurückzukehren und es erneut zu versuchen, oder auf "Abbrechen", um den Assistenten zu schließen.</translation>
     </message>
     <message id="9031">
         <source>The web browser could not be opened. To continue, open this address in a web browser yourself:

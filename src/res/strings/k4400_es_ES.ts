@@ -225,11 +225,11 @@ Contraseña: kelpw1nd</translation>
     </message>
     <message id="162">
         <source>Set Service Assistant IP Address Results</source>
-        <translation>Resultados de la dirección IP del asistente de servicio</translation>
+        <translation>Resultados del establecimiento de la dirección IP del asistente de servicio</translation>
     </message>
     <message id="163">
         <source>Set Service Assistant IP Address Results</source>
-        <translation>Resultados de la dirección IP del asistente de servicio</translation>
+        <translation>Resultados del establecimiento de la dirección IP del asistente de servicio</translation>
     </message>
     <message id="164">
         <source>%1 System Service Assitant IP address  was NOT reset successfully.</source>
@@ -409,7 +409,7 @@ Contraseña: brisk</translation>
     </message>
     <message id="9030">
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
-        <translation>No se ha podido escribir el restablecimiento de la contraseña en la llave USB, por lo que no se restablecerá nada. Pulse Atrás para volver al menú principal y reintentarlo, o Cancelar para cerrar el asistente.</translation>
+        <translation>No se ha podido escribir en la llave USB la solicitud de restablecimiento de la contraseña, por lo que la contraseña no se restablecerá. Pulse Atrás para volver al menú principal y reintentarlo, o Cancelar para cerrar el asistente.</translation>
     </message>
     <message id="9031">
         <source>The web browser could not be opened. To continue, open this address in a web browser yourself:

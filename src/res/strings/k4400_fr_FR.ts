@@ -25,11 +25,11 @@
     </message>
     <message id="106">
         <source>If you are setting up your system for the first time:</source>
-        <translation>Si vous configurez votre système pour la première fois :</translation>
+        <translation>Si vous configurez votre système pour la première fois :</translation>
     </message>
     <message id="107">
         <source>If you are unable to access your system:</source>
-        <translation>Si vous ne parvenez pas à accéder à votre système :</translation>
+        <translation>Si vous ne parvenez pas à accéder à votre système :</translation>
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
@@ -49,7 +49,7 @@
     </message>
     <message id="112">
         <source>Note: You must have physical access to the %1 system to complete initialization.  You are required to insert the USB key into the system.</source>
-        <translation>Remarque : vous devez avoir un accès physique au système %1 pour terminer l'initialisation. Vous devez insérer la clé USB dans le système.</translation>
+        <translation>Remarque : vous devez avoir un accès physique au système %1 pour terminer l'initialisation. Vous devez insérer la clé USB dans le système.</translation>
     </message>
     <message id="113">
         <source>IP Address</source>
@@ -81,7 +81,7 @@
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
-        <translation>Lorsque le voyant orange de la cartouche de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour poursuivre la configuration.</translation>
+        <translation>Lorsque le voyant orange de la cartouche de nœud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour poursuivre la configuration.</translation>
     </message>
     <message id="121">
         <source>%1 is not on the same subnet as %2.  Please adjust your inputs so that these two addresses are on the same subnet.</source>
@@ -103,13 +103,13 @@
         <source>Click Finish to reset the superuser password to:   kelpw1nd 
 
 Remove the USB key and insert it into any USB port on the appropriate node canister.</source>
-        <translation>Cliquez sur Terminer pour réinitialiser le mot de passe du superutilisateur sur :   kelpw1nd 
+        <translation>Cliquez sur Terminer pour réinitialiser le mot de passe du superutilisateur sur :   kelpw1nd 
 
-Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche de noeud concernée.</translation>
+Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche de nœud concernée.</translation>
     </message>
     <message id="130">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify the password reset.</source>
-        <translation>Lorsque le voyant orange de la cartouche de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour vérifier la réinitialisation du mot de passe.</translation>
+        <translation>Lorsque le voyant orange de la cartouche de nœud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour vérifier la réinitialisation du mot de passe.</translation>
     </message>
     <message id="132">
         <source>Set Service Assistant IP Address</source>
@@ -117,19 +117,19 @@ Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche d
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>Configurer l'adresse IP :</translation>
+        <translation>Configurer l'adresse IP :</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Rétablir l'adresse IP par défaut : 192.168.70.121 pour la cartouche supérieure, 192.168.70.122 pour la cartouche inférieure</translation>
+        <translation>Rétablir l'adresse IP par défaut : 192.168.70.121 pour la cartouche supérieure, 192.168.70.122 pour la cartouche inférieure</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
-        <translation>Cliquez sur Terminer pour définir l'adresse IP de l'assistant de service. Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche de noeud concernée de votre système.</translation>
+        <translation>Cliquez sur Terminer pour définir l'adresse IP de l'assistant de service. Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche de nœud concernée de votre système.</translation>
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>Lorsque le voyant orange de la cartouche de noeud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour vérifier le changement d'adresse IP de l'assistant de service.</translation>
+        <translation>Lorsque le voyant orange de la cartouche de nœud cesse de clignoter, retirez la clé USB du système, insérez-la dans votre ordinateur Windows et exécutez de nouveau l'outil d'initialisation pour vérifier le changement d'adresse IP de l'assistant de service.</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>
@@ -153,7 +153,7 @@ Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche d
     </message>
     <message id="144">
         <source>IP address cannot be validated.</source>
-        <translation> : l'adresse IP ne peut pas être validée.</translation>
+        <translation> : l'adresse IP ne peut pas être validée.</translation>
     </message>
     <message id="146">
         <source>Initialization Results</source>
@@ -161,19 +161,19 @@ Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche d
     </message>
     <message id="147">
         <source>%1 System was successfully configured with IP: </source>
-        <translation>Le système %1 a été configuré avec l'adresse IP : </translation>
+        <translation>Le système %1 a été configuré avec l'adresse IP : </translation>
     </message>
     <message id="148">
         <source>The battery must reach sufficient charge in order to launch the GUI. 
 The estimated battery charging time is: %1 minutes. 
 </source>
-        <translation>La batterie doit être suffisamment chargée pour lancer l'interface graphique. 
-Le temps de charge estimé est de : %1 minutes. 
+        <translation>La batterie doit être suffisamment chargée pour lancer l'interface de gestion. 
+Temps de charge estimé : %1 minutes. 
 </translation>
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>Lancer l'interface</translation>
+        <translation>Lancer l'interface de gestion</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
@@ -196,8 +196,8 @@ Le temps de charge estimé est de : %1 minutes.
 User: superuser 
 Password: kelpw1nd</source>
         <translation>Pour vous connecter à l'interface de gestion, utilisez 
-Utilisateur : superuser 
-Mot de passe : kelpw1nd</translation>
+Utilisateur : superuser 
+Mot de passe : kelpw1nd</translation>
     </message>
     <message id="155">
         <source>Try Again</source>
@@ -209,7 +209,7 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="157">
         <source>%1 System password was successfully reset to : kelpw1nd.</source>
-        <translation>Le mot de passe du système %1 a été réinitialisé sur : kelpw1nd.</translation>
+        <translation>Le mot de passe du système %1 a été réinitialisé sur : kelpw1nd.</translation>
     </message>
     <message id="158">
         <source>Reset Superuser Password Results</source>
@@ -221,7 +221,7 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="161">
         <source>%1 System Service Assistant IP address was successfully reset to: </source>
-        <translation>L'adresse IP de l'assistant de service du système %1 a été redéfinie sur : </translation>
+        <translation>L'adresse IP de l'assistant de service du système %1 a été redéfinie sur : </translation>
     </message>
     <message id="162">
         <source>Set Service Assistant IP Address Results</source>
@@ -261,7 +261,7 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="175">
         <source>To add an enclosure to an existing system, you do not need to use this initialization application.  Follow the procedure below:</source>
-        <translation>Pour ajouter un boîtier à un système existant, vous n'avez pas besoin de cette application d'initialisation. Procédez comme suit :</translation>
+        <translation>Pour ajouter un boîtier à un système existant, vous n'avez pas besoin de cette application d'initialisation. Procédez comme suit :</translation>
     </message>
     <message id="176">
         <source>1. Launch the Management GUI</source>
@@ -325,7 +325,7 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="193">
         <source>The %1 was successfully configured with the following IP addresses:</source>
-        <translation>%1 a été configuré avec les adresses IP suivantes :</translation>
+        <translation>%1 a été configuré avec les adresses IP suivantes :</translation>
     </message>
     <message id="194">
         <source>Veltara K4400 File Module</source>
@@ -340,8 +340,8 @@ Mot de passe : kelpw1nd</translation>
 UserID: admin 
 Password: brisk</source>
         <translation>Pour vous connecter à l'interface de gestion, utilisez 
-ID utilisateur : admin 
-Mot de passe : brisk</translation>
+ID utilisateur : admin 
+Mot de passe : brisk</translation>
     </message>
     <message id="9001">
         <source>Please enter an integer.</source>
@@ -381,7 +381,7 @@ Mot de passe : brisk</translation>
     </message>
     <message id="9013">
         <source>Too many files are open; %1 could not be opened.</source>
-        <translation>Trop de fichiers sont ouverts ; impossible d'ouvrir %1.</translation>
+        <translation>Trop de fichiers sont ouverts ; impossible d'ouvrir %1.</translation>
     </message>
     <message id="9014">
         <source>An unexpected error occurred while accessing %1.</source>
@@ -393,11 +393,11 @@ Mot de passe : brisk</translation>
     </message>
     <message id="9016">
         <source>%1 is on a write-protected or read-only disk.</source>
-        <translation>%1 se trouve sur un disque protégé en écriture ou en lecture seule.</translation>
+        <translation>%1 se trouve sur un disque protégé en écriture ou accessible en lecture seule.</translation>
     </message>
     <message id="9017">
         <source>%1 is not a file: a folder, a device or a pipe has that name.</source>
-        <translation>%1 n'est pas un fichier : un dossier, un périphérique ou un tube porte ce nom.</translation>
+        <translation>%1 n'est pas un fichier : un dossier, un périphérique ou un tube porte ce nom.</translation>
     </message>
     <message id="9018">
         <source>%1 was not found.</source>
@@ -409,19 +409,19 @@ Mot de passe : brisk</translation>
     </message>
     <message id="9030">
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
-        <translation>La réinitialisation du mot de passe n'a pas pu être écrite sur la clé USB ; rien ne sera réinitialisé. Cliquez sur Précédent pour revenir au menu principal et réessayer, ou sur Annuler pour fermer l'assistant.</translation>
+        <translation>La demande de réinitialisation du mot de passe n'a pas pu être écrite sur la clé USB ; le mot de passe ne sera donc pas réinitialisé. Cliquez sur Précédent pour revenir au menu principal et réessayer, ou sur Annuler pour fermer l'assistant.</translation>
     </message>
     <message id="9031">
         <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
 
 %1</source>
-        <translation>Le navigateur Web n'a pas pu être ouvert. Pour continuer, ouvrez vous-même cette adresse dans un navigateur Web :
+        <translation>Le navigateur Web n'a pas pu être ouvert. Pour continuer, ouvrez vous-même cette adresse dans un navigateur Web :
 
 %1</translation>
     </message>
     <message id="9032">
         <source>The system did not report a valid address to open, so the web browser was not opened.</source>
-        <translation>Le système n'a signalé aucune adresse valide à ouvrir ; le navigateur Web n'a donc pas été ouvert.</translation>
+        <translation>Le système n'a signalé aucune adresse valide à ouvrir ; le navigateur Web n'a donc pas été ouvert.</translation>
     </message>
     <message id="9033">
         <source>Choose the USB key folder</source>

@@ -261,7 +261,7 @@ Password: kelpw1nd</translation>
     </message>
     <message id="175">
         <source>To add an enclosure to an existing system, you do not need to use this initialization application.  Follow the procedure below:</source>
-        <translation>Per aggiungere un enclosure a un sistema esistente non è necessario utilizzare questa applicazione di inizializzazione. Attenersi alla seguente procedura:</translation>
+        <translation>Per aggiungere un enclosure a un sistema esistente non occorre questa applicazione di inizializzazione. Procedere come segue:</translation>
     </message>
     <message id="176">
         <source>1. Launch the Management GUI</source>
@@ -409,7 +409,7 @@ Password: brisk</translation>
     </message>
     <message id="9030">
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
-        <translation>Non è stato possibile scrivere la reimpostazione della password sulla chiave USB: non verrà reimpostato nulla. Fare clic su Indietro per tornare al menu principale e riprovare, oppure su Annulla per chiudere la procedura guidata.</translation>
+        <translation>Non è stato possibile scrivere sulla chiave USB la richiesta di reimpostazione della password, quindi la password non verrà reimpostata. Fare clic su Indietro per tornare al menu principale e riprovare, oppure su Annulla per chiudere la procedura guidata.</translation>
     </message>
     <message id="9031">
         <source>The web browser could not be opened. To continue, open this address in a web browser yourself:

@@ -61,7 +61,7 @@
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>接頭部</translation>
+        <translation>プレフィックス</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
@@ -177,7 +177,7 @@ The estimated battery charging time is: %1 minutes.
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>メインメニューに戻る</translation>
+        <translation>メイン・メニューに戻る</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -241,7 +241,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="170">
         <source>'%1' is not valid. Enter a valid prefix between 0-127.</source>
-        <translation>「%1」は無効です。0 から 127 までの有効な接頭部を入力してください。</translation>
+        <translation>「%1」は無効です。0 から 127 までの有効なプレフィックスを入力してください。</translation>
     </message>
     <message id="171">
         <source>Unable to open the initialization file.  Check your file permissions.</source>
@@ -409,7 +409,7 @@ Password: brisk</source>
     </message>
     <message id="9030">
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
-        <translation>パスワードのリセットを USB キーに書き込めなかったため、何もリセットされません。「戻る」をクリックしてメインメニューに戻って再試行するか、「キャンセル」をクリックしてウィザードを閉じてください。</translation>
+        <translation>パスワードのリセット要求を USB キーに書き込めなかったため、パスワードはリセットされません。「戻る」をクリックしてメイン・メニューに戻って再試行するか、「キャンセル」をクリックしてウィザードを閉じてください。</translation>
     </message>
     <message id="9031">
         <source>The web browser could not be opened. To continue, open this address in a web browser yourself:

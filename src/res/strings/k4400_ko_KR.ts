@@ -37,7 +37,7 @@
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>K4400 수퍼유저 비밀번호 재설정</translation>
+        <translation>K4400 슈퍼유저 비밀번호 재설정</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
@@ -61,7 +61,7 @@
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>접두부</translation>
+        <translation>접두사</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
@@ -77,7 +77,7 @@
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
-        <translation>마침을 클릭한 후 USB 키를 꺼내어 시스템 제어 인클로저의 USB 포트에 삽입하십시오.</translation>
+        <translation>[마침]을 클릭한 후 USB 키를 꺼내어 시스템 제어 인클로저의 USB 포트에 삽입하십시오.</translation>
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
@@ -97,13 +97,13 @@
     </message>
     <message id="127">
         <source>Reset Superuser Password</source>
-        <translation>수퍼유저 비밀번호 재설정</translation>
+        <translation>슈퍼유저 비밀번호 재설정</translation>
     </message>
     <message id="129">
         <source>Click Finish to reset the superuser password to:   kelpw1nd 
 
 Remove the USB key and insert it into any USB port on the appropriate node canister.</source>
-        <translation>수퍼유저 비밀번호를 다음으로 재설정하려면 마침을 클릭하십시오:   kelpw1nd 
+        <translation>슈퍼유저 비밀번호를 다음으로 재설정하려면 [마침]을 클릭하십시오:   kelpw1nd 
 
 USB 키를 제거하여 해당 노드 캐니스터의 USB 포트에 삽입하십시오.</translation>
     </message>
@@ -125,7 +125,7 @@ USB 키를 제거하여 해당 노드 캐니스터의 USB 포트에 삽입하십
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
-        <translation>서비스 어시스턴트 IP 주소를 설정하려면 마침을 클릭하십시오. USB 키를 제거하여 시스템의 해당 노드 캐니스터에 있는 USB 포트에 삽입하십시오.</translation>
+        <translation>서비스 어시스턴트 IP 주소를 설정하려면 [마침]을 클릭하십시오. USB 키를 제거하여 시스템의 해당 노드 캐니스터에 있는 USB 포트에 삽입하십시오.</translation>
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
@@ -205,7 +205,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
-        <translation>수퍼유저 비밀번호 재설정 결과</translation>
+        <translation>슈퍼유저 비밀번호 재설정 결과</translation>
     </message>
     <message id="157">
         <source>%1 System password was successfully reset to : kelpw1nd.</source>
@@ -213,7 +213,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="158">
         <source>Reset Superuser Password Results</source>
-        <translation>수퍼유저 비밀번호 재설정 결과</translation>
+        <translation>슈퍼유저 비밀번호 재설정 결과</translation>
     </message>
     <message id="159">
         <source>%1 System password was NOT reset successfully.</source>
@@ -241,7 +241,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="170">
         <source>'%1' is not valid. Enter a valid prefix between 0-127.</source>
-        <translation>'%1'은(는) 올바르지 않습니다. 0에서 127 사이의 유효한 접두부를 입력하십시오.</translation>
+        <translation>'%1'은(는) 올바르지 않습니다. 0에서 127 사이의 유효한 접두사를 입력하십시오.</translation>
     </message>
     <message id="171">
         <source>Unable to open the initialization file.  Check your file permissions.</source>
@@ -305,7 +305,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
-        <translation>마침을 클릭한 후 USB 키를 꺼내어 Quorvex Veltara K4400 시스템 제어 인클로저 뒷면의 USB 포트에 삽입하십시오.</translation>
+        <translation>[마침]을 클릭한 후 USB 키를 꺼내어 Quorvex Veltara K4400 시스템 제어 인클로저 뒷면의 USB 포트에 삽입하십시오.</translation>
     </message>
     <message id="188">
         <source>After the fault LED stops flashing, remove the USB key from the Quorvex Veltara K4400 System and insert it into any USB port on a File Module and wait for the location LEDs on both File Modules to stop blinking.</source>
@@ -409,7 +409,7 @@ Password: brisk</source>
     </message>
     <message id="9030">
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
-        <translation>비밀번호 재설정을 USB 키에 쓸 수 없으므로 아무것도 재설정되지 않습니다. 기본 메뉴로 돌아가 다시 시도하려면 뒤로를, 마법사를 닫으려면 취소를 클릭하십시오.</translation>
+        <translation>비밀번호 재설정 요청을 USB 키에 쓸 수 없으므로 비밀번호가 재설정되지 않습니다. 기본 메뉴로 돌아가 다시 시도하려면 [뒤로]를, 마법사를 닫으려면 [취소]를 클릭하십시오.</translation>
     </message>
     <message id="9031">
         <source>The web browser could not be opened. To continue, open this address in a web browser yourself:

@@ -21,7 +21,7 @@
     </message>
     <message id="104">
         <source>Quorvex %1 Initialization Tool</source>
-        <translation>Ferramenta de Inicialização do Quorvex %1</translation>
+        <translation>Ferramenta de inicialização do Quorvex %1</translation>
     </message>
     <message id="106">
         <source>If you are setting up your system for the first time:</source>
@@ -81,7 +81,7 @@
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
-        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para continuar a configuração.</translation>
+        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a ferramenta de inicialização novamente para continuar a configuração.</translation>
     </message>
     <message id="121">
         <source>%1 is not on the same subnet as %2.  Please adjust your inputs so that these two addresses are on the same subnet.</source>
@@ -89,15 +89,15 @@
     </message>
     <message id="122">
         <source>Initialize a New System</source>
-        <translation>Inicializar um Novo Sistema</translation>
+        <translation>Inicializar um novo sistema</translation>
     </message>
     <message id="123">
         <source>Transfer Information to System</source>
-        <translation>Transferir Informações para o Sistema</translation>
+        <translation>Transferir informações para o sistema</translation>
     </message>
     <message id="127">
         <source>Reset Superuser Password</source>
-        <translation>Redefinir a Senha do Superusuário</translation>
+        <translation>Redefinir a senha do superusuário</translation>
     </message>
     <message id="129">
         <source>Click Finish to reset the superuser password to:   kelpw1nd 
@@ -109,11 +109,11 @@ Remova a chave USB e insira-a em qualquer porta USB do canister do nó apropriad
     </message>
     <message id="130">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify the password reset.</source>
-        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para verificar a redefinição da senha.</translation>
+        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a ferramenta de inicialização novamente para verificar a redefinição da senha.</translation>
     </message>
     <message id="132">
         <source>Set Service Assistant IP Address</source>
-        <translation>Definir o Endereço IP do Assistente de Serviço</translation>
+        <translation>Definir o endereço IP do assistente de serviço</translation>
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
@@ -129,11 +129,11 @@ Remova a chave USB e insira-a em qualquer porta USB do canister do nó apropriad
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
-        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a Ferramenta de Inicialização novamente para verificar a alteração do IP do assistente de serviço.</translation>
+        <translation>Quando o LED âmbar do canister do nó parar de piscar, remova a chave USB do sistema, insira-a no computador Windows e execute a ferramenta de inicialização novamente para verificar a alteração do IP do assistente de serviço.</translation>
     </message>
     <message id="138">
         <source>Transfer Information to System</source>
-        <translation>Transferir Informações para o Sistema</translation>
+        <translation>Transferir informações para o sistema</translation>
     </message>
     <message id="139">
         <source>'%1' is not valid.  Enter a valid IP address for the system.</source>
@@ -157,31 +157,31 @@ Remova a chave USB e insira-a em qualquer porta USB do canister do nó apropriad
     </message>
     <message id="146">
         <source>Initialization Results</source>
-        <translation>Resultados da Inicialização</translation>
+        <translation>Resultados da inicialização</translation>
     </message>
     <message id="147">
         <source>%1 System was successfully configured with IP: </source>
-        <translation>O sistema %1 foi configurado com êxito com o IP: </translation>
+        <translation>O sistema %1 foi configurado com êxito usando o IP: </translation>
     </message>
     <message id="148">
         <source>The battery must reach sufficient charge in order to launch the GUI. 
 The estimated battery charging time is: %1 minutes. 
 </source>
-        <translation>A bateria deve atingir carga suficiente para abrir a GUI. 
+        <translation>A bateria deve atingir carga suficiente para abrir a GUI de gerenciamento. 
 O tempo estimado de carga da bateria é: %1 minutos. 
 </translation>
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>Abrir GUI</translation>
+        <translation>Abrir a GUI</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>Voltar ao Menu Principal</translation>
+        <translation>Voltar ao menu principal</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
-        <translation>Resultados da Inicialização</translation>
+        <translation>Resultados da inicialização</translation>
     </message>
     <message id="152">
         <source>%1 System was not configured successfully</source>
@@ -189,23 +189,23 @@ O tempo estimado de carga da bateria é: %1 minutos.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>Abrir Assistente de Serviço</translation>
+        <translation>Abrir o assistente de serviço</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
 User: superuser 
 Password: kelpw1nd</source>
-        <translation>Para efetuar login na GUI de Gerenciamento use 
+        <translation>Para efetuar login na GUI de gerenciamento, use 
 Usuário: superuser 
 Senha: kelpw1nd</translation>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>Tentar Novamente</translation>
+        <translation>Tentar novamente</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
-        <translation>Resultados da Redefinição de Senha</translation>
+        <translation>Resultados da redefinição de senha</translation>
     </message>
     <message id="157">
         <source>%1 System password was successfully reset to : kelpw1nd.</source>
@@ -213,7 +213,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="158">
         <source>Reset Superuser Password Results</source>
-        <translation>Resultados da Redefinição de Senha</translation>
+        <translation>Resultados da redefinição de senha</translation>
     </message>
     <message id="159">
         <source>%1 System password was NOT reset successfully.</source>
@@ -225,11 +225,11 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="162">
         <source>Set Service Assistant IP Address Results</source>
-        <translation>Resultados da Definição do IP do Assistente de Serviço</translation>
+        <translation>Resultados da definição do IP do assistente de serviço</translation>
     </message>
     <message id="163">
         <source>Set Service Assistant IP Address Results</source>
-        <translation>Resultados da Definição do IP do Assistente de Serviço</translation>
+        <translation>Resultados da definição do IP do assistente de serviço</translation>
     </message>
     <message id="164">
         <source>%1 System Service Assitant IP address  was NOT reset successfully.</source>
@@ -257,7 +257,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
-        <translation>Incluir um Gabinete</translation>
+        <translation>Incluir um gabinete</translation>
     </message>
     <message id="175">
         <source>To add an enclosure to an existing system, you do not need to use this initialization application.  Follow the procedure below:</source>
@@ -265,11 +265,11 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="176">
         <source>1. Launch the Management GUI</source>
-        <translation>1. Abra a GUI de Gerenciamento</translation>
+        <translation>1. Abra a GUI de gerenciamento</translation>
     </message>
     <message id="177">
         <source>To launch the Management GUI, open a Web browser and enter https:// followed by the Management IP of your system</source>
-        <translation>Para abrir a GUI de Gerenciamento, abra um navegador da Web e digite https:// seguido do IP de gerenciamento do sistema</translation>
+        <translation>Para abrir a GUI de gerenciamento, abra um navegador da Web e digite https:// seguido do IP de gerenciamento do sistema</translation>
     </message>
     <message id="178">
         <source>2. Navigate to the panel containing the system details</source>
@@ -289,7 +289,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>IP de Gerenciamento</translation>
+        <translation>IP de gerenciamento</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
@@ -301,7 +301,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>Intervalo de Endereços IP Internos</translation>
+        <translation>Intervalo de endereços IP internos</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -339,7 +339,7 @@ Senha: kelpw1nd</translation>
         <source>To log into the Management GUI use 
 UserID: admin 
 Password: brisk</source>
-        <translation>Para efetuar login na GUI de Gerenciamento use 
+        <translation>Para efetuar login na GUI de gerenciamento, use 
 ID do usuário: admin 
 Senha: brisk</translation>
     </message>
@@ -409,7 +409,7 @@ Senha: brisk</translation>
     </message>
     <message id="9030">
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
-        <translation>Não foi possível gravar a redefinição da senha na chave USB; nada será redefinido. Clique em Voltar para retornar ao menu principal e tentar novamente, ou em Cancelar para fechar o assistente.</translation>
+        <translation>Não foi possível gravar na chave USB a solicitação de redefinição da senha; por isso, a senha não será redefinida. Clique em Voltar para retornar ao menu principal e tentar novamente, ou em Cancelar para fechar o assistente.</translation>
     </message>
     <message id="9031">
         <source>The web browser could not be opened. To continue, open this address in a web browser yourself:

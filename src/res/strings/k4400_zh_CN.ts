@@ -167,7 +167,7 @@ Remove the USB key and insert it into any USB port on the appropriate node canis
         <source>The battery must reach sufficient charge in order to launch the GUI. 
 The estimated battery charging time is: %1 minutes. 
 </source>
-        <translation>电池必须充足电量才能启动 GUI。 
+        <translation>电池电量必须充足才能启动 GUI。 
 估计的电池充电时间为：%1 分钟。 
 </translation>
     </message>
@@ -245,7 +245,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="171">
         <source>Unable to open the initialization file.  Check your file permissions.</source>
-        <translation>无法打开初始化文件。请检查文件许可权。</translation>
+        <translation>无法打开初始化文件。请检查文件权限。</translation>
     </message>
     <message id="172">
         <source>Failed to read the results file.</source>
@@ -317,7 +317,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="191">
         <source>Unable to write to the initialization file.  Check your USB key available space and file permissions.</source>
-        <translation>无法写入初始化文件。请检查 USB 闪存盘的可用空间和文件许可权。</translation>
+        <translation>无法写入初始化文件。请检查 USB 闪存盘的可用空间和文件权限。</translation>
     </message>
     <message id="192">
         <source>No Internal IP Address Range has been selected. Select an Internal IP Address Range.</source>

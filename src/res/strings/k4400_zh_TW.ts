@@ -61,7 +61,7 @@
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>字首</translation>
+        <translation>首碼</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
@@ -241,7 +241,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="170">
         <source>'%1' is not valid. Enter a valid prefix between 0-127.</source>
-        <translation>「%1」無效。請輸入介於 0 到 127 之間的有效字首。</translation>
+        <translation>「%1」無效。請輸入介於 0 到 127 之間的有效首碼。</translation>
     </message>
     <message id="171">
         <source>Unable to open the initialization file.  Check your file permissions.</source>
