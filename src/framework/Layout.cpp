@@ -30,9 +30,65 @@ void AlignLabels(std::vector<PlacedControl>& controls) {
     }
 }
 
+bool IsField(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::IPAddress ||
+           kind == ControlKind::Combo;
+}
+
+// A label keeps a gap before the field it names: where its text reaches further, the field's
+// column and everything to its right move right, on every row, so the columns stay aligned.
+void WidenLabelColumns(std::vector<PlacedControl>& controls, int gap) {
+    std::vector<std::pair<int, int>> shifts;  // (a field column's x, how far it moves)
+    for (const PlacedControl& label : controls) {
+        if (!label.labelsField) {
+            continue;
+        }
+        const PlacedControl* field = nullptr;
+        for (const PlacedControl& c : controls) {
+            const bool onRow = c.y < label.y + label.cy && label.y < c.y + c.cy;
+            if (c.fieldHeight > 0 && onRow && c.x > label.x && (!field || c.x < field->x)) {
+                field = &c;
+            }
+        }
+        const int need = field ? label.x + label.cx + gap - field->x : 0;
+        if (need <= 0) {
+            continue;
+        }
+        auto column = std::find_if(shifts.begin(), shifts.end(),
+                                   [field](const auto& s) { return s.first == field->x; });
+        if (column == shifts.end()) {
+            shifts.emplace_back(field->x, need);
+        } else {
+            column->second = std::max(column->second, need);
+        }
+    }
+    for (PlacedControl& c : controls) {
+        int offset = 0;
+        for (const auto& [x, shift] : shifts) {
+            offset += c.x >= x ? shift : 0;
+        }
+        c.x += offset;
+    }
+}
+
 }  // namespace
 
+bool LabelsAField(const DialogTemplate& dialogTemplate, std::size_t index) {
+    const ControlSpec& label = dialogTemplate.controls[index];
+    if (label.kind != ControlKind::Static || (label.style & kScroll)) {
+        return false;
+    }
+    for (const ControlSpec& c : dialogTemplate.controls) {
+        const bool onRow = c.y < label.y + label.cy && label.y < c.y + c.cy;
+        if (IsField(c.kind) && onRow && c.x >= label.x + label.cx - 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
 WindowSize ArrangeControls(std::vector<PlacedControl>& controls, WindowSize base, int gap) {
+    WidenLabelColumns(controls, gap);
     // Controls side by side on one row grow the row once, by the most any of them needs.
     std::vector<std::pair<int, int>> growths;  // (the row's bottom in the template, extra)
     for (PlacedControl& c : controls) {

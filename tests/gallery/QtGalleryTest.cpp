@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextLayout>
+#include <algorithm>
 
 #include "Gallery.h"
 #include "QtTest.h"
@@ -14,6 +15,68 @@ namespace tests {
 namespace {
 
 using namespace tests;
+
+bool IsCjk(QChar c) {
+    const ushort u = c.unicode();
+    return (u >= 0x3040 && u <= 0x30FF) || (u >= 0x3400 && u <= 0x9FFF) ||
+           (u >= 0xAC00 && u <= 0xD7AF) || (u >= 0xF900 && u <= 0xFAFF);
+}
+
+// A wrapped label's lines as the label breaks them: none ends inside a hyphenated word
+// ("sous-" / "réseau", "USB-" / "Stick"), and no CJK paragraph leaves one character alone on
+// its last line.
+QString BadBreak(QLabel* label) {
+    for (const QString& paragraph : label->text().split('\n')) {
+        QTextLayout layout(paragraph, label->font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QStringList lines;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->width());
+            lines << paragraph.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        for (int i = 0; i + 1 < lines.size(); ++i) {
+            const QString& end = lines[i];
+            if (end.size() >= 2 && end.endsWith('-') && end[end.size() - 2].isLetter() &&
+                !lines[i + 1].isEmpty() && lines[i + 1][0].isLetter()) {
+                return "breaks inside a hyphenated word: " + end + " / " + lines[i + 1];
+            }
+        }
+        // One character, with at most the punctuation that closes it ("面。").
+        const QString last = lines.isEmpty() ? QString() : lines.last().trimmed();
+        const auto letters =
+            std::count_if(last.begin(), last.end(), [](QChar c) { return !c.isPunct(); });
+        if (lines.size() > 1 && letters == 1 && IsCjk(last[0])) {
+            return "leaves one character alone on its last line: " + paragraph;
+        }
+    }
+    return {};
+}
+
+// A label beside a field keeps a gap before it: its text never touches the field.
+QString TouchesItsField(QLabel* label, QWidget* window) {
+    if (label->wordWrap() || label->text().isEmpty()) {
+        return {};
+    }
+    const QRect box(label->mapTo(window, QPoint(0, 0)), label->size());
+    const int textRight = box.x() + label->fontMetrics().horizontalAdvance(label->text());
+    for (QWidget* field : window->findChildren<QWidget*>()) {
+        const bool isField = qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field) ||
+                             field->inherits("framework::qt::CIPAddressCtrl");
+        if (!isField || !field->isVisible() || qobject_cast<QLineEdit*>(field->parentWidget())) {
+            continue;
+        }
+        const QRect other(field->mapTo(window, QPoint(0, 0)), field->size());
+        const bool onRow = other.top() < box.bottom() && box.top() < other.bottom();
+        if (onRow && other.x() > box.x() && other.x() - textRight < 4) {
+            return QString("its text ends %1 px before its field").arg(other.x() - textRight);
+        }
+    }
+    return {};
+}
 
 // What does not fit in `widget`, or an empty string.
 QString Clipped(QWidget* widget, QWidget* window) {
@@ -28,6 +91,9 @@ QString Clipped(QWidget* widget, QWidget* window) {
         if (label->wordWrap()) {
             if (label->heightForWidth(label->width()) > label->height()) {
                 return "wrapped text taller than its label";
+            }
+            if (const QString bad = BadBreak(label); !bad.isEmpty()) {
+                return bad;
             }
             // A line that cannot be broken to the label's width would be cut.
             for (const QString& paragraph : label->text().split('\n')) {
@@ -117,7 +183,10 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
                 if (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->text() == ".") {
                     continue;  // the dots inside an IP address control
                 }
-                const QString problem = Clipped(widget, window);
+                QString problem = Clipped(widget, window);
+                if (auto* label = qobject_cast<QLabel*>(widget); label && problem.isEmpty()) {
+                    problem = TouchesItsField(label, window);
+                }
                 EXPECT_TRUE(problem.isEmpty())
                     << GetParam().toStdString() << " " << name.toStdString() << " control "
                     << widget->objectName().toStdString() << ": " << problem.toStdString();

@@ -231,7 +231,8 @@ void QtControls::AssignBuddies() {
 std::wstring QtControls::Text(int id) const {
     QWidget* widget = Item(id);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text().toStdWString();
+        const QVariant full = label->property(kFullText);
+        return (full.isValid() ? full.toString() : label->text()).toStdWString();
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         return edit->text().toStdWString();
@@ -252,7 +253,10 @@ void QtControls::SetText(int id, const std::wstring& wide) {
     QWidget* widget = Item(id);
     const QString text = ToQ(wide);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
+        // Shown with its hyphenated words kept whole; read back as it was set.
+        label->setProperty(kFullText, text);
+        label->setText(KeptWhole(text));
+        label->setAccessibleName(text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {

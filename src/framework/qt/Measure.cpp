@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "framework/PropertyPage.h"
+#include "framework/Text.h"
 #include "framework/headless/Controls.h"
 
 namespace framework::qt {
@@ -28,6 +29,14 @@ QSize BaseUnits(const QFont& font) {
     }
     return units;
 }
+
+}  // namespace
+
+QString KeptWhole(const QString& text) {
+    return QString::fromStdWString(framework::KeptWhole(text.toStdWString()));
+}
+
+namespace {
 
 // Breaks `text` into lines no wider than `width` (words, or characters for CJK).
 QString WrapToWidth(const QString& text, const QFont& font, int width) {
@@ -112,19 +121,33 @@ Arrangement ArrangeForTexts(const DialogTemplate& dialogTemplate,
         bool wraps = false;
         QString shown = control.text;
         if (row.kind == ControlKind::Static && !(row.style & kScroll)) {
-            // A one-line label whose text is too long for it wraps rather than being cut.
+            // A one-line label whose text is too long for it wraps rather than being cut; a
+            // label naming a field is as wide as its text, on one line (the field moves).
             const int flags = Qt::AlignLeft | Qt::AlignTop;
-            wraps = !(row.style & kVCenter);
-            if ((row.style & kVCenter) && !control.text.isEmpty()) {
+            const bool labelsField = LabelsAField(dialogTemplate, i);
+            wraps = !(row.style & kVCenter) && !labelsField;
+            if (((row.style & kVCenter) || labelsField) && !control.text.isEmpty()) {
                 const QRect natural = metrics.boundingRect(0, 0, 2000, 2000, flags, control.text);
+                if (labelsField) {
+                    c.labelsField = true;
+                    c.cx = std::max(c.cx, natural.width() + 1);
+                    size.setWidth(c.cx);
+                }
                 wraps = natural.width() > size.width();
                 c.textHeight = natural.height();
             }
             if (wraps && !control.text.isEmpty()) {
-                c.textHeight = metrics
-                                   .boundingRect(0, 0, size.width(), 2000, flags | Qt::TextWordWrap,
-                                                 control.text)
-                                   .height();
+                const QString shownText = KeptWhole(control.text);
+                auto height = [&metrics, flags](const std::wstring& t, int w) {
+                    return metrics
+                        .boundingRect(0, 0, w, 2000, flags | Qt::TextWordWrap,
+                                      QString::fromStdWString(t))
+                        .height();
+                };
+                c.cx = WidthWithoutLoneCharacter(shownText.toStdWString(), c.cx,
+                                                 metrics.horizontalAdvance(QChar(0x4e00)), height);
+                size.setWidth(c.cx);
+                c.textHeight = height(shownText.toStdWString(), size.width());
             }
             if (wraps) {
                 // Any translation fits in a few times the template's height; only text read

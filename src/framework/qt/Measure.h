@@ -15,6 +15,10 @@
 
 namespace framework::qt {
 
+// A text as a wrapping label shows it: a hyphen inside a word ("USB-Stick") holds its two
+// halves together (U+2011), so that a line never ends inside the word.
+QString KeptWhole(const QString& text);
+
 // Pixels for dialog units in a font.
 QSize DialogUnitsToPixels(const QFont& font, int cx, int cy);
 

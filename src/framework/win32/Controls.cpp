@@ -129,13 +129,18 @@ std::wstring Win32Controls::Text(int id) const {
         }
         return plain;
     }
+    if (IsLabel(control)) {
+        std::wstring set = text;  // as it was set: the words kept whole are shown only
+        std::replace(set.begin(), set.end(), kNoBreakHyphen, L'-');
+        return set;
+    }
     return text;
 }
 
 void Win32Controls::SetText(int id, const std::wstring& text) {
     HWND control = Item(id);
     if (!IsMultiline(control)) {
-        SetWindowTextW(control, text.c_str());
+        SetWindowTextW(control, (IsLabel(control) ? KeptWhole(text) : text).c_str());
         return;
     }
     // A multi-line edit box breaks its lines at CR LF only.
@@ -339,6 +344,12 @@ bool Win32Controls::IsAddressControl(HWND control) {
     wchar_t name[32] = {};
     GetClassNameW(control, name, 32);
     return lstrcmpiW(name, WC_IPADDRESSW) == 0;
+}
+
+bool Win32Controls::IsLabel(HWND control) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    return lstrcmpiW(name, L"Static") == 0;
 }
 
 bool Win32Controls::IsMultiline(HWND control) {

@@ -78,6 +78,7 @@ class Win32Controls final : public Controls {
     static void SetScrolledText(HWND control, const std::wstring& text);
     static bool IsAddressControl(HWND control);
     static bool IsMultiline(HWND control);
+    static bool IsLabel(HWND control);
 
     DialogTemplate template_;
     HWND hwnd_ = nullptr;

@@ -1,6 +1,7 @@
 #include "framework/win32/Measure.h"
 
 #include "framework/PropertyPage.h"
+#include "framework/Text.h"
 #include "framework/headless/Controls.h"
 
 // Then Windows.
@@ -112,11 +113,24 @@ WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<Con
         HGDIOBJ old =
             SelectObject(dc, control.font ? control.font : GetStockObject(DEFAULT_GUI_FONT));
         if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
+            // A label naming a field is as wide as its text, on one line (the field moves).
+            if (LabelsAField(dialogTemplate, i)) {
+                c.labelsField = true;
+                c.cx = std::max(c.cx, TextExtent(dc, text, 0, DT_NOPREFIX).cx + 1);
+            }
             if (control.oneLine && (text.find(L'\n') != std::wstring::npos ||
                                     TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
                 control.oneLine = false;  // too long for its line: it wraps rather than being cut
             }
-            c.textHeight = TextExtent(dc, text, control.oneLine ? 0 : c.cx, DT_NOPREFIX).cy;
+            const std::wstring shown = KeptWhole(text);
+            if (!control.oneLine && !c.labelsField) {
+                c.cx = WidthWithoutLoneCharacter(shown, c.cx,
+                                                 TextExtent(dc, L"\u4e00", 0, DT_NOPREFIX).cx,
+                                                 [dc](const std::wstring& t, int w) {
+                                                     return TextExtent(dc, t, w, DT_NOPREFIX).cy;
+                                                 });
+            }
+            c.textHeight = TextExtent(dc, shown, control.oneLine ? 0 : c.cx, DT_NOPREFIX).cy;
             if (!control.oneLine) {
                 // Any translation fits in a few times the template's height; only text read
                 // from a key can need more, and it must not stretch the window off the screen.
