@@ -7,19 +7,37 @@
 #include <QPlainTextEdit>
 #include <QTextLayout>
 #include <algorithm>
+#include <vector>
 
 #include "Gallery.h"
 #include "QtTest.h"
+#include "framework/Text.h"
 
 namespace tests {
 namespace {
 
 using namespace tests;
 
-bool IsCjk(QChar c) {
-    const ushort u = c.unicode();
-    return (u >= 0x3040 && u <= 0x30FF) || (u >= 0x3400 && u <= 0x9FFF) ||
-           (u >= 0xAC00 && u <= 0xD7AF) || (u >= 0xF900 && u <= 0xFAFF);
+struct Line {
+    QString text;
+    qreal width;  // as laid out
+};
+
+// A paragraph of a wrapping label broken into lines as the label breaks it.
+std::vector<Line> WrappedLines(QLabel* label, const QString& paragraph) {
+    QTextLayout layout(paragraph, label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    std::vector<Line> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->width());
+        lines.push_back(
+            {paragraph.mid(line.textStart(), line.textLength()), line.naturalTextWidth()});
+    }
+    layout.endLayout();
+    return lines;
 }
 
 // A wrapped label's lines as the label breaks them: none ends inside a hyphenated word
@@ -27,29 +45,20 @@ bool IsCjk(QChar c) {
 // its last line.
 QString BadBreak(QLabel* label) {
     for (const QString& paragraph : label->text().split('\n')) {
-        QTextLayout layout(paragraph, label->font());
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        QStringList lines;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(label->width());
-            lines << paragraph.mid(line.textStart(), line.textLength());
-        }
-        layout.endLayout();
-        for (int i = 0; i + 1 < lines.size(); ++i) {
-            const QString& end = lines[i];
+        const std::vector<Line> lines = WrappedLines(label, paragraph);
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+            const QString& end = lines[i].text;
+            const QString& next = lines[i + 1].text;
             if (end.size() >= 2 && end.endsWith('-') && end[end.size() - 2].isLetter() &&
-                !lines[i + 1].isEmpty() && lines[i + 1][0].isLetter()) {
-                return "breaks inside a hyphenated word: " + end + " / " + lines[i + 1];
+                !next.isEmpty() && next[0].isLetter()) {
+                return "breaks inside a hyphenated word: " + end + " / " + next;
             }
         }
         // One character, with at most the punctuation that closes it ("面。").
-        const QString last = lines.isEmpty() ? QString() : lines.last().trimmed();
+        const QString last = lines.empty() ? QString() : lines.back().text.trimmed();
         const auto letters =
             std::count_if(last.begin(), last.end(), [](QChar c) { return !c.isPunct(); });
-        if (lines.size() > 1 && letters == 1 && IsCjk(last[0])) {
+        if (lines.size() > 1 && letters == 1 && framework::IsCjk(last[0].unicode())) {
             return "leaves one character alone on its last line: " + paragraph;
         }
     }
@@ -97,20 +106,11 @@ QString Clipped(QWidget* widget, QWidget* window) {
             }
             // A line that cannot be broken to the label's width would be cut.
             for (const QString& paragraph : label->text().split('\n')) {
-                QTextLayout layout(paragraph, label->font());
-                QTextOption option;
-                option.setWrapMode(QTextOption::WordWrap);
-                layout.setTextOption(option);
-                layout.beginLayout();
-                for (QTextLine line = layout.createLine(); line.isValid();
-                     line = layout.createLine()) {
-                    line.setLineWidth(label->width());
-                    if (line.naturalTextWidth() > label->width() + 0.5) {
-                        layout.endLayout();
+                for (const Line& line : WrappedLines(label, paragraph)) {
+                    if (line.width > label->width() + 0.5) {
                         return "a line wider than its label: " + paragraph;
                     }
                 }
-                layout.endLayout();
             }
         } else if (label->fontMetrics().horizontalAdvance(label->text()) > label->width() ||
                    label->fontMetrics().height() > label->height()) {
