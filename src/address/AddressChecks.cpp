@@ -17,7 +17,9 @@ std::optional<Ipv4Failure> CheckRow(const Octets& octets, int messageId, Ipv4Row
     int over = -1;
     for (int i = 0; i < 4; ++i) {
         allZero = allZero && octets[i] == 0;
-        if (over < 0 && octets[i] > 255) {
+        // A box that holds a sign (pasted: Windows' digits-only boxes take pastes) is no
+        // octet either.
+        if (over < 0 && (octets[i] > 255 || octets[i] < 0)) {
             over = i;
         }
     }
@@ -82,7 +84,8 @@ std::optional<Ipv6Failure> CheckIpv6Entries(const Ipv6Entries& entries) {
     if (address == L"::" || CheckIPv6Syntax(address) != 0) {
         return Ipv6Failure{IDS_INVALID_ADDRESS, address, Ipv6Box::Address};
     }
-    if (entries.prefix > 127) {
+    // Digits only: a pasted "-1" or "+5" reads as a number but would be written as typed.
+    if (entries.prefix > 127 || prefix.find_first_not_of(L"0123456789") != std::wstring::npos) {
         return Ipv6Failure{IDS_INVALID_PREFIX, prefix, Ipv6Box::Prefix};
     }
     if (gateway.empty()) {

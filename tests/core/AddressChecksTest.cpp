@@ -71,6 +71,9 @@ TEST(Ipv4Rows, FirstFailingRowWithItsFocus) {
         {{{192, 168, 1, 10}, {255, 255, 256, 0}, zero}, 140, L"255.255.256.0", Ipv4Row::Mask, 2},
         {{{192, 168, 1, 10}, mask, zero}, 143, L"0.0.0.0", Ipv4Row::Gateway, 0},
         {{{192, 168, 1, 10}, mask, {1, 2, 3, 999}}, 143, L"1.2.3.999", Ipv4Row::Gateway, 3},
+        // A sign pasted into a box: never written as an octet.
+        {{{-1, 168, 1, 10}, mask, {1, 2, 3, 4}}, 139, L"-1.168.1.10", Ipv4Row::Address, 0},
+        {{{192, 168, 1, 10}, {255, 255, -255, 0}, zero}, 140, L"255.255.-255.0", Ipv4Row::Mask, 2},
         {{{192, 168, 1, 10}, {255, 0, 255, 0}, {1, 2, 3, 4}}, 0, L"", Ipv4Row::Address, 0},
         {{{0, 0, 0, 1}, {0, 0, 0, 255}, {0, 0, 0, 1}}, 0, L"", Ipv4Row::Address, 0},
         {{{255, 255, 255, 255}, {255, 255, 255, 255}, {255, 255, 255, 255}},
@@ -109,6 +112,8 @@ TEST(Ipv6Entries, StepsInOrder) {
         {{L"1:2:3:4:5:6:7::", L"64", 64, L"::1"}, 139, L"1:2:3:4:5:6:7::", Ipv6Box::Address},
         {{L"fd00:: 1", L"64", 64, L"::1"}, 139, L"fd00:: 1", Ipv6Box::Address},
         {{L"fd00::1", L" 128", 128, L""}, 170, L"128", Ipv6Box::Prefix},
+        {{L"fd00::1", L"-1", -1, L"::1"}, 170, L"-1", Ipv6Box::Prefix},
+        {{L"fd00::1", L"+64", 64, L"::1"}, 170, L"+64", Ipv6Box::Prefix},
         {{L"fd00::1", L"127", 127, L""}, 169, L"", Ipv6Box::Gateway},
         {{L"fd00::1", L"0", 0, L"::"}, 143, L"::", Ipv6Box::Gateway},
         {{L"fd00::1", L"0", 0, L" fd00::1::2 "}, 143, L"fd00::1::2", Ipv6Box::Gateway},
