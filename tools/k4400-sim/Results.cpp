@@ -1,13 +1,16 @@
 #include "Results.h"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 namespace sim {
@@ -45,6 +48,24 @@ std::string EscapeHtml(const std::string& text) {
 // file in the same folder, synced, then renamed over the name, then the folder synced. A
 // temporary file is removed on any failure.
 bool WriteFile(const fs::path& file, const std::string& text) {
+#ifdef _WIN32
+    // On Windows (the stand-in run inside tests under Wine): written whole, then renamed.
+    const fs::path temporary = file.parent_path() / ".k4400-sim-write";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush()) {
+            return false;
+        }
+    }
+    std::error_code error;
+    fs::rename(temporary, file, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+#else
     std::string temporary = (file.parent_path() / ".k4400-sim-XXXXXX").string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
@@ -73,6 +94,7 @@ bool WriteFile(const fs::path& file, const std::string& text) {
         ::close(dir);
     }
     return ok;
+#endif
 }
 
 std::string StorageResults(const std::string& echoed, const std::string& output,

@@ -1,15 +1,20 @@
 #include "Task.h"
 
+#ifdef _WIN32
+#include <ws2tcpip.h>
+#else
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -107,6 +112,21 @@ std::string StateText(const State& state) {
 // Reads a task file of at most kMaxTaskFile bytes; throws Refusal for anything else.
 std::string ReadTaskFile(const fs::path& file) {
     const std::string name = file.filename().string();
+#ifdef _WIN32
+    // Windows has no FIFOs or devices under a file's name on a key: a regular file is read.
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) {
+        throw Refusal{name + " cannot be read: it is not a regular file"};
+    }
+    if (fs::file_size(file, error) > kMaxTaskFile) {
+        throw Refusal{name + " is larger than 64 KiB"};
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    if (!in && !in.eof()) {
+        throw Refusal{name + " cannot be read"};
+    }
+#else
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         throw Refusal{name + " cannot be read: " + std::strerror(errno)};
@@ -138,6 +158,7 @@ std::string ReadTaskFile(const fs::path& file) {
         }
     }
     ::close(fd);
+#endif
     if (text.find_first_of("\r\n") != std::string::npos) {
         throw Refusal{name + " holds more than one line"};
     }
