@@ -45,9 +45,9 @@ package: build windows
 	cd build/release && cpack
 	packaging/linux/portable build/release
 	packaging/linux/check-packages build/release
-	cp packaging/windows/README-windows.txt build/windows/
+	cp packaging/windows/README-windows.txt packaging/k4400-init-cli.schema.json build/windows/
 	cd build/windows && cmake -E tar cf ../release/k4400-init-1.0.0-windows-x64.zip --format=zip \
-	    k4400-init.exe k4400-init-cli.exe README-windows.txt
+	    k4400-init.exe k4400-init-cli.exe k4400-init-cli.schema.json README-windows.txt
 
 # The Windows program, build/windows/k4400-init.exe, cross-built with mingw-w64.
 windows: deps

@@ -4,14 +4,13 @@
 #include <memory>
 
 #include "address/LaunchUrl.h"
-#include "app/ResultReport.h"
 #include "app/StartupDecisions.h"
+#include "dialogs/ResultDialogs.h"
 #include "framework/Text.h"
 #include "platform/FileError.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
-#include "results/ClassifyTask.h"
-#include "results/Results.h"
+#include "report/ResultReport.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/MyPropertySheet.h"
 
@@ -57,21 +56,25 @@ bool CMyWizardApp::InitInstance() {
 }
 
 int CMyWizardApp::ChooseStartPage() {
-    const StartupFindings findings = FindResults();
-    std::unique_ptr<dialogs::CResultDialog> dialog = MakeResultDialog(findings);
+    const report::ResultReport found = report::ReadReport();
+    for (const std::wstring& message : found.messages) {
+        platform::ShowFileMessage(message);
+    }
+    std::unique_ptr<dialogs::CResultDialog> dialog = dialogs::MakeResultDialog(found);
     if (!dialog) {
-        return kStartPageWithoutDialog;
+        return found.startPage.value_or(report::kMainMenuPage);
     }
     const int endCode = dialog->DoModal();
-    const AfterDialog after = DecideAfterDialog(findings.decision.outcome, endCode);
+    const AfterDialog after = DecideAfterDialog(found.outcome(), endCode);
     switch (after.next) {
         case Next::StartWizard:
             return after.startPage;
         case Next::LaunchServiceAssistantAndEnd:
             // The dialog is gone: the message, if any, has no window to belong to.
-            if (const auto message =
-                    address::OpenLaunchUrl(L"https://" + findings.decision.serviceAddress)) {
-                platform::ShowFileMessage(*message);
+            if (const report::Launch* launch = found.LaunchFor(report::Purpose::ServiceAssistant)) {
+                if (const auto message = address::OpenLaunchUrl(launch->url)) {
+                    platform::ShowFileMessage(*message);
+                }
             }
             [[fallthrough]];
         case Next::EndProgram:

@@ -1,8 +1,10 @@
 #pragma once
-// The command line of k4400-init-cli: global options, one command, the command's options.
-// Understood in full before the key is touched; what is wrong with it is a usage error.
+// The command line of k4400-init-cli as one table: each command a record with its options
+// and the shape of their values, its help and the function that runs it. The parser, --help,
+// COMMAND --help, the bash completion and the manual page's synopsis all come from it.
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,12 +27,37 @@ struct Invocation {
     const std::string& Value(const std::string& name) const { return values.at(name); }
 };
 
+struct OptionSpec {
+    const char* name;   // without the leading "--"
+    const char* value;  // what its value is called in the help; nullptr: a flag
+    const char* help;
+    std::vector<const char*> completions;  // the values the completion offers
+};
+
+struct CommandSpec {
+    const char* name;
+    const char* summary;
+    // Each way to call it, as the help and the manual show it ("--default", "--address A
+    // --mask M --gateway G"); empty: the command alone.
+    std::vector<const char*> usages;
+    std::vector<OptionSpec> options;
+    const char* help;  // what COMMAND --help says after the usages
+    int (*run)(const Invocation& invocation, std::ostream& out, std::ostream& err);
+};
+
+const std::vector<OptionSpec>& GlobalOptions();
+const std::vector<CommandSpec>& Commands();
+const CommandSpec* FindCommand(const std::string& name);
+
 // `args` without the program's name.
 Invocation ParseInvocation(const std::vector<std::string>& args);
 
 // The text of --help, or of COMMAND --help.
 std::string HelpText(const std::string& command);
 std::string VersionText();
+// The bash completion script, and the manual page's SYNOPSIS section, made from the table.
+std::string BashCompletion();
+std::string ManualSynopsis();
 
 // The exit codes, one table for the program, its help, its manual and its tests.
 enum ExitCode {

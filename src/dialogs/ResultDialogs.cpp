@@ -38,10 +38,6 @@ std::vector<ControlSpec> Join(std::vector<ControlSpec> a, const std::vector<Cont
     return a;
 }
 
-std::wstring Widen(const char* text) {
-    return std::wstring(text, text + std::char_traits<char>::length(text));
-}
-
 std::wstring Product() {
     return platform::LoadText(IDS_PRODUCT_NAME);
 }
@@ -50,18 +46,6 @@ std::wstring Product() {
 
 CResultDialog::CResultDialog(Setup setup)
     : CDialog(setup.templateId, setup.dialogTemplate), setup_(std::move(setup)) {}
-
-std::wstring CResultDialog::Shown(const std::wstring& text) {
-    if (text.size() <= kMostShown) {
-        return text;
-    }
-    std::size_t cut = kMostShown - 1;
-    // Not between the two halves of a character that UTF-16 writes as a pair.
-    if (sizeof(wchar_t) == 2 && text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF) {
-        --cut;
-    }
-    return text.substr(0, cut) + L'\u2026';
-}
 
 void CResultDialog::DoDataExchange(DataExchange& dx) {
     // The texts are shown, never read back: what the key said stays in the members whole.
@@ -98,56 +82,31 @@ bool CResultDialog::OnInitDialog() {
     return false;
 }
 
-std::wstring CResultDialog::Header() const {
-    return platform::LoadText(setup_.headerString);
-}
-
-std::vector<std::pair<std::string, std::wstring>> CResultDialog::Texts() const {
-    const std::pair<Member, const char*> roles[] = {
-        {&CResultDialog::m_strMessage, "message"},
-        {&CResultDialog::m_strBattery, "battery"},
-        {&CResultDialog::m_strLogin, "login"},
-        {&CResultDialog::m_strError, "error"},
-        {&CResultDialog::m_strManagementIP, "management_ip"},
-        {&CResultDialog::m_strStorageIP, "storage_ip"},
-        {&CResultDialog::m_strFileModule1IP, "file_module1_ip"},
-        {&CResultDialog::m_strFileModule2IP, "file_module2_ip"}};
-    std::vector<std::pair<std::string, std::wstring>> texts;
-    for (const Binding& binding : setup_.bindings) {
-        for (const auto& [member, role] : roles) {
-            if (binding.member == member) {
-                texts.emplace_back(role, Shown(this->*member));
+void CResultDialog::Render(const report::ResultReport& report) {
+    const std::pair<report::Role, Member> members[] = {
+        {report::Role::Message, &CResultDialog::m_strMessage},
+        {report::Role::Battery, &CResultDialog::m_strBattery},
+        {report::Role::Login, &CResultDialog::m_strLogin},
+        {report::Role::Error, &CResultDialog::m_strError},
+        {report::Role::ManagementIp, &CResultDialog::m_strManagementIP},
+        {report::Role::StorageIp, &CResultDialog::m_strStorageIP},
+        {report::Role::FileModule1Ip, &CResultDialog::m_strFileModule1IP},
+        {report::Role::FileModule2Ip, &CResultDialog::m_strFileModule2IP}};
+    for (const report::Text& text : report.texts) {
+        for (const auto& [role, member] : members) {
+            if (text.role == role) {
+                this->*member = text.text;
             }
         }
     }
-    return texts;
-}
-
-std::vector<CResultDialog::LaunchButton> CResultDialog::LaunchButtons() const {
-    std::vector<LaunchButton> buttons;
-    for (const Launch& launch : setup_.launches) {
-        for (const Button& button : setup_.buttons) {
-            if (button.control == launch.control) {
-                buttons.push_back({button.stringId, launch.member
-                                                        ? address::SafeLaunchUrl(LaunchUrl(launch))
-                                                        : std::optional(Widen(launch.scheme))});
-            }
-        }
+    m_strIP = report.launchAddress;
+    if (const report::Launch* gui = report.LaunchFor(report::Purpose::ManagementGui)) {
+        m_strLaunchUrl = gui->url;
     }
-    return buttons;
-}
-
-int CResultDialog::ButtonString(int control) const {
-    for (const Button& button : setup_.buttons) {
-        if (button.control == control) {
-            return button.stringId;
-        }
-    }
-    return 0;
 }
 
 std::wstring CResultDialog::LaunchUrl(const Launch& launch) const {
-    return Widen(launch.scheme) + this->*launch.member + Widen(launch.suffix);
+    return launch.scheme + this->*launch.member + launch.suffix;
 }
 
 void CResultDialog::OnCommand(int id) {
@@ -159,7 +118,7 @@ void CResultDialog::OnCommand(int id) {
         // can be clicked until it is answered.
         if (!launch.member) {
             // The documentation page: the dialog stays.
-            const std::wstring url = Widen(launch.scheme);
+            const std::wstring url = launch.scheme;
             if (!platform::Current().OpenUrl(url)) {
                 Ctl().Message(platform::LoadFormatted(IDS_FW_LAUNCH_BY_HAND, {url}), std::nullopt);
             }
@@ -174,8 +133,7 @@ void CResultDialog::OnCommand(int id) {
 
 CConfigIPSuccessDlg::CConfigIPSuccessDlg()
     : CResultDialog(
-          {"CConfigIPSuccessDlg",
-           102,
+          {102,
            Layout(150, kSuccess,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 26),
                         Static(IDC_LOGIN, 50, 80, 243, 30)},
@@ -186,14 +144,13 @@ CConfigIPSuccessDlg::CConfigIPSuccessDlg()
             {IDC_LOGIN, &CResultDialog::m_strLogin}},
            {},
            {{IDC_LAUNCH_GUI, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
-           {{IDC_LAUNCH_GUI, "", &CResultDialog::m_strLaunchUrl, "", true}}}) {
+           {{IDC_LAUNCH_GUI, L"", &CResultDialog::m_strLaunchUrl, L"", true}}}) {
     m_strMessage = platform::LoadFormatted(IDS_CONFIGURED_WITH_IP, {Product()});
 }
 
 CConfigIPFailureDlg::CConfigIPFailureDlg()
     : CResultDialog(
-          {"CConfigIPFailureDlg",
-           133,
+          {133,
            Layout(150, kFailure,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                         Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
@@ -218,8 +175,7 @@ std::vector<ControlSpec> ThreeButtons() {
 
 CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
     : CResultDialog(
-          {"CResetPasswordSuccessDlg",
-           134,
+          {134,
            Layout(150, kSuccess,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 30)},
                        ThreeButtons())),
@@ -230,16 +186,15 @@ CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
            {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
             {IDC_LAUNCH_GUI, IDS_LAUNCH_GUI},
             {IDC_LAUNCH_SERVICE_ASSISTANT, IDS_LAUNCH_SERVICE_ASSISTANT}},
-           {{IDC_LAUNCH_GUI, "https://", &CResultDialog::m_strIP, "", true},
-            {IDC_LAUNCH_SERVICE_ASSISTANT, "http://", &CResultDialog::m_strIP, "/service",
+           {{IDC_LAUNCH_GUI, L"https://", &CResultDialog::m_strIP, L"", true},
+            {IDC_LAUNCH_SERVICE_ASSISTANT, L"http://", &CResultDialog::m_strIP, L"/service",
              true}}}) {
     m_strMessage = platform::LoadFormatted(IDS_PASSWORD_RESET, {Product()});
 }
 
 CResetPasswordFailureDlg::CResetPasswordFailureDlg()
     : CResultDialog(
-          {"CResetPasswordFailureDlg",
-           135,
+          {135,
            Layout(150, kFailure,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                         Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
@@ -254,8 +209,7 @@ CResetPasswordFailureDlg::CResetPasswordFailureDlg()
 
 CResetIPSuccessDlg::CResetIPSuccessDlg()
     : CResultDialog(
-          {"CResetIPSuccessDlg",
-           136,
+          {136,
            Layout(150, kSuccess,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20), Static(IDC_BATTERY, 50, 52, 243, 30)},
                        ThreeButtons())),
@@ -266,16 +220,15 @@ CResetIPSuccessDlg::CResetIPSuccessDlg()
            {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
             {IDC_LAUNCH_GUI, IDS_LAUNCH_GUI},
             {IDC_LAUNCH_SERVICE_ASSISTANT, IDS_LAUNCH_SERVICE_ASSISTANT}},
-           {{IDC_LAUNCH_GUI, "http://", &CResultDialog::m_strIP, "", true},
-            {IDC_LAUNCH_SERVICE_ASSISTANT, "http://", &CResultDialog::m_strIP, "/service",
+           {{IDC_LAUNCH_GUI, L"http://", &CResultDialog::m_strIP, L"", true},
+            {IDC_LAUNCH_SERVICE_ASSISTANT, L"http://", &CResultDialog::m_strIP, L"/service",
              true}}}) {
     m_strMessage = platform::LoadFormatted(IDS_SERVICE_IP_SET, {Product()});
 }
 
 CResetIPFailureDlg::CResetIPFailureDlg()
     : CResultDialog(
-          {"CResetIPFailureDlg",
-           137,
+          {137,
            Layout(150, kFailure,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                         Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
@@ -289,8 +242,7 @@ CResetIPFailureDlg::CResetIPFailureDlg()
 }
 
 CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
-    : CResultDialog({"CConfigNeskSuccessDlg",
-                     155,
+    : CResultDialog({155,
                      Layout(233, kSuccess,
                             Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                                   Static(IDC_MANAGEMENT_LABEL, 50, 56, 145, 14),
@@ -315,7 +267,7 @@ CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
                       {IDC_MODULE1_LABEL, IDS_FILE_MODULE1},
                       {IDC_MODULE2_LABEL, IDS_FILE_MODULE2}},
                      {{IDC_LAUNCH_GUI, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
-                     {{IDC_LAUNCH_GUI, "https://", &CResultDialog::m_strIP, "", true}}}) {
+                     {{IDC_LAUNCH_GUI, L"https://", &CResultDialog::m_strIP, L"", true}}}) {
     m_strMessage = platform::LoadFormatted(IDS_UNIFIED_CONFIGURED,
                                            {platform::LoadText(IDS_UNIFIED_PRODUCT_NAME)});
     m_strLogin = platform::LoadText(IDS_ADMIN_LOGIN);
@@ -323,8 +275,7 @@ CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
 
 CConfigNeskFailureDlg::CConfigNeskFailureDlg()
     : CResultDialog(
-          {"CConfigNeskFailureDlg",
-           156,
+          {156,
            Layout(150, kFailure,
                   Join({Static(IDC_MESSAGE, 50, 30, 243, 20),
                         Static(IDC_ERROR, 50, 52, 243, 70, kScroll)},
@@ -333,9 +284,43 @@ CConfigNeskFailureDlg::CConfigNeskFailureDlg()
            {{IDC_MESSAGE, &CResultDialog::m_strMessage}, {IDC_ERROR, &CResultDialog::m_strError}},
            {},
            {{IDC_LAUNCH_INFO_CENTER, IDS_LAUNCH_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
-           {{IDC_LAUNCH_INFO_CENTER, kInfoCenterUrl, nullptr, "", false}}}) {
+           {{IDC_LAUNCH_INFO_CENTER, report::kInfoCenterUrl, nullptr, L"", false}}}) {
     m_strMessage =
         platform::LoadFormatted(IDS_NOT_CONFIGURED, {platform::LoadText(IDS_FILE_MODULE)});
+}
+
+std::unique_ptr<CResultDialog> MakeResultDialog(const report::ResultReport& report) {
+    std::unique_ptr<CResultDialog> dialog;
+    switch (report.outcome()) {
+        case report::InitSuccess:
+            dialog = std::make_unique<CConfigIPSuccessDlg>();
+            break;
+        case report::InitFailure:
+            dialog = std::make_unique<CConfigIPFailureDlg>();
+            break;
+        case report::PasswordResetSuccess:
+            dialog = std::make_unique<CResetPasswordSuccessDlg>();
+            break;
+        case report::PasswordResetFailure:
+            dialog = std::make_unique<CResetPasswordFailureDlg>();
+            break;
+        case report::ServiceIpSuccess:
+            dialog = std::make_unique<CResetIPSuccessDlg>();
+            break;
+        case report::ServiceIpFailure:
+            dialog = std::make_unique<CResetIPFailureDlg>();
+            break;
+        case report::UnifiedSuccess:
+            dialog = std::make_unique<CConfigNeskSuccessDlg>();
+            break;
+        case report::UnifiedFileModuleFailure:
+            dialog = std::make_unique<CConfigNeskFailureDlg>();
+            break;
+        case report::NoResult:
+            return dialog;
+    }
+    dialog->Render(report);
+    return dialog;
 }
 
 }  // namespace dialogs

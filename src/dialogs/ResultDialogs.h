@@ -2,18 +2,14 @@
 // The eight result dialogs that report a task's outcome before the wizard starts. One
 // family: each dialog is a table of texts, members and buttons on the shared class.
 
-#include <optional>
+#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "report/ResultReport.h"
 
 namespace dialogs {
-
-// The documentation page that Launch Info Center opens.
-inline constexpr char kInfoCenterUrl[] =
-    "https://www.quorvex.com/support/docs/veltara-k4400/installation/troubleshooting";
 
 class CResultDialog : public framework::CDialog {
   public:
@@ -32,25 +28,13 @@ class CResultDialog : public framework::CDialog {
     std::wstring m_strFileModule2IP;
 
     // Text from a key can have any length; a dialog shows at most this many characters of
-    // each, the rest cut off behind an ellipsis (the whole text stays in the file).
-    static constexpr std::size_t kMostShown = 8192;
-    static std::wstring Shown(const std::wstring& text);
+    // each, the rest cut off behind an ellipsis (the whole text stays in the members).
+    static constexpr std::size_t kMostShown = report::kMostShown;
+    static std::wstring Shown(const std::wstring& text) { return report::Shown(text); }
 
-    // What the dialog shows and offers, without its window, for a report of it: its class's
-    // name, its header, its texts (as shown) by role ("message", "battery", "login", "error",
-    // "management_ip", "storage_ip", "file_module1_ip", "file_module2_ip"), and each launch
-    // button's caption (a string id) with the URL it opens, or nothing where the launch check
-    // refuses the address.
-    const char* ClassName() const { return setup_.className; }
-    std::wstring Header() const;
-    std::vector<std::pair<std::string, std::wstring>> Texts() const;
-    struct LaunchButton {
-        int captionString;
-        std::optional<std::wstring> url;
-    };
-    std::vector<LaunchButton> LaunchButtons() const;
-    // The caption (a string id) of the button `control`; 0 when the dialog has none.
-    int ButtonString(int control) const;
+    // The report's texts and launch address put into the members, as the start-up sets
+    // them before showing the dialog.
+    void Render(const report::ResultReport& report);
 
   protected:
     using Member = std::wstring CResultDialog::*;
@@ -69,13 +53,12 @@ class CResultDialog : public framework::CDialog {
     // A button that opens a page: scheme + member + suffix, or a fixed URL.
     struct Launch {
         int control;
-        const char* scheme;
+        const wchar_t* scheme;
         Member member;
-        const char* suffix;
+        const wchar_t* suffix;
         bool endsProgram;
     };
     struct Setup {
-        const char* className;
         int templateId;
         framework::DialogTemplate dialogTemplate;
         int headerString;
@@ -177,5 +160,9 @@ class CConfigNeskFailureDlg : public CResultDialog {
 
     CConfigNeskFailureDlg();
 };
+
+// The result dialog that reports the outcome, rendered from the report; null when no dialog
+// reports it.
+std::unique_ptr<CResultDialog> MakeResultDialog(const report::ResultReport& report);
 
 }  // namespace dialogs

@@ -1,52 +1,11 @@
 #include "framework/DataExchange.h"
 
-#include <cwctype>
-
 #include "framework/Text.h"
+#include "platform/Integer.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 
 namespace framework {
-namespace {
-
-// The integer in `text` (blanks around it allowed), as the framework reads one.
-bool ParseInt(const std::wstring& text, int& value) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && std::iswspace(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && std::iswspace(text[end - 1])) {
-        --end;
-    }
-    if (begin == end) {
-        return false;
-    }
-    bool negative = false;
-    if (text[begin] == L'+' || text[begin] == L'-') {
-        negative = text[begin] == L'-';
-        if (++begin == end) {
-            return false;
-        }
-    }
-    long long result = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-        if (text[i] < L'0' || text[i] > L'9') {
-            return false;
-        }
-        result = result * 10 + (text[i] - L'0');
-        if (result > 2147483648LL) {
-            return false;
-        }
-    }
-    result = negative ? -result : result;
-    if (result > 2147483647LL) {
-        return false;
-    }
-    value = static_cast<int>(result);
-    return true;
-}
-
-}  // namespace
 
 void DataExchange::Int(int id, int& value) {
     if (!m_bSaveAndValidate) {
@@ -54,7 +13,7 @@ void DataExchange::Int(int id, int& value) {
         return;
     }
     int read = 0;
-    if (!ParseInt(controls_.Text(id), read)) {
+    if (!platform::ParseInteger(controls_.Text(id), read)) {
         controls_.Message(platform::LoadText(IDS_FW_ENTER_INTEGER), std::nullopt);
         Fail(id);
     }

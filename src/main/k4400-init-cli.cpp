@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "cli/Messages.h"
+#include "cli/TablePlatform.h"
 #include "platform/Language.h"
 #include "platform/Utf8.h"
 
@@ -26,14 +26,20 @@ int RunInUserLanguage(const std::vector<std::string>& args) {
 }  // namespace
 
 #ifdef _WIN32
-// The arguments as Windows gives them, in UTF-16; the console shows the UTF-8 output.
+// The arguments as Windows gives them, in UTF-16; the console shows the UTF-8 output, and
+// gets back the code page it had, for whatever runs in it next.
 int wmain(int argc, wchar_t* argv[]) {
+    const UINT codePage = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         args.push_back(platform::ToUtf8(argv[i]));
     }
-    return RunInUserLanguage(args);
+    const int code = RunInUserLanguage(args);
+    if (codePage != 0) {
+        SetConsoleOutputCP(codePage);
+    }
+    return code;
 }
 #else
 int main(int argc, char* argv[]) {

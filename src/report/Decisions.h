@@ -1,14 +1,13 @@
 #pragma once
-// What the start-up flow decides, as data: from the results to an outcome with its
-// addresses and messages, and from an outcome and the dialog's end code to what follows.
-// Plain C++: the flow that shows the decisions lives in MyWizardApp.
+// What the results on a key come to, as data: the outcome (the result dialog that reports
+// it, or none) with the system's addresses, and whether the results cannot be read.
 
 #include <string>
 
 #include "results/ClassifyTask.h"
 #include "results/Results.h"
 
-namespace app {
+namespace report {
 
 enum Outcome {
     InitSuccess = 0,
@@ -33,14 +32,4 @@ struct ResultDecision {
 ResultDecision DecideOutcome(results::ResultKind kind, const results::TaskResults& task,
                              const results::FileModuleResults& fileModules);
 
-enum class Next { StartWizard, LaunchServiceAssistantAndEnd, EndProgram };
-
-struct AfterDialog {
-    Next next;
-    int startPage = 0;
-};
-
-// What follows a result dialog that ended with `endCode` (1 OK, 2 Cancel, or another value).
-AfterDialog DecideAfterDialog(Outcome outcome, int endCode);
-
-}  // namespace app
+}  // namespace report

@@ -384,15 +384,13 @@ int ReadFileModuleResults(LineReader& reader, FileModuleResults& fileModules, Ta
     return 0;
 }
 
-int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reported,
-                ResultsFiles* files) {
-    if (reported) {
-        *reported = false;
-    }
-    ResultsFiles ignored;
-    ResultsFiles& seen = files ? *files : ignored;
+namespace {
+
+// The read of both files; a file that exists but cannot be opened is described to `tell`.
+template <class Tell>
+int Read(TaskResults& task, FileModuleResults& fileModules, ResultsFiles& seen, Tell tell) {
     seen = ResultsFiles{};
-    // A results file that could not be opened: the reason goes into `status`, and is shown
+    // A results file that could not be opened: the reason goes into `status`, and is told
     // unless the file simply is not there.
     auto record = [&](platform::FileErrorCause cause, std::wstring& status, const wchar_t* name) {
         if (cause == platform::FileErrorCause::NotFound) {
@@ -400,12 +398,8 @@ int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reporte
             return;
         }
         status = platform::DescribeFileError(cause, name);
-        platform::ShowFileMessage(status);
-        if (reported) {
-            *reported = true;
-        }
+        tell(status);
     };
-
     {
         ResultsFile file(kTaskResultsFile);
         const platform::FileErrorCause cause = file.cause();
@@ -428,6 +422,28 @@ int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reporte
     }
     LineReader reader(file);
     return ReadFileModuleResults(reader, fileModules, task);
+}
+
+}  // namespace
+
+int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reported,
+                ResultsFiles* files) {
+    if (reported) {
+        *reported = false;
+    }
+    ResultsFiles ignored;
+    return Read(task, fileModules, files ? *files : ignored, [&](const std::wstring& text) {
+        platform::ShowFileMessage(text);
+        if (reported) {
+            *reported = true;
+        }
+    });
+}
+
+int ReadResultsQuietly(TaskResults& task, FileModuleResults& fileModules, ResultsFiles& files,
+                       std::vector<std::wstring>& messages) {
+    return Read(task, fileModules, files,
+                [&](const std::wstring& text) { messages.push_back(text); });
 }
 
 }  // namespace results

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/FileError.h"
 #include "results/LineReader.h"
@@ -81,6 +82,10 @@ struct ResultsFiles {
 };
 int ReadResults(TaskResults& task, FileModuleResults& fileModules, bool* reported = nullptr,
                 ResultsFiles* files = nullptr);
+// The same read, showing nothing: the description of a file that cannot be opened goes into
+// `messages`, for whoever reports the results.
+int ReadResultsQuietly(TaskResults& task, FileModuleResults& fileModules, ResultsFiles& files,
+                       std::vector<std::wstring>& messages);
 
 // The two steps on sources already open, for the reader above and for tests and fuzzing.
 // ReadTaskResults returns 0 when the file-module step should follow, -1 when the task

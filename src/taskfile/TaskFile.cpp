@@ -221,23 +221,6 @@ std::wstring CurrentFolder() {
 
 FolderSync folderSync = &SyncFolder;
 
-// The system's own words for the failure, then what really went wrong: for a file that is
-// not found, the folder it was to be in (the key was removed).
-void ShowFailure(const WriteFailure& failure, const char* name) {
-    std::wstring text = platform::LoadText(failure.messageId);
-    using platform::FileErrorCause;
-    std::wstring named(name, name + std::strlen(name));
-    if (failure.cause == FileErrorCause::NotFound) {
-        if (const std::wstring folder = CurrentFolder(); !folder.empty()) {
-            named = folder;
-        }
-    }
-    if (failure.cause != FileErrorCause::None && failure.cause != FileErrorCause::Generic) {
-        text += L"\n\n" + platform::DescribeFileError(failure.cause, named);
-    }
-    platform::ShowFileMessage(text);
-}
-
 }  // namespace
 
 std::string ComposeTaskCommand(int kind, const std::wstring& address,
@@ -317,35 +300,56 @@ WriteFailure WriteCommandFile(const char* name, const std::string& line) {
     return {};
 }
 
+TaskWriteResult WriteTask(const TaskLines& task) {
+    for (std::size_t i = 0; i < task.size(); ++i) {
+        if (const WriteFailure failure = WriteCommandFile(task[i].file, task[i].line);
+            failure.messageId) {
+            // The files are one task: a cluster creation without its file-module
+            // configuration must not reach the system, so what this task wrote goes.
+            for (std::size_t j = 0; j < i; ++j) {
+                Unlink(task[j].file);
+            }
+            return {failure, task[i].file};
+        }
+    }
+    return {};
+}
+
+std::wstring DescribeWriteFailure(const WriteFailure& failure, const char* file) {
+    std::wstring text = platform::LoadText(failure.messageId);
+    using platform::FileErrorCause;
+    std::wstring named(file, file + std::strlen(file));
+    if (failure.cause == FileErrorCause::NotFound) {
+        if (const std::wstring folder = CurrentFolder(); !folder.empty()) {
+            named = folder;
+        }
+    }
+    if (failure.cause != FileErrorCause::None && failure.cause != FileErrorCause::Generic) {
+        text += L"\n\n" + platform::DescribeFileError(failure.cause, named);
+    }
+    return text;
+}
+
+int WriteTaskFiles(const TaskLines& task) {
+    if (const TaskWriteResult result = WriteTask(task); result.failure.messageId) {
+        platform::ShowFileMessage(DescribeWriteFailure(result.failure, result.file));
+        return 1;
+    }
+    return 0;
+}
+
 int WriteTaskCommand(int kind, std::wstring address, std::wstring maskOrPrefix,
                      std::wstring gateway) {
     const std::string command = ComposeTaskCommand(kind, address, maskOrPrefix, gateway);
     if (command.empty()) {
         return 1;  // no caller passes such a kind or field; nothing is touched
     }
-    if (const WriteFailure failure = WriteCommandFile(kTaskFile, command); failure.messageId) {
-        ShowFailure(failure, kTaskFile);
-        return 1;
-    }
-    return 0;
+    return WriteTaskFiles({{kTaskFile, command}});
 }
 
 int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses) {
-    if (const WriteFailure failure = WriteCommandFile(kTaskFile, ComposeStorageCommand(addresses));
-        failure.messageId) {
-        ShowFailure(failure, kTaskFile);
-        return 1;
-    }
-    // The two files are one task: a cluster creation without its file-module configuration
-    // must not reach the system, so the storage command goes when the second file fails.
-    if (const WriteFailure failure =
-            WriteCommandFile(kFileModuleTaskFile, ComposeFileModuleCommand(addresses));
-        failure.messageId) {
-        Unlink(kTaskFile);
-        ShowFailure(failure, kFileModuleTaskFile);
-        return 1;
-    }
-    return 0;
+    return WriteTaskFiles({{kTaskFile, ComposeStorageCommand(addresses)},
+                           {kFileModuleTaskFile, ComposeFileModuleCommand(addresses)}});
 }
 
 int RemoveQuietly(const char* name) {
@@ -353,6 +357,22 @@ int RemoveQuietly(const char* name) {
         return 0;  // not a task file: nothing of ours to remove
     }
     return Unlink(name) == 0 ? 0 : errno;
+}
+
+int IsTaskFilePresent(const char* name) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(name);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? 0 : ErrnoFromLastError();
+    }
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? EISDIR : -1;
+#else
+    struct stat info {};
+    if (::lstat(name, &info) != 0) {
+        return errno == ENOENT ? 0 : errno;
+    }
+    return S_ISDIR(info.st_mode) ? EISDIR : -1;
+#endif
 }
 
 bool IsLeftoverTemporaryName(const std::string& name) {

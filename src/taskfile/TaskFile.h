@@ -3,6 +3,7 @@
 // and to the file modules (cfgtask.txt): one line each, no line end.
 
 #include <string>
+#include <vector>
 
 #include "platform/FileError.h"
 
@@ -47,15 +48,12 @@ std::string ComposeFileModuleCommand(const UnifiedTaskAddresses& addresses);
 // a failure that the user has already seen.
 int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses);
 
-// Deletes a task file in the current directory: a file or a link (read-only or not), never a
-// folder. Returns 0 (also for a folder, which is no task), or the errno value of the
-// failure, ENOENT for a file that is not there.
-int RemoveQuietly(const char* name);
-
-// Removes the temporary files that a write killed half-way left in the current directory:
-// only regular files named the way this program names its own.
-void RemoveLeftoverTemporaries();
-bool IsLeftoverTemporaryName(const std::string& name);
+// A task as the key carries it: each file's name and its one line, in the order written.
+struct TaskLine {
+    const char* file;
+    std::string line;
+};
+using TaskLines = std::vector<TaskLine>;
 
 // Why a command file could not be written: the message to show (171 or 191) and the cause,
 // which the message names after its own words.
@@ -63,6 +61,36 @@ struct WriteFailure {
     int messageId = 0;  // 0: written
     platform::FileErrorCause cause = platform::FileErrorCause::None;
 };
+
+// Writes a task's files in order, each whole or not at all, and the task as a unit: when a
+// later file fails, the earlier ones of this task go again. Shows nothing: the failure and
+// the file it concerns come back (messageId 0 when every file is on the medium).
+struct TaskWriteResult {
+    WriteFailure failure;
+    const char* file = nullptr;
+};
+TaskWriteResult WriteTask(const TaskLines& task);
+
+// The message for a failed write of `file`, as the user is shown it: the message's own
+// words, then the cause (for a file that is not found, the folder it was to be in).
+std::wstring DescribeWriteFailure(const WriteFailure& failure, const char* file);
+
+// WriteTask, with the failure shown in a message about files. 0 written, 1 not (told).
+int WriteTaskFiles(const TaskLines& task);
+
+// Deletes a task file in the current directory: a file or a link (read-only or not), never a
+// folder. Returns 0 (also for a folder, which is no task), or the errno value of the
+// failure, ENOENT for a file that is not there.
+int RemoveQuietly(const char* name);
+
+// Whether a task file is in the current directory: 0 when it is not, -1 when it is (a file or
+// a link), or the errno value of what stops telling (EISDIR: a folder under its name).
+int IsTaskFilePresent(const char* name);
+
+// Removes the temporary files that a write killed half-way left in the current directory:
+// only regular files named the way this program names its own.
+void RemoveLeftoverTemporaries();
+bool IsLeftoverTemporaryName(const std::string& name);
 
 // Writes `line` under `name` so that the name only ever holds a complete, synced command:
 // the line goes to a temporary file in the same directory, which replaces `name` once it is

@@ -8,6 +8,7 @@
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
+#include "wizard/Refusals.h"
 
 namespace wizard {
 
@@ -122,53 +123,32 @@ void CMyAddressPage::LiveIPv6Check(int box, int messageId) {
     }
 }
 
-int CMyAddressPage::CheckAndWrite() {
-    std::wstring addressText, maskOrPrefix, gatewayText;
-    int kind = ids_.kindIPv4;
-    if (m_nAddressMode == address::kModeIPv4) {
-        const address::Ipv4Rows rows{m_nAddress, m_nMask, m_nGateway};
-        if (const auto failure = address::CheckIpv4Rows(rows)) {
-            Ctl().Message(platform::LoadFormatted(failure->messageId, {failure->argument}),
-                          std::nullopt);
-            const auto& row = failure->row == address::Ipv4Row::Address ? ids_.address
-                              : failure->row == address::Ipv4Row::Mask  ? ids_.mask
-                                                                        : ids_.gateway;
-            Ctl().Focus(row[failure->octet]);
+int CMyAddressPage::CheckAndWrite(bool resetDefault) {
+    forms::AddressForm form(ids_.task);
+    form.resetDefault = resetDefault;
+    form.mode = m_nAddressMode;
+    for (int i = 0; i < 4; ++i) {
+        form.address[i] = Ctl().Text(ids_.address[i]);
+        form.mask[i] = Ctl().Text(ids_.mask[i]);
+        form.gateway[i] = Ctl().Text(ids_.gateway[i]);
+    }
+    form.v6Address = Ctl().Text(ids_.v6Address);
+    form.prefix = Ctl().Text(ids_.prefix);
+    form.v6Gateway = Ctl().Text(ids_.v6Gateway);
+    while (const auto refusal = form.Check()) {
+        using forms::Entry;
+        const int box = refusal->entry == Entry::Address     ? ids_.address[refusal->octet]
+                        : refusal->entry == Entry::Mask      ? ids_.mask[refusal->octet]
+                        : refusal->entry == Entry::Gateway   ? ids_.gateway[refusal->octet]
+                        : refusal->entry == Entry::Prefix    ? ids_.prefix
+                        : refusal->entry == Entry::V6Gateway ? ids_.v6Gateway
+                                                             : ids_.v6Address;
+        if (!ShowRefusal(*this, *refusal, box)) {
             return -1;
         }
-        addressText = address::DottedText(m_nAddress);
-        maskOrPrefix = address::DottedText(m_nMask);
-        gatewayText = address::DottedText(m_nGateway);
-    } else {
-        kind = ids_.kindIPv6;
-        const address::Ipv6Entries entries{Ctl().Text(ids_.v6Address), Ctl().Text(ids_.prefix),
-                                           m_nPrefix, Ctl().Text(ids_.v6Gateway)};
-        if (const auto failure = address::CheckIpv6Entries(entries)) {
-            Ctl().Message(platform::LoadFormatted(failure->messageId, {failure->argument}),
-                          std::nullopt);
-            Ctl().Focus(failure->focus == address::Ipv6Box::Address  ? ids_.v6Address
-                        : failure->focus == address::Ipv6Box::Prefix ? ids_.prefix
-                                                                     : ids_.v6Gateway);
-            return -1;
-        }
-        addressText = address::Trim(entries.address);
-        maskOrPrefix = address::Trim(entries.prefixText);
-        gatewayText = address::Trim(entries.gateway);
+        form.confirmed = true;  // the question answered OK
     }
-
-    // The platform parser's verdict: the user may write an address it rejects.
-    if (address::ParserRejects(addressText, m_nAddressMode)) {
-        const std::wstring question = address::ParserConfirmationText(addressText);
-        if (Ctl().Message(question, std::nullopt, platform::MessageButtons::OkCancel) !=
-            platform::kAnswerOk) {
-            Ctl().Focus(m_nAddressMode == address::kModeIPv6 ? ids_.v6Address : ids_.address[0]);
-            return -1;
-        }
-    }
-    if (taskfile::WriteTaskCommand(kind, addressText, maskOrPrefix, gatewayText) != 0) {
-        return -1;
-    }
-    return 0;
+    return taskfile::WriteTaskFiles(form.Compose()) == 0 ? 0 : -1;
 }
 
 }  // namespace wizard

@@ -1,11 +1,12 @@
 #pragma once
 // What the new-system page and the service-IP page share: three rows of IPv4 octet boxes
-// with the gateway prefill, the IPv6 boxes with the live check, and the checks at Next
-// that lead to the task file.
+// with the gateway prefill, the IPv6 boxes with the live check, and Next: the boxes bound to
+// the task's form, its refusal shown, what it composes written.
 
 #include <array>
 
 #include "address/AddressChecks.h"
+#include "forms/AddressForm.h"
 #include "framework/PropertyPage.h"
 
 namespace wizard {
@@ -20,13 +21,12 @@ struct AddressPageIds {
     int addressLabel;
     int maskLabel;
     int gatewayLabel;
-    int kindIPv4;
-    int kindIPv6;
+    forms::AddressTask task;
 };
 
 // The ids of an address page class that names its controls the same way as the others.
 template <class Page>
-AddressPageIds AddressPageIdsOf(int kindIPv4, int kindIPv6) {
+AddressPageIds AddressPageIdsOf(forms::AddressTask task) {
     return {{Page::IDC_ADDRESS_OCTET1, Page::IDC_ADDRESS_OCTET2, Page::IDC_ADDRESS_OCTET3,
              Page::IDC_ADDRESS_OCTET4},
             {Page::IDC_MASK_OCTET1, Page::IDC_MASK_OCTET2, Page::IDC_MASK_OCTET3,
@@ -39,8 +39,7 @@ AddressPageIds AddressPageIdsOf(int kindIPv4, int kindIPv6) {
             Page::IDC_ADDRESS_LABEL,
             Page::IDC_MASK_LABEL,
             Page::IDC_GATEWAY_LABEL,
-            kindIPv4,
-            kindIPv6};
+            task};
 }
 
 class CMyAddressPage : public framework::CPropertyPageEx {
@@ -74,8 +73,9 @@ class CMyAddressPage : public framework::CPropertyPageEx {
     void SetRow(const std::array<int, 4>& row, const std::array<const char*, 4>& texts);
     void SetOctetsForIPv6();  // address 0.0.0.0, mask 255.255.255.0, gateway 0.0.0.0
 
-    // The checks at Next after the boxes were read, then the task file. -1 to stay, 0 to go on.
-    int CheckAndWrite();
+    // Next: the entries checked as the task's form checks them, the refusal shown (the
+    // parser's question asked), then the task file written. -1 to stay, 0 to go on.
+    int CheckAndWrite(bool resetDefault);
 
     const AddressPageIds ids_;
     int m_nAddressMode = address::kModeIPv4;

@@ -4,7 +4,6 @@
 #include "framework/Text.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
-#include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
 
@@ -43,7 +42,7 @@ const DialogTemplate kTemplate{
         Edit(Page::IDC_V6_GATEWAY, 90, 124, 150, 14),
     }};
 
-const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::InitIPv4, taskfile::InitIPv6);
+const AddressPageIds kIds = AddressPageIdsOf<Page>(forms::AddressTask::NewSystem);
 
 }  // namespace
 
@@ -96,10 +95,7 @@ void CMyPropertyPageConfigIP::ApplyAddressMode() {
 }
 
 int CMyPropertyPageConfigIP::OnWizardNext() {
-    if (!UpdateData(true)) {
-        return -1;
-    }
-    return CheckAndWrite();
+    return CheckAndWrite(false);
 }
 
 }  // namespace wizard

@@ -4,7 +4,6 @@
 #include "framework/Text.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
-#include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
 
@@ -44,7 +43,7 @@ const DialogTemplate kTemplate{
         Radio(Page::IDC_RESET_DEFAULT, 15, 135, 222, 32, kStyleNone, Page::IDC_CONFIGURE),
     }};
 
-const AddressPageIds kIds = AddressPageIdsOf<Page>(taskfile::ServiceIPv4, taskfile::ServiceIPv6);
+const AddressPageIds kIds = AddressPageIdsOf<Page>(forms::AddressTask::ServiceIp);
 
 }  // namespace
 
@@ -137,13 +136,7 @@ int CMyPropertyPageResetIP::OnWizardBack() {
 }
 
 int CMyPropertyPageResetIP::OnWizardNext() {
-    if (!UpdateData(true)) {
-        return -1;
-    }
-    if (m_nConfigMode == 1) {
-        return taskfile::WriteTaskCommand(taskfile::ServiceDefault, L"", L"", L"") == 0 ? 0 : -1;
-    }
-    return CheckAndWrite();
+    return CheckAndWrite(Ctl().IsChecked(IDC_RESET_DEFAULT));
 }
 
 }  // namespace wizard

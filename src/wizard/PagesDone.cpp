@@ -1,5 +1,6 @@
 #include "wizard/PagesDone.h"
 
+#include "forms/PasswordResetForm.h"
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
 #include "platform/Platform.h"
@@ -170,7 +171,7 @@ bool CMyPropertyPageResetPasswordDone::OnSetActive() {
     // write, when the user may have mended the key. Creating the window alone writes nothing,
     // so the sheet may create it to measure it.
     if (!m_bWritten) {
-        m_bWritten = taskfile::WriteTaskCommand(taskfile::ResetPassword, L"", L"", L"") == 0;
+        m_bWritten = taskfile::WriteTaskFiles(forms::PasswordResetForm().Compose()) == 0;
     }
     CMyInfoPage::OnSetActive();
     // Without a task file on the key the page must not say "Click Finish to reset": it says

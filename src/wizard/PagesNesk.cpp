@@ -1,15 +1,13 @@
 #include "wizard/PagesNesk.h"
 
-#include <cstring>
-#include <tuple>
-
-#include "address/IPAddress.h"
+#include "forms/UnifiedForms.h"
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
+#include "wizard/Refusals.h"
 #include "wizard/ToolTitle.h"
 #include "wizard/UnifiedValues.h"
 
@@ -52,25 +50,31 @@ const DialogTemplate kTemplateP2{285,
                                      Picture(1115, 35, 130, 215, 34, "front_file_module"),
                                  }};
 
-// The internal address ranges, with the blanks before the dash that are part of their text.
-const char* const kRanges[] = {"172.31.8.1  - 172.31.8.10", "192.168.8.1 - 192.168.8.10",
-                               "10.254.8.1   - 10.254.8.10"};
-
-// A message owned by the page, the field's label as caption; then the focus on the field to
-// mend, its text selected.
-int Refuse(CPropertyPageEx* page, int captionId, const std::wstring& text, int field) {
-    page->Ctl().Message(text, platform::LoadText(captionId));
-    page->Ctl().Focus(field);
-    return -1;
+// The field of a page that an entry names (the two pages share control ids).
+int FieldOf(forms::Entry entry) {
+    switch (entry) {
+        case forms::Entry::Address:
+            return P1::IDC_ADDRESS;
+        case forms::Entry::Mask:
+            return P1::IDC_MASK;
+        case forms::Entry::Gateway:
+            return P1::IDC_GATEWAY;
+        case forms::Entry::Management:
+            return P2::IDC_MANAGEMENT;
+        case forms::Entry::FileModule1:
+            return P2::IDC_MODULE1;
+        case forms::Entry::FileModule2:
+            return P2::IDC_MODULE2;
+        default:
+            return P2::IDC_RANGE;
+    }
 }
 
-std::wstring NotValid(int labelId) {
-    return platform::LoadFormatted(IDS_NOT_VALID_UNIQUE, {platform::LoadText(labelId)});
-}
-
-std::wstring NotSameSubnet(int secondLabelId) {
-    return platform::LoadFormatted(IDS_NOT_SAME_SUBNET, {platform::LoadText(IDS_IP_ADDRESS),
-                                                         platform::LoadText(secondLabelId)});
+// What an IP address control holds.
+forms::AddressEntry EntryOf(Controls& controls, int id) {
+    forms::AddressEntry entry;
+    entry.filled = controls.Address(id, entry.value);
+    return entry;
 }
 
 // A label and the IP address control it names: its text, and the control's name (and its
@@ -78,20 +82,6 @@ std::wstring NotSameSubnet(int secondLabelId) {
 void NameControl(CPropertyPageEx& page, int label, int control, const std::wstring& text) {
     page.Ctl().SetText(label, text);
     page.Ctl().SetAccessibleName(control, text);
-}
-
-// The range's text as the 8-bit text of the task file (the ranges are plain ASCII).
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text) {
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    }
-    return out;
-}
-
-// All four fields filled and not 0.0.0.0.
-bool Complete(Controls& controls, int id, std::uint32_t& value) {
-    return controls.Address(id, value) == 4 && value != 0;
 }
 
 }  // namespace
@@ -124,22 +114,16 @@ bool MyPropertyPageConfigNeskP1::OnSetActive() {
 }
 
 int MyPropertyPageConfigNeskP1::OnWizardNext() {
-    std::uint32_t address = 0, mask = 0, gateway = 0;
-    if (!Complete(Ctl(), IDC_ADDRESS, address)) {
-        return Refuse(this, IDS_IP_ADDRESS, NotValid(IDS_IP_ADDRESS), IDC_ADDRESS);
+    const forms::StorageForm form{EntryOf(Ctl(), IDC_ADDRESS), EntryOf(Ctl(), IDC_MASK),
+                                  EntryOf(Ctl(), IDC_GATEWAY)};
+    if (const auto refusal = form.Check()) {
+        ShowRefusal(*this, *refusal, FieldOf(refusal->entry));
+        return -1;
     }
-    if (!Complete(Ctl(), IDC_MASK, mask) || mask == address) {
-        return Refuse(this, IDS_SUBNET_MASK, NotValid(IDS_SUBNET_MASK), IDC_MASK);
-    }
-    if (!Complete(Ctl(), IDC_GATEWAY, gateway) || gateway == mask || gateway == address) {
-        return Refuse(this, IDS_GATEWAY, NotValid(IDS_GATEWAY), IDC_GATEWAY);
-    }
-    if (!IPAddress::SubnetMask(mask).isSameSubnet(address, gateway)) {
-        return Refuse(this, IDS_IP_ADDRESS, NotSameSubnet(IDS_GATEWAY), IDC_ADDRESS);
-    }
-    SetUnifiedClusterIp(&address);
-    SetUnifiedMask(&mask);
-    SetUnifiedGateway(&gateway);
+    const forms::StorageValues accepted = form.Accepted();
+    SetUnifiedClusterIp(&accepted.address);
+    SetUnifiedMask(&accepted.mask);
+    SetUnifiedGateway(&accepted.gateway);
     return IDD_NESK_P2;
 }
 
@@ -165,8 +149,8 @@ bool MyPropertyPageConfigNeskP2::OnInitDialog() {
     NameControl(*this, IDC_MODULE1_LABEL, IDC_MODULE1, m_strModule1);
     NameControl(*this, IDC_MODULE2_LABEL, IDC_MODULE2, m_strModule2);
     Ctl().SetText(IDC_RANGE_LABEL, m_strRange);
-    for (const char* entry : kRanges) {
-        Ctl().ComboAdd(IDC_RANGE, std::wstring(entry, entry + std::strlen(entry)));  // sorted
+    for (const wchar_t* entry : forms::kInternalRanges) {
+        Ctl().ComboAdd(IDC_RANGE, entry);  // sorted
     }
     Ctl().SetAccessibleName(IDC_RANGE, m_strRange);
     return true;
@@ -180,43 +164,17 @@ bool MyPropertyPageConfigNeskP2::OnSetActive() {
 
 int MyPropertyPageConfigNeskP2::OnWizardNext() {
     const int selected = Ctl().ComboSelection(IDC_RANGE);
-    const std::uint32_t clusterIp = GetUnifiedClusterIp();
-    std::uint32_t management = 0, module1 = 0, module2 = 0;
-    if (!Complete(Ctl(), IDC_MANAGEMENT, management) || management == clusterIp) {
-        return Refuse(this, IDS_MANAGEMENT_IP, NotValid(IDS_MANAGEMENT_IP), IDC_MANAGEMENT);
+    const forms::FileModulesForm form{
+        {GetUnifiedClusterIp(), GetUnifiedMask(), GetUnifiedGateway()},
+        EntryOf(Ctl(), IDC_MANAGEMENT),
+        EntryOf(Ctl(), IDC_MODULE1),
+        EntryOf(Ctl(), IDC_MODULE2),
+        selected < 0 ? std::wstring() : Ctl().ComboText(IDC_RANGE, selected)};
+    if (const auto refusal = form.Check()) {
+        ShowRefusal(*this, *refusal, FieldOf(refusal->entry));
+        return -1;
     }
-    if (!Complete(Ctl(), IDC_MODULE1, module1) || module1 == management || module1 == clusterIp) {
-        return Refuse(this, IDS_FILE_MODULE1, NotValid(IDS_FILE_MODULE1), IDC_MODULE1);
-    }
-    if (!Complete(Ctl(), IDC_MODULE2, module2) || module2 == module1 || module2 == management ||
-        module2 == clusterIp) {
-        return Refuse(this, IDS_FILE_MODULE2, NotValid(IDS_FILE_MODULE2), IDC_MODULE2);
-    }
-    if (selected < 0) {
-        return Refuse(this, IDS_INTERNAL_RANGE, platform::LoadText(IDS_NO_INTERNAL_RANGE),
-                      IDC_RANGE);
-    }
-    const IPAddress::SubnetMask mask(GetUnifiedMask());
-    // The storage system's address is on the first page: the field to mend is the other one.
-    const std::tuple<std::uint32_t, int, int> others[] = {
-        {management, IDS_MANAGEMENT_IP, IDC_MANAGEMENT},
-        {module1, IDS_FILE_MODULE1, IDC_MODULE1},
-        {module2, IDS_FILE_MODULE2, IDC_MODULE2}};
-    for (const auto& [other, label, field] : others) {
-        if (!mask.isSameSubnet(clusterIp, other)) {
-            return Refuse(this, IDS_IP_ADDRESS, NotSameSubnet(label), field);
-        }
-    }
-    const taskfile::UnifiedTaskAddresses addresses{
-        IPAddress::ToDotted(clusterIp),
-        IPAddress::ToDotted(GetUnifiedMask()),
-        IPAddress::ToDotted(GetUnifiedGateway()),
-        IPAddress::ToDotted(management),
-        IPAddress::ToDotted(module1),
-        IPAddress::ToDotted(module2),
-        Narrow(Ctl().ComboText(IDC_RANGE, selected)).substr(0, 11),
-    };
-    if (taskfile::WriteUnifiedTaskFiles(addresses) != 0) {
+    if (taskfile::WriteTaskFiles(form.Compose()) != 0) {
         return -1;
     }
     return IDD_NESK_DONE;

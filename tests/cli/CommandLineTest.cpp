@@ -1,10 +1,14 @@
 // The command line's own behaviour: usage errors, help, what goes to stdout and to stderr,
 // entries that no page's box can hold, --dry-run, a key that cannot be written or is not
 // there, and clear.
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "CliTest.h"
 #include "cli/Json.h"
+#include "cli/Options.h"
 #include "platform/FileError.h"
 
 namespace tests {
@@ -28,6 +32,14 @@ using CommandLine = CliLogic;
 TEST_F(CommandLine, BadUsageIsExitTwoAndTouchesNothing) {
     const std::pair<Args, const char*> cases[] = {
         {{}, "no command given"},
+        // An unknown option is named as unknown wherever it stands.
+        {{"--quiet", "results"}, "unknown option --quiet"},
+        {{"results", "--bogus"}, "unknown option --bogus"},
+        {{"results", "-x"}, "unknown option '-x'"},
+        {{"help", "initialise"}, "unknown command 'initialise'"},
+        // After "--" every word is the command's, options too.
+        {{"--", "--json", "results"}, "unknown command '--json'"},
+        {{"results", "--", "clear"}, "unexpected argument 'clear'"},
         {{"initialise"}, "unknown command 'initialise'"},
         {{"new-system", "extra"}, "unexpected argument 'extra'"},
         {{"new-system", "--address"}, "--address needs a value"},
@@ -82,6 +94,13 @@ TEST_F(CommandLine, HelpForTheProgramAndEachCommand) {
     }
     EXPECT_EQ(RunCli({"unified", "--help"}).out.find("--internal-range") != std::string::npos,
               true);
+    // -h is --help; "help" says the same as --help, before or after a command.
+    EXPECT_EQ(RunCli({"-h"}).out, help.out);
+    EXPECT_EQ(RunCli({"help"}).out, help.out);
+    EXPECT_EQ(RunCli({"help", "new-system"}).out, RunCli({"new-system", "--help"}).out);
+    EXPECT_EQ(RunCli({"new-system", "-h"}).out, RunCli({"new-system", "--help"}).out);
+    EXPECT_EQ(RunCli({"--dry-run", "--", "reset-password"}).out,
+              "satask.txt: satask resetpassword\n");
     EXPECT_EQ(RunCli({"--version"}).out, "k4400-init-cli 1.0.0\n");
     EXPECT_FALSE(TempKey::Exists("satask.txt"));
 }
@@ -147,7 +166,8 @@ TEST_F(CommandLine, ADryRunWritesNothing) {
     const CliRun run = RunCli(With({"--dry-run", "--json"}, kNewSystem));
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.out,
-              "{\"command\":\"new-system\",\"written\":false,\"files\":{\"satask.txt\":\"" +
+              "{\"version\":1,\"command\":\"new-system\",\"written\":false,\"dry_run\":true,"
+              "\"files\":{\"satask.txt\":\"" +
                   kNewSystemLine + "\"}}\n");
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
     const CliRun unified = RunCli(
@@ -201,8 +221,10 @@ TEST_F(CommandLine, AKeyThatCannotBeReachedOrWritten) {
     // The pair is one task: the storage half does not stay without the file modules' half.
     EXPECT_FALSE(fs::exists("half/satask.txt"));
     const CliRun json = RunCli(With({"--json", "--key", "full"}, kNewSystem));
-    EXPECT_EQ(json.out, "{\"command\":\"new-system\",\"failed\":{\"message\":" +
-                            cli::json::String(cases[3].message) + "}}\n");
+    EXPECT_EQ(json.out,
+              "{\"version\":1,\"command\":\"new-system\",\"written\":false,\"dry_run\":false,"
+              "\"files\":{},\"failed\":{\"message\":" +
+                  cli::json::String(cases[3].message) + "}}\n");
 }
 
 TEST_F(CommandLine, TheQuestionRefusesUnlessYesAnswersIt) {
@@ -229,16 +251,67 @@ TEST_F(CommandLine, ClearRemovesBothTaskFilesAsCancelDoes) {
     const CliRun run = RunCli({"--json", "clear"});
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.out,
-              "{\"command\":\"clear\",\"files\":{\"satask.txt\":\"removed\","
-              "\"cfgtask.txt\":\"removed\"}}\n");
+              "{\"version\":1,\"command\":\"clear\",\"dry_run\":false,\"files\":{\"satask.txt\":"
+              "\"removed\",\"cfgtask.txt\":\"removed\"}}\n");
     EXPECT_FALSE(TempKey::Exists("satask.txt"));
     EXPECT_FALSE(TempKey::Exists("cfgtask.txt"));
     EXPECT_TRUE(TempKey::Exists("satask_result.html"));
     EXPECT_EQ(RunCli({"clear"}).out, "satask.txt: absent\ncfgtask.txt: absent\n");
     fs::create_directory("satask.txt");
-    const CliRun folder = RunCli({"clear"});
+    const CliRun folder = RunCli({"--json", "clear"});
     EXPECT_EQ(folder.code, 3);
     EXPECT_TRUE(fs::is_directory("satask.txt"));
+    // What stays is told on stderr, in the user's words; stdout only says it stayed.
+    const std::wstring notAFile =
+        platform::DescribeFileError(platform::FileErrorCause::NotAFile, L"satask.txt");
+    EXPECT_EQ(folder.err, "k4400-init-cli: " + platform::ToUtf8(notAFile) + "\n");
+    EXPECT_EQ(folder.out,
+              "{\"version\":1,\"command\":\"clear\",\"dry_run\":false,\"files\":{\"satask.txt\":"
+              "\"kept\",\"cfgtask.txt\":\"absent\"},\"failed\":{\"message\":" +
+                  cli::json::String(notAFile) + "}}\n");
+}
+
+}  // namespace
+}  // namespace tests
+
+namespace tests {
+namespace {
+
+std::string ReadSource(const std::string& path) {
+    std::ifstream in(std::string(K4400_SOURCE) + "/" + path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The bash completion and the manual page's synopsis are made from the table of commands:
+// the shipped files say what the table says. (K4400_WRITE_GENERATED=1 writes them anew.)
+TEST(CommandTable, TheCompletionAndTheManualSayWhatTheTableSays) {
+    const std::string completion = "packaging/linux/k4400-init-cli.bash-completion";
+    const std::string manual = "packaging/linux/k4400-init-cli.1";
+    std::string page = ReadSource(manual);
+    std::size_t from = page.find(".SH SYNOPSIS\n");
+    std::size_t to = page.find(".SH DESCRIPTION\n");
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    if (const char* write = std::getenv("K4400_WRITE_GENERATED"); write && *write == '1') {
+        std::ofstream(std::string(K4400_SOURCE) + "/" + completion, std::ios::binary)
+            << cli::BashCompletion();
+        page.replace(from, to - from, cli::ManualSynopsis());
+        std::ofstream(std::string(K4400_SOURCE) + "/" + manual, std::ios::binary) << page;
+    }
+    EXPECT_EQ(ReadSource(completion), cli::BashCompletion());
+    page = ReadSource(manual);
+    EXPECT_EQ(page.substr(page.find(".SH SYNOPSIS\n"),
+                          page.find(".SH DESCRIPTION\n") - page.find(".SH SYNOPSIS\n")),
+              cli::ManualSynopsis());
+    // Every command and option of the table is in the help and the completion.
+    for (const cli::CommandSpec& command : cli::Commands()) {
+        EXPECT_NE(cli::HelpText("").find(std::string("  ") + command.name), std::string::npos);
+        for (const cli::OptionSpec& option : command.options) {
+            const std::string flag = std::string("--") + option.name;
+            EXPECT_NE(cli::HelpText(command.name).find(flag), std::string::npos) << flag;
+            EXPECT_NE(cli::BashCompletion().find(flag), std::string::npos) << flag;
+        }
+    }
 }
 
 }  // namespace

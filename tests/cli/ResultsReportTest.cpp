@@ -2,6 +2,7 @@
 // does with the same key: the dialog it shows (its class, header and texts), what each launch
 // button opens, the messages it shows, the page it starts on; and against the fixture's own
 // record of the result kind and the results files.
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,49 +21,71 @@ namespace {
 using namespace dialogs;
 namespace json = cli::json;
 
-// Where each dialog shows its texts, by role, and its launch buttons by English label.
+// Each dialog by its template: the outcome it reports, where it shows its texts by role, and
+// its launch buttons by purpose (Init failure's OK opens the service assistant after it).
 struct DialogLayout {
+    const char* outcome;
     std::vector<std::pair<std::string, int>> texts;
     std::vector<std::pair<std::string, int>> launches;
 };
-const std::map<std::string, DialogLayout> kLayouts = {
-    {"CConfigIPSuccessDlg",
-     {{{"message", CConfigIPSuccessDlg::IDC_MESSAGE},
+const std::map<int, DialogLayout> kLayouts = {
+    {102,
+     {"init_success",
+      {{"message", CConfigIPSuccessDlg::IDC_MESSAGE},
        {"battery", CConfigIPSuccessDlg::IDC_BATTERY},
        {"login", CConfigIPSuccessDlg::IDC_LOGIN}},
-      {{"Launch GUI", CConfigIPSuccessDlg::IDC_LAUNCH_GUI}}}},
-    {"CConfigIPFailureDlg",
-     {{{"message", CConfigIPFailureDlg::IDC_MESSAGE}, {"error", CConfigIPFailureDlg::IDC_ERROR}},
-      {{"Launch Service Assistant", framework::IDOK}}}},
-    {"CResetPasswordSuccessDlg",
-     {{{"message", CResetPasswordSuccessDlg::IDC_MESSAGE},
+      {{"management_gui", CConfigIPSuccessDlg::IDC_LAUNCH_GUI}}}},
+    {133,
+     {"init_failure",
+      {{"message", CConfigIPFailureDlg::IDC_MESSAGE}, {"error", CConfigIPFailureDlg::IDC_ERROR}},
+      {{"service_assistant", framework::IDOK}}}},
+    {134,
+     {"password_reset_success",
+      {{"message", CResetPasswordSuccessDlg::IDC_MESSAGE},
        {"battery", CResetPasswordSuccessDlg::IDC_BATTERY}},
-      {{"Launch GUI", CResetPasswordSuccessDlg::IDC_LAUNCH_GUI},
-       {"Launch Service Assistant", CResetPasswordSuccessDlg::IDC_LAUNCH_SERVICE_ASSISTANT}}}},
-    {"CResetPasswordFailureDlg",
-     {{{"message", CResetPasswordFailureDlg::IDC_MESSAGE},
+      {{"management_gui", CResetPasswordSuccessDlg::IDC_LAUNCH_GUI},
+       {"service_assistant", CResetPasswordSuccessDlg::IDC_LAUNCH_SERVICE_ASSISTANT}}}},
+    {135,
+     {"password_reset_failure",
+      {{"message", CResetPasswordFailureDlg::IDC_MESSAGE},
        {"error", CResetPasswordFailureDlg::IDC_ERROR}},
       {}}},
-    {"CResetIPSuccessDlg",
-     {{{"message", CResetIPSuccessDlg::IDC_MESSAGE}, {"battery", CResetIPSuccessDlg::IDC_BATTERY}},
-      {{"Launch GUI", CResetIPSuccessDlg::IDC_LAUNCH_GUI},
-       {"Launch Service Assistant", CResetIPSuccessDlg::IDC_LAUNCH_SERVICE_ASSISTANT}}}},
-    {"CResetIPFailureDlg",
-     {{{"message", CResetIPFailureDlg::IDC_MESSAGE}, {"error", CResetIPFailureDlg::IDC_ERROR}},
+    {136,
+     {"service_ip_success",
+      {{"message", CResetIPSuccessDlg::IDC_MESSAGE}, {"battery", CResetIPSuccessDlg::IDC_BATTERY}},
+      {{"management_gui", CResetIPSuccessDlg::IDC_LAUNCH_GUI},
+       {"service_assistant", CResetIPSuccessDlg::IDC_LAUNCH_SERVICE_ASSISTANT}}}},
+    {137,
+     {"service_ip_failure",
+      {{"message", CResetIPFailureDlg::IDC_MESSAGE}, {"error", CResetIPFailureDlg::IDC_ERROR}},
       {}}},
-    {"CConfigNeskSuccessDlg",
-     {{{"message", CConfigNeskSuccessDlg::IDC_MESSAGE},
+    {155,
+     {"unified_success",
+      {{"message", CConfigNeskSuccessDlg::IDC_MESSAGE},
        {"management_ip", CConfigNeskSuccessDlg::IDC_MANAGEMENT_IP},
        {"storage_ip", CConfigNeskSuccessDlg::IDC_STORAGE_IP},
        {"file_module1_ip", CConfigNeskSuccessDlg::IDC_MODULE1_IP},
        {"file_module2_ip", CConfigNeskSuccessDlg::IDC_MODULE2_IP},
        {"login", CConfigNeskSuccessDlg::IDC_LOGIN}},
-      {{"Launch GUI", CConfigNeskSuccessDlg::IDC_LAUNCH_GUI}}}},
-    {"CConfigNeskFailureDlg",
-     {{{"message", CConfigNeskFailureDlg::IDC_MESSAGE},
+      {{"management_gui", CConfigNeskSuccessDlg::IDC_LAUNCH_GUI}}}},
+    {156,
+     {"unified_file_module_failure",
+      {{"message", CConfigNeskFailureDlg::IDC_MESSAGE},
        {"error", CConfigNeskFailureDlg::IDC_ERROR}},
-      {{"Launch Info Center", CConfigNeskFailureDlg::IDC_LAUNCH_INFO_CENTER}}}},
+      {{"information_center", CConfigNeskFailureDlg::IDC_LAUNCH_INFO_CENTER}}}},
 };
+
+// "InitOk" as scripts read it: "init_ok".
+std::string Snake(const std::string& name) {
+    std::string out;
+    for (char c : name) {
+        if (std::isupper(static_cast<unsigned char>(c)) && !out.empty()) {
+            out += '_';
+        }
+        out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
 
 struct ProgramEnded {};
 
@@ -115,13 +138,13 @@ class ResultsReport : public CliLogic {
 
     std::string ExpectedFor(const std::filesystem::path& fixture) {
         fake.messages.clear();
-        std::string dialogName;
+        int shown = 0;
         json::Members texts;
         const int start = StartUp([&](framework::CDialog& dialog) {
-            dialogName = dynamic_cast<CResultDialog&>(dialog).ClassName();
+            shown = dialog.GetTemplateId();
             texts.emplace_back("header",
                                json::String(dialog.Ctl().Text(CResultDialog::IDC_HEADER)));
-            for (const auto& [role, id] : kLayouts.at(dialogName).texts) {
+            for (const auto& [role, id] : kLayouts.at(shown).texts) {
                 texts.emplace_back(role, json::String(dialog.Ctl().Text(id)));
             }
         });
@@ -130,9 +153,9 @@ class ResultsReport : public CliLogic {
             messages.push_back(json::String(text));
         }
         json::Members launches;
-        if (!dialogName.empty()) {
-            for (const auto& [label, control] : kLayouts.at(dialogName).launches) {
-                launches.emplace_back(label, Launch(control));
+        if (shown) {
+            for (const auto& [purpose, control] : kLayouts.at(shown).launches) {
+                launches.emplace_back(purpose, Launch(control));
             }
         }
         const std::string kind = Recorded(fixture, "kind");
@@ -146,16 +169,17 @@ class ResultsReport : public CliLogic {
         const bool task = std::filesystem::exists(fixture / "satask_result.html");
         const bool taskIsFolder = std::filesystem::is_directory(fixture / "satask_result.html");
         return json::Object({
-                   {"result_kind", kind == "x"
-                                       ? json::kNull
-                                       : json::String(results::ResultKindName(
-                                             static_cast<results::ResultKind>(std::stoi(kind))))},
-                   {"dialog", dialogName.empty() ? json::kNull : json::String(dialogName)},
-                   {"texts", dialogName.empty() ? json::kNull : json::Object(texts)},
-                   {"launch", dialogName.empty() ? json::kNull : json::Object(launches)},
+                   {"version", "1"},
+                   {"result", kind == "x"
+                                  ? json::kNull
+                                  : json::String(Snake(results::ResultKindName(
+                                        static_cast<results::ResultKind>(std::stoi(kind)))))},
+                   {"outcome", json::String(shown ? kLayouts.at(shown).outcome : "no_result")},
+                   {"texts", shown ? json::Object(texts) : json::kNull},
+                   {"launch", shown ? json::Object(launches) : json::kNull},
                    {"messages", json::Array(messages)},
                    {"start_page",
-                    dialogName.empty() ? json::String(kPageClassNames[start]) : json::kNull},
+                    shown ? json::kNull : json::String(start == kPageMain ? "main_menu" : "?")},
                    {"files",
                     json::Object(
                         {{"satask_result.html",
@@ -184,12 +208,12 @@ TEST_F(ResultsReport, EveryFixtureIsReportedAsTheStartUpShowsIt) {
         // The plain report says the same, for people.
         const CliRun plain = RunCli({"results"});
         EXPECT_EQ(plain.code, run.code);
-        EXPECT_EQ(plain.out.empty(), expected.find("\"dialog\":null") != std::string::npos);
+        EXPECT_EQ(plain.out.empty(), expected.find("\"texts\":null") != std::string::npos);
         // Nothing is removed from the key: the results are read again at the next start.
         EXPECT_EQ(std::filesystem::exists("satask_result.html"),
                   std::filesystem::exists(entry.path() / "satask_result.html"));
         ++fixtures;
-        dialogs += expected.find("\"dialog\":null") == std::string::npos;
+        dialogs += expected.find("\"texts\":null") == std::string::npos;
     }
     EXPECT_GE(fixtures, 30);
     EXPECT_GE(dialogs, 15);

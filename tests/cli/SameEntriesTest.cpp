@@ -1,244 +1,142 @@
-// The command line and the wizard's pages given the same entries: the same bytes on the key,
-// and the same refusals, with the same message, for the same field. The pages are filled in
-// as a person fills them in (box by box, the mode's radio button first, the range picked
-// from its list); the command line gets the same values as options.
+// The command line and the wizard's pages bind to the same forms, so the same entries give
+// the same bytes and refusals by construction. What remains to hold is the binding: each
+// set of options must come to the entries a person types into the page's boxes (box by box,
+// the mode chosen first, the range picked from its list), and the command line must write
+// or refuse exactly what the form says.
 #include <filesystem>
-#include <map>
-#include <optional>
+#include <variant>
 
 #include "CliTest.h"
-#include "cli/Json.h"
+#include "cli/Bind.h"
+#include "forms/PasswordResetForm.h"
 
 namespace tests {
 namespace {
 
 using Args = std::vector<std::string>;
+using forms::AddressForm;
+using forms::AddressTask;
+using Row = AddressForm::Row;
 
-// What a run left: the task files on the key, and the refusal if the page stayed.
-struct Left {
-    std::map<std::string, std::string> files;
-    std::optional<std::wstring> message;
-    std::string field;
-    bool question = false;
+AddressForm Ipv4(AddressTask task, Row address, Row mask, Row gateway) {
+    AddressForm form(task);
+    form.address = address;
+    form.mask = mask;
+    form.gateway = gateway;
+    return form;
+}
+
+AddressForm Ipv6(AddressTask task, const wchar_t* address, const wchar_t* prefix,
+                 const wchar_t* gateway, bool yes = false) {
+    AddressForm form(task);
+    form.mode = address::kModeIPv6;
+    form.v6Address = address;
+    form.prefix = prefix;
+    form.v6Gateway = gateway;
+    form.confirmed = yes;
+    return form;
+}
+
+struct Unified {
+    forms::StorageForm storage;
+    forms::FileModulesForm modules;
 };
 
-std::map<std::string, std::string> TaskFiles() {
-    std::map<std::string, std::string> files;
-    for (const char* name : {"satask.txt", "cfgtask.txt"}) {
-        if (TempKey::Exists(name)) {
-            files[name] = TempKey::Read(name);
-        }
-    }
-    return files;
+forms::AddressEntry A(std::uint32_t value, int filled = 4) {
+    return {value, filled};
 }
 
-std::wstring W(const std::string& text) {
-    return platform::FromUtf8(text);
+void ExpectSame(const AddressForm& bound, const AddressForm& typed) {
+    EXPECT_EQ(bound.task, typed.task);
+    EXPECT_EQ(bound.resetDefault, typed.resetDefault);
+    EXPECT_EQ(bound.mode, typed.mode);
+    EXPECT_EQ(bound.address, typed.address);
+    EXPECT_EQ(bound.mask, typed.mask);
+    EXPECT_EQ(bound.gateway, typed.gateway);
+    EXPECT_EQ(bound.v6Address, typed.v6Address);
+    EXPECT_EQ(bound.prefix, typed.prefix);
+    EXPECT_EQ(bound.v6Gateway, typed.v6Gateway);
+    EXPECT_EQ(bound.confirmed, typed.confirmed);
 }
 
-class SameEntries : public CliLogic {
-  protected:
-    // A person doing on the pages what the options say.
-    Left OnThePages(const Args& args) {
-        std::map<std::string, std::string> value;
-        for (std::size_t i = 1; i < args.size(); ++i) {
-            const std::string name = args[i].substr(2);
-            value[name] = name == "default" ? "" : args[++i];
-        }
-        const std::string& command = args[0];
-        const int page = command == "reset-password" ? kPageMain
-                         : command == "service-ip"   ? kPageResetIP
-                         : command == "unified"      ? kPageNeskP1
-                                                     : kPageConfigIP;
-        auto sheet = Open(page);
-        std::map<int, std::string> fieldOf;
-        Left left;
-        auto stayed = [&](int at) {
-            if (sheet->GetActiveIndex() != at || fake.messages.empty()) {
-                return false;
-            }
-            left.message = fake.messages.back().text;
-            left.question = fake.messages.back().buttons == platform::MessageButtons::OkCancel;
-            left.field = fieldOf[driver->Focused(*sheet->GetPage(at))];
-            return true;
-        };
-        if (command == "reset-password") {
-            driver->Click(sheet->m_pageMain, CMyPropertyPageMain::IDC_RESET_PASSWORD);
-            Next(*sheet);
-        } else if (command == "unified") {
-            auto type = [&](framework::CPropertyPageEx& p, int id, const char* option) {
-                driver->TypeAddress(p, id, W(value[option]));
-                fieldOf[id] = option;
-            };
-            type(sheet->m_pageNeskP1, U1::IDC_ADDRESS, "address");
-            type(sheet->m_pageNeskP1, U1::IDC_MASK, "mask");
-            type(sheet->m_pageNeskP1, U1::IDC_GATEWAY, "gateway");
-            fake.messages.clear();
-            Next(*sheet);
-            if (!stayed(kPageNeskP1)) {
-                type(sheet->m_pageNeskP2, U2::IDC_MANAGEMENT, "management");
-                type(sheet->m_pageNeskP2, U2::IDC_MODULE1, "file-module1");
-                type(sheet->m_pageNeskP2, U2::IDC_MODULE2, "file-module2");
-                fieldOf[U2::IDC_RANGE] = "internal-range";
-                for (int i = 0; value.count("internal-range") && i < 3; ++i) {
-                    const std::wstring entry =
-                        sheet->m_pageNeskP2.Ctl().ComboText(U2::IDC_RANGE, i);
-                    if (entry.rfind(W(value["internal-range"]), 0) == 0) {
-                        driver->Select(sheet->m_pageNeskP2, U2::IDC_RANGE, i);
-                    }
-                }
-                fake.messages.clear();
-                Next(*sheet);
-                stayed(kPageNeskP2);
-            }
-        } else {
-            framework::CPropertyPageEx& p = *sheet->GetPage(page);
-            const AddressBoxes boxes = BoxesOf(page);
-            if (command == "service-ip") {
-                driver->Click(p,
-                              value.count("default") ? P4::IDC_RESET_DEFAULT : P4::IDC_CONFIGURE);
-            }
-            if (value.count("prefix")) {
-                driver->Click(p, boxes.ipv6);
-                for (auto [id, option] :
-                     {std::pair{boxes.v6Address, "address"}, std::pair{boxes.prefix, "prefix"},
-                      std::pair{boxes.v6Gateway, "gateway"}}) {
-                    driver->Type(p, id, W(value[option]));
-                    fieldOf[id] = option;
-                }
-            } else if (value.count("address")) {
-                // The gateway row after the address row, which fills it in as it is typed.
-                for (auto [row, option] :
-                     {std::pair{boxes.address, "address"}, std::pair{boxes.mask, "mask"},
-                      std::pair{boxes.gateway, "gateway"}}) {
-                    const std::vector<std::wstring> octets = AddressFields(W(value[option]));
-                    for (int i = 0; i < 4; ++i) {
-                        driver->Type(p, row[i],
-                                     i < static_cast<int>(octets.size()) ? octets[i] : L"");
-                        fieldOf[row[i]] = option;
-                    }
-                }
-            }
-            fake.messages.clear();
-            Next(*sheet);
-            stayed(page);
-        }
-        left.files = TaskFiles();
-        return left;
-    }
+void ExpectSame(const forms::AddressEntry& bound, const forms::AddressEntry& typed) {
+    EXPECT_EQ(bound.value, typed.value);
+    EXPECT_EQ(bound.filled, typed.filled);
+}
 
-    // The command line with the same options, on a key of its own.
-    Left OnTheCommandLine(Args args, bool yes, CliRun& run) {
-        TempKey other;
-        args.insert(args.begin(), {"--key", other.path().string(), "--json"});
-        if (yes) {
-            args.insert(args.begin(), "--yes");
-        }
-        {
-            TempKey elsewhere;  // the key is named, not the current folder
-            run = RunCli(args);
-        }
-        Left left;
-        left.files = TaskFiles();
-        return left;
-    }
+// What the form says of its entries: the task's lines, or the option of the refused entry.
+struct Verdict {
+    taskfile::TaskLines lines;
+    std::string refused;
 };
-
-std::string Expected(const std::string& command, const Left& pages) {
-    using namespace cli::json;
-    if (pages.message) {
-        return Object({{"command", String(command)},
-                       {"refused", Object({{"field", String(pages.field)},
-                                           {"message", String(*pages.message)},
-                                           {"question", Bool(pages.question)}})}}) +
-               "\n";
-    }
-    Members files;
-    for (const char* name : {"satask.txt", "cfgtask.txt"}) {
-        if (pages.files.count(name)) {
-            files.emplace_back(name, String(pages.files.at(name)));
-        }
-    }
-    return Object({{"command", String(command)}, {"written", "true"}, {"files", Object(files)}}) +
-           "\n";
+Verdict Of(std::optional<forms::Refusal> refusal, const taskfile::TaskLines& lines) {
+    return refusal ? Verdict{{}, cli::OptionOf(refusal->entry)} : Verdict{lines, ""};
 }
 
-TEST_F(SameEntries, TheSameEntriesLeaveTheSameKeyAndTheSameRefusals) {
+using CommandLineBinding = CliLogic;
+
+TEST_F(CommandLineBinding, OptionsComeToTheEntriesAPersonTypes) {
+    using Typed = std::variant<AddressForm, Unified, std::monostate>;
     struct Case {
         Args args;
-        bool yes = false;  // the question answered OK, on the page and by --yes
+        Typed typed;
     };
-    const Args ipv4 = {"--address",     "192.168.1.50", "--mask",
-                       "255.255.255.0", "--gateway",    "192.168.1.1"};
-    auto with = [](Args head, const Args& tail) {
-        head.insert(head.end(), tail.begin(), tail.end());
-        return head;
-    };
-    const Args unified = {"--address",      "192.168.1.10", "--mask",         "255.255.255.0",
-                          "--gateway",      "192.168.1.1",  "--management",   "192.168.1.20",
-                          "--file-module1", "192.168.1.21", "--file-module2", "192.168.1.22"};
-    auto unifiedWith = [&](const char* option, const char* text, const char* range) {
-        Args args = {"unified"};
-        for (std::size_t i = 0; i < unified.size(); i += 2) {
-            args.push_back(unified[i]);
-            args.push_back(unified[i] == option ? text : unified[i + 1]);
+    const AddressTask ns = AddressTask::NewSystem, sip = AddressTask::ServiceIp;
+    AddressForm serviceDefault(sip);
+    serviceDefault.resetDefault = true;
+    const Args unifiedArgs = {"unified",       "--address",      "192.168.1.10", "--mask",
+                              "255.255.255.0", "--gateway",      "192.168.1.1",  "--management",
+                              "192.168.1.20",  "--file-module1", "192.168.1.21", "--file-module2",
+                              "192.168.1.22"};
+    auto unified = [&](const char* option, const char* text, const char* range) {
+        Args args = unifiedArgs;
+        for (std::size_t i = 1; i < args.size(); i += 2) {
+            if (args[i] == option) {
+                args[i + 1] = text;
+            }
         }
         if (range) {
             args.insert(args.end(), {"--internal-range", range});
         }
         return args;
     };
+    const forms::StorageForm storage{A(Ip(192, 168, 1, 10)), A(Ip(255, 255, 255, 0)),
+                                     A(Ip(192, 168, 1, 1))};
+    auto modules = [](forms::AddressEntry m2, const wchar_t* range) {
+        return forms::FileModulesForm{
+            {}, A(Ip(192, 168, 1, 20)), A(Ip(192, 168, 1, 21)), m2, range};
+    };
+    const wchar_t* r172 = forms::kInternalRanges[0];
     const Case cases[] = {
-        {with({"new-system"}, ipv4)},
-        // Leading zeros go, as the octet boxes drop them; the longest IPv4 line.
-        {{"new-system", "--address", "010.001.100.200", "--mask", "255.255.255.128", "--gateway",
-          "010.001.100.254"}},
-        {{"service-ip", "--address", "192.168.100.200", "--mask", "255.255.255.128", "--gateway",
-          "192.168.100.254"}},
-        // IPv6 kept as typed, blanks around it trimmed; the prefix as its text.
-        {{"new-system", "--address", " 2001:DB8::50 ", "--prefix", "064", "--gateway",
-          "2001:db8::1 "}},
-        {{"service-ip", "--address", "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fff0", "--prefix", "127",
-          "--gateway", "FFFF:ffff:ffff:ffff:ffff:ffff:ffff:fffe"}},
-        {{"service-ip", "--default"}},
-        {{"reset-password"}},
-        // The rows' checks in their order, each with its row's message and box.
-        {{"new-system", "--address", "0.0.0.0", "--mask", "0.0.0.0", "--gateway", "1.1.1.1"}},
-        {{"new-system", "--address", "192.168.1.50", "--mask", "255.300.255.0", "--gateway",
-          "0.0.0.0"}},
         {{"new-system", "--address", "192.168.1.50", "--mask", "255.255.255.0", "--gateway",
-          "192.168.1.999"}},
-        // An empty box: the exchange's own message, in the page's order of boxes.
-        {{"new-system", "--address", "192.168..50", "--mask", "255.255.255", "--gateway",
-          "192.168.1.1"}},
-        {{"service-ip", "--address", "192.168..50", "--mask", "255.255.255", "--gateway",
-          "192.168.1.1"}},
-        {{"service-ip", "--address", "192.168.1.50", "--mask", "", "--gateway", "192.168.1.1"}},
-        // The IPv6 steps.
-        {{"new-system", "--address", "", "--prefix", "64", "--gateway", "fe80::1"}},
-        {{"new-system", "--address", "2001:db8::g", "--prefix", "64", "--gateway", "fe80::1"}},
-        {{"service-ip", "--address", "2001:db8::1", "--prefix", "128", "--gateway", "fe80::1"}},
-        {{"service-ip", "--address", "2001:db8::1", "--prefix", "", "--gateway", "fe80::1"}},
-        {{"new-system", "--address", "2001:db8::1", "--prefix", "64", "--gateway", "  "}},
-        {{"new-system", "--address", "2001:db8::1", "--prefix", "64", "--gateway", "::"}},
-        // The parser cannot validate the address: Cancel stays, OK writes it anyway.
-        {{"new-system", "--address", "2001:db8", "--prefix", "64", "--gateway", "fe80::1"}},
-        {{"new-system", "--address", "2001:db8", "--prefix", "64", "--gateway", "fe80::1"}, true},
-        // The unified pages, each range, the longest lines, and their refusals.
-        {unifiedWith("", "", "172.31.8.1")},
-        {unifiedWith("", "", "192.168.8.1")},
-        {unifiedWith("", "", "10.254.8.1   - 10.254.8.10")},
-        {{"unified", "--address", "100.100.100.100", "--mask", "255.255.255.128", "--gateway",
-          "100.100.100.126", "--management", "100.100.100.101", "--file-module1", "100.100.100.102",
-          "--file-module2", "100.100.100.103", "--internal-range", "10.254.8.1"}},
-        {unifiedWith("--address", "192.168..10", "172.31.8.1")},
-        {unifiedWith("--mask", "192.168.1.10", "172.31.8.1")},
-        {unifiedWith("--gateway", "10.0.0.1", "172.31.8.1")},
-        {unifiedWith("--management", "192.168.1.10", "172.31.8.1")},
-        {unifiedWith("--file-module1", "192.168.1.20", "172.31.8.1")},
-        {unifiedWith("--file-module2", "", "172.31.8.1")},
-        {unifiedWith("--file-module2", "192.168.2.22", "172.31.8.1")},
-        {unifiedWith("", "", nullptr)},
+          "192.168.1.1"},
+         Ipv4(ns, {L"192", L"168", L"1", L"50"}, {L"255", L"255", L"255", L"0"},
+              {L"192", L"168", L"1", L"1"})},
+        // Boxes hold what was typed: leading zeros go only when the line is composed.
+        {{"service-ip", "--address", "010.001.100.200", "--mask", "255.255.255.128", "--gateway",
+          "010.001.100.254"},
+         Ipv4(sip, {L"010", L"001", L"100", L"200"}, {L"255", L"255", L"255", L"128"},
+              {L"010", L"001", L"100", L"254"})},
+        // A group left empty or left out is an empty box.
+        {{"new-system", "--address", "192.168..50", "--mask", "255.255.255", "--gateway", ""},
+         Ipv4(ns, {L"192", L"168", L"", L"50"}, {L"255", L"255", L"255", L""},
+              {L"", L"", L"", L""})},
+        // IPv6 as typed, the blanks around it gone; the prefix as its text.
+        {{"new-system", "--address", " 2001:DB8::50 ", "--prefix", "064", "--gateway",
+          "2001:db8::1 "},
+         Ipv6(ns, L"2001:DB8::50", L"064", L"2001:db8::1")},
+        {{"--yes", "service-ip", "--address", "2001:db8", "--prefix", "", "--gateway", "fe80::1"},
+         Ipv6(sip, L"2001:db8", L"", L"fe80::1", true)},
+        {{"service-ip", "--default"}, serviceDefault},
+        {{"reset-password"}, std::monostate{}},
+        // An IP address control holds what fits: a blank field, or nothing at all.
+        {unified("", "", "172.31.8.1"), Unified{storage, modules(A(Ip(192, 168, 1, 22)), r172)}},
+        {unified("--file-module2", "192.168..22", "172.31.8.1  - 172.31.8.10"),
+         Unified{storage, modules(A(Ip(192, 168, 0, 22), 3), r172)}},
+        {unified("--file-module2", "192.168.1.300", "10.254.8.1"),
+         Unified{storage, modules(A(0, 0), forms::kInternalRanges[2])}},
+        // A range the list does not hold is none picked.
+        {unified("", "", "10.0.0.1"), Unified{storage, modules(A(Ip(192, 168, 1, 22)), L"")}},
     };
     for (const Case& c : cases) {
         std::string trace;
@@ -246,18 +144,50 @@ TEST_F(SameEntries, TheSameEntriesLeaveTheSameKeyAndTheSameRefusals) {
             trace += " '" + arg + "'";
         }
         SCOPED_TRACE(trace);
+        const cli::BoundTask bound = cli::Bind(cli::ParseInvocation(c.args));
+        ASSERT_FALSE(bound.refused);
+        Verdict verdict;
+        if (const auto* form = std::get_if<AddressForm>(&c.typed)) {
+            ASSERT_TRUE(bound.address);
+            ExpectSame(*bound.address, *form);
+            verdict = Of(form->Check(), form->Check() ? taskfile::TaskLines{} : form->Compose());
+        } else if (const auto* typed = std::get_if<Unified>(&c.typed)) {
+            ASSERT_TRUE(bound.storage && bound.modules);
+            ExpectSame(bound.storage->address, typed->storage.address);
+            ExpectSame(bound.storage->mask, typed->storage.mask);
+            ExpectSame(bound.storage->gateway, typed->storage.gateway);
+            ExpectSame(bound.modules->management, typed->modules.management);
+            ExpectSame(bound.modules->module1, typed->modules.module1);
+            ExpectSame(bound.modules->module2, typed->modules.module2);
+            EXPECT_EQ(bound.modules->range, typed->modules.range);
+            forms::FileModulesForm second = typed->modules;
+            second.storage = typed->storage.Accepted();
+            verdict = typed->storage.Check() ? Of(typed->storage.Check(), {})
+                                             : Of(second.Check(), second.Compose());
+        } else {
+            EXPECT_FALSE(bound.address || bound.storage);
+            verdict = {forms::PasswordResetForm().Compose(), ""};
+        }
+        // The command line writes, or refuses, what the form says.
         std::filesystem::remove("satask.txt");
         std::filesystem::remove("cfgtask.txt");
-        fake.answers = {c.yes ? platform::kAnswerOk : platform::kAnswerCancel};
-        const Left pages = OnThePages(c.args);
-        CliRun run{};
-        const Left line = OnTheCommandLine(c.args, c.yes, run);
-        EXPECT_EQ(line.files, pages.files);
-        EXPECT_EQ(run.out, Expected(c.args[0], pages));
-        EXPECT_EQ(run.code, pages.message ? 1 : 0) << run.err;
-        if (pages.message) {
-            EXPECT_FALSE(pages.field.empty());
-            EXPECT_NE(run.err.find(platform::ToUtf8(*pages.message)), std::string::npos) << run.err;
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.code, verdict.refused.empty() ? 0 : 1) << run.err;
+        std::string expected;
+        for (const taskfile::TaskLine& line : verdict.lines) {
+            expected += std::string(line.file) + ": " + line.line + "\n";
+            EXPECT_EQ(TempKey::Read(line.file), line.line);
+        }
+        EXPECT_EQ(run.out, expected);
+        if (!verdict.refused.empty()) {
+            const CliRun json = RunCli([&] {
+                Args args = c.args;
+                args.insert(args.begin(), "--json");
+                return args;
+            }());
+            EXPECT_NE(json.out.find("\"field\":\"" + verdict.refused + "\""), std::string::npos)
+                << json.out;
+            EXPECT_FALSE(TempKey::Exists("satask.txt"));
         }
     }
 }

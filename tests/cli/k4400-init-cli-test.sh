@@ -15,6 +15,12 @@ check() {  # name, condition, what was seen
 run() {  # in $work, with no display and the C locale unless the caller sets LANG
     (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
         LANG="${LANG_FOR_RUN:-C}" "$cli" "$@" >"$work/out" 2>"$work/err")
+    local rc=$?
+    # Every JSON object printed is kept for the schema check that follows the tests.
+    if [ -n "${K4400_JSON_LOG:-}" ] && [ "$(head -c1 "$work/out")" = "{" ]; then
+        cat "$work/out" >>"$K4400_JSON_LOG"
+    fi
+    return $rc
 }
 
 # Prepare a key for a new system, rehearse the trip with the stand-in, read the results.
@@ -28,9 +34,10 @@ check "written: the line on stdout, stderr empty" "grep -qxF 'satask.txt: $line'
 "$sim" "$work/usb" >/dev/null
 run --key usb --json results; rc=$?
 check "results: status 0" "[ $rc -eq 0 ]" "$rc"
-check "results: InitOk" "grep -qF '\"result_kind\":\"InitOk\"' $work/out" "$(cat "$work/out")"
+check "results: init_ok" "grep -qF '\"result\":\"init_ok\"' $work/out" "$(cat "$work/out")"
 check "results: the address" "grep -qF 'configured with IP: 192.168.1.50' $work/out" "$(cat "$work/out")"
-check "results: the launch" "grep -qF '\"Launch GUI\":\"https://192.168.1.50\"' $work/out" "$(cat "$work/out")"
+check "results: the launch" "grep -qF '\"management_gui\":\"https://192.168.1.50\"' $work/out" "$(cat "$work/out")"
+check "results: version 1" "grep -qF '{\"version\":1,' $work/out" "$(cat "$work/out")"
 check "results: one line of JSON" "[ \$(wc -l <$work/out) -eq 1 ]" "$(wc -l <"$work/out")"
 check "results: the results stay" "[ -f $work/usb/satask_result.html ]" "gone"
 
@@ -56,7 +63,11 @@ mkdir "$work/fresh"
 run --key fresh results; rc=$?
 check "no results: status 5" "[ $rc -eq 5 ] && [ ! -s $work/out ]" "$rc"
 run bogus; rc=$?
-check "bad usage: status 2" "[ $rc -eq 2 ] && grep -qF \"unknown command 'bogus'\" $work/err" "$rc"
+check "bad usage: status 2" "[ $rc -eq 2 ] && grep -qF \"unknown command 'bogus'\" $work/err && [ ! -s $work/out ]" "$rc"
+run --quiet results; rc=$?
+check "an unknown option before the command" "[ $rc -eq 2 ] && grep -qF 'unknown option --quiet' $work/err" "$(cat "$work/err")"
+run -h; rc=$?
+check "-h is --help" "[ $rc -eq 0 ] && grep -q '^usage: k4400-init-cli' $work/out" "$rc"
 run --key fresh reset-password >/dev/null
 "$sim" --fail "$work/fresh" >/dev/null
 run --key fresh results; rc=$?
@@ -68,6 +79,19 @@ done
 rm -f "$work/usb/satask.txt"
 run --key usb --dry-run reset-password
 check "dry run: the line, nothing written" "grep -qxF 'satask.txt: satask resetpassword' $work/out && [ ! -e $work/usb/satask.txt ]" "$(cat "$work/out")"
+# A dry run makes no file or folder anywhere, not even a scratch one: every call that could
+# make, change or remove one, as the system saw them.
+for command in "reset-password" "new-system --address 192.168.1.50 --mask 255.255.255.0 --gateway 192.168.1.1" \
+    "unified --address 192.168.1.10 --mask 255.255.255.0 --gateway 192.168.1.1 --management 192.168.1.20 --file-module1 192.168.1.21 --file-module2 192.168.1.22 --internal-range 172.31.8.1"; do
+    # shellcheck disable=SC2086
+    (cd "$work" && strace -f -qq -o "$work/trace" -e trace=creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,link,linkat,symlink,symlinkat,truncate,ftruncate,open,openat \
+        "$cli" --key usb --json --dry-run $command >"$work/out" 2>/dev/null)
+    made=$(grep -E 'O_CREAT|O_WRONLY|O_RDWR|O_TRUNC|^[0-9]+ +(creat|mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|link|linkat|symlink|symlinkat|truncate|ftruncate)\(' "$work/trace" | grep -v ENOENT)
+    # The trace must show the program's own reads (the key folder's files looked at), or it
+    # proves nothing.
+    check "dry run ${command%% *}: traced" "grep -q 'openat(' $work/trace" "$(head -3 "$work/trace" 2>&1)"
+    check "dry run ${command%% *}: no file or folder made (strace)" "[ -z \"\$made\" ] && grep -qF '\"dry_run\":true' $work/out" "$made"
+done
 
 # The bash completion offers the commands, then the command's options and the ranges.
 complete() {  # the words typed so far, the last one being completed
@@ -75,6 +99,7 @@ complete() {  # the words typed so far, the last one being completed
              echo "${COMPREPLY[*]}"' "$source_folder/packaging/linux/k4400-init-cli.bash-completion" "$@"
 }
 check "completion: commands" "[ \"\$(complete k4400-init-cli re)\" = 'reset-password results' ]" "$(complete k4400-init-cli re)"
+check "completion: help's commands" "[ \"\$(complete k4400-init-cli help u)\" = 'unified' ]" "$(complete k4400-init-cli help u)"
 check "completion: options" "complete k4400-init-cli unified --f | grep -qxF -- '--file-module1 --file-module2'" "$(complete k4400-init-cli unified --f)"
 check "completion: ranges" "[ \"\$(complete k4400-init-cli unified --internal-range 1)\" = '172.31.8.1 192.168.8.1 10.254.8.1' ]" "$(complete k4400-init-cli unified --internal-range 1)"
 

@@ -48,6 +48,9 @@ same --json --yes new-system --address 2001:db8 --prefix 64 --gateway fe80::1
 same --json unified --address 192.168.1.10 --mask 255.255.255.0 --gateway 192.168.1.1 \
     --management 192.168.1.20 --file-module1 192.168.1.21 --file-module2 192.168.2.22 \
     --internal-range 10.254.8.1
+same --json --dry-run service-ip --address 10.1.2.30 --mask 255.255.255.0 --gateway 10.1.2.1
+same --json clear
+same -- results --bogus
 
 # The trip: prepare the key, let the stand-in execute it, read the results as JSON.
 key=$work/trip
@@ -58,7 +61,10 @@ wine "$exe" --key "$(windows_path "$key")" new-system --address 192.168.1.50 \
 wine "$exe" --key "$(windows_path "$key")" --json results 2>/dev/null | tr -d '\r' >"$work/results"
 rc=${PIPESTATUS[0]}
 check "results: status 0" "[ $rc -eq 0 ]" "$rc"
-check "results: InitOk and the launch" "grep -qF '\"result_kind\":\"InitOk\"' $work/results && grep -qF '\"Launch GUI\":\"https://192.168.1.50\"' $work/results" "$(cat "$work/results")"
+check "results: init_ok and the launch" "grep -qF '\"result\":\"init_ok\"' $work/results && grep -qF '\"management_gui\":\"https://192.168.1.50\"' $work/results" "$(cat "$work/results")"
+# The same report as the Linux program's, byte for byte.
+LANG=C "$linux/src/k4400-init-cli" --key "$key" --json results >"$work/results-linux" 2>/dev/null
+check "results: the same JSON as on Linux" "cmp -s $work/results $work/results-linux" "$(cat "$work/results-linux")"
 wine "$exe" --key "$(windows_path "$work/nowhere")" results >/dev/null 2>"$work/err"
 check "a missing key: status 3" "[ $? -eq 3 ] && grep -qF 'was not found.' $work/err" "$(cat "$work/err")"
 

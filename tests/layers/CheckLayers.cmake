@@ -2,7 +2,8 @@
 # core (platform, taskfile, results, address) includes nothing above it, the framework
 # nothing of the program built on it, the wizard and the dialogs are strangers, no page or
 # dialog sees a backend, only the Qt backend and the entry points see Qt, and Windows' own
-# headers stay in the core's system calls, the Win32 backend and the entry points.
+# headers stay in the core's system calls, the Win32 backend and the entry points; the
+# command line sees the forms and the report, never the wizard or the framework.
 #   cmake -DSOURCE=<src> -P CheckLayers.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -12,20 +13,22 @@ set(may_platform "")
 set(may_taskfile platform)
 set(may_results platform)
 set(may_address platform)
+set(may_forms address taskfile platform)
+set(may_report results address platform)
 set(may_framework platform)
 set(may_framework/headless framework platform)
 # The Win32 and Qt backends measure pages on the headless backend's records, without windows.
 set(may_framework/win32 framework framework/headless platform)
 set(may_framework/qt framework framework/headless platform)
-set(may_wizard framework taskfile address platform)
-set(may_dialogs framework address platform)
-set(may_app wizard dialogs framework taskfile results address platform)
-# The command line drives the wizard's pages on the headless backend.
-set(may_cli app wizard dialogs framework framework/headless taskfile results address platform)
+set(may_wizard framework forms taskfile address platform)
+set(may_dialogs framework report results address platform)
+set(may_app wizard dialogs framework report forms taskfile results address platform)
+# The command line binds to the forms and prints the report: no wizard, no framework.
+set(may_cli forms report taskfile results address platform)
 set(may_main cli app wizard dialogs framework framework/headless framework/qt framework/win32
-    taskfile results address platform)
-set(layers platform taskfile results address framework framework/headless framework/win32
-    framework/qt wizard dialogs app cli main)
+    forms report taskfile results address platform)
+set(layers platform taskfile results address forms report framework framework/headless
+    framework/win32 framework/qt wizard dialogs app cli main)
 
 # The layer a path below src belongs to.
 function(layer_of path out)
@@ -62,7 +65,7 @@ foreach(file IN LISTS files)
             endif()
         elseif(line MATCHES "#[ \t]*include[ \t]*<(windows|commctrl|prsht|shellapi)\\.h>")
             set(header ${CMAKE_MATCH_1})
-            if(from MATCHES "^(framework|framework/headless|framework/qt|wizard|dialogs|app|cli)$")
+            if(from MATCHES "^(forms|report|framework|framework/headless|framework/qt|wizard|dialogs|app|cli)$")
                 list(APPEND violations "${file} includes Windows' <${header}.h>")
             endif()
         endif()
