@@ -2,8 +2,8 @@
 KEY ?= build/usb-key
 PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
-.PHONY: all deps build run simulate test test-release test-asan package bench bench-memory \
-        fuzz fuzz-smoke windows test-windows bench-windows clean
+.PHONY: all deps build run simulate test test-release test-asan package release bench \
+        bench-memory fuzz fuzz-smoke windows test-windows bench-windows clean
 FUZZ_SECONDS ?= 60
 SIM = build/release/tools/k4400-sim/k4400-sim
 
@@ -40,14 +40,27 @@ test-asan:
 	ctest --preset asan
 
 # The .deb files, the portable .tar.gz and the Windows .zip in build/release, the Linux ones
-# checked by lintian and the desktop's validators.
+# checked by lintian and the desktop's validators; the .zip is made twice and must come out
+# the same.
 package: build windows
 	cd build/release && cpack
 	packaging/linux/portable build/release
 	packaging/linux/check-packages build/release
+	packaging/third-party-notices build/windows/THIRD-PARTY-NOTICES.txt
 	cp packaging/windows/README-windows.txt packaging/k4400-init-cli.schema.json build/windows/
-	cd build/windows && cmake -E tar cf ../release/k4400-init-1.0.0-windows-x64.zip --format=zip \
-	    k4400-init.exe k4400-init-cli.exe k4400-init-cli.schema.json README-windows.txt
+	version=$$(build/release/src/k4400-init-cli --version | sed -n 's/^k4400-init-cli //p'); \
+	zip=build/release/k4400-init-$$version-windows-x64.zip; \
+	files="k4400-init.exe k4400-init-cli.exe k4400-init-cli.schema.json README-windows.txt \
+	    THIRD-PARTY-NOTICES.txt"; \
+	(cd build/windows && ../../packaging/windows/zip ../release/once.zip $$files && \
+	    ../../packaging/windows/zip "../../$$zip" $$files) && \
+	cmp build/release/once.zip "$$zip" && rm build/release/once.zip && \
+	unzip -Z1 "$$zip" | grep -qx THIRD-PARTY-NOTICES.txt && echo "package: $$zip (made twice, the same)"
+
+# Every artefact reproducibly into dist/ with SHA256SUMS, built twice from two clones and
+# compared; SIGN_CERT=cert.pem SIGN_KEY=key.pem [SIGN_TIMESTAMP=URL] signs the .exe files.
+release: deps
+	scripts/release
 
 # The Windows program, build/windows/k4400-init.exe, cross-built with mingw-w64.
 windows: deps

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "platform/Version.h"
+
 namespace app {
 
 const char kUsage[] = R"(usage: k4400-init [--choose-key] [--] [KEY_FOLDER]
@@ -23,7 +25,9 @@ Exit status: 0 when the wizard ends, 1 without a display, 2 for a bad command li
 key folder that cannot be opened.
 )";
 
-const char kVersionText[] = "k4400-init 1.0.0\n";
+std::string VersionText() {
+    return std::string("k4400-init ") + platform::kVersion + "\n";
+}
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;

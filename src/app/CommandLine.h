@@ -20,6 +20,6 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The text of --help (and, after an error, on stderr).
 extern const char kUsage[];
-extern const char kVersionText[];
+std::string VersionText();
 
 }  // namespace app

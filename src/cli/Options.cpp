@@ -4,6 +4,7 @@
 
 #include "cli/Report.h"
 #include "cli/Tasks.h"
+#include "platform/Version.h"
 
 namespace cli {
 namespace {
@@ -357,7 +358,7 @@ std::string HelpText(const std::string& name) {
 }
 
 std::string VersionText() {
-    return std::string(kProgram) + " " K4400_VERSION "\n";
+    return std::string(kProgram) + " " + platform::kVersion + "\n";
 }
 
 std::string BashCompletion() {

@@ -29,6 +29,8 @@ int RunInUserLanguage(const std::vector<std::string>& args) {
 // The arguments as Windows gives them, in UTF-16; the console shows the UTF-8 output, and
 // gets back the code page it had, for whatever runs in it next.
 int wmain(int argc, wchar_t* argv[]) {
+    // DLLs only from the system folder: a DLL planted on the key is never loaded.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     const UINT codePage = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> args;

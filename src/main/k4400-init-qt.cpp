@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
             std::fputs(app::kUsage, stdout);
             return 0;
         case app::CommandLine::Version:
-            std::fputs(app::kVersionText, stdout);
+            std::fputs(app::VersionText().c_str(), stdout);
             return 0;
         case app::CommandLine::Error:
             std::fprintf(stderr, "k4400-init: %s\n%s", line.error.c_str(), app::kUsage);

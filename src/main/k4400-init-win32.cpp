@@ -36,6 +36,9 @@ std::wstring Widen(const std::string& text) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // DLLs only from the system folder, before anything can load one: a DLL planted on the
+    // key beside the program is never loaded.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // The command line is understood before anything on any key is touched.
     // The runtime's own split of the command line (the shell's would load shell32.dll).
     std::vector<std::string> args;
@@ -48,7 +51,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         case app::CommandLine::Version:
             MessageBoxW(
                 nullptr,
-                Widen(line.action == app::CommandLine::Help ? app::kUsage : app::kVersionText)
+                Widen(line.action == app::CommandLine::Help ? app::kUsage : app::VersionText())
                     .c_str(),
                 L"k4400-init", MB_OK);
             return 0;

@@ -10,6 +10,7 @@
 #include "cli/Json.h"
 #include "cli/Options.h"
 #include "platform/FileError.h"
+#include "platform/Version.h"
 
 namespace tests {
 namespace {
@@ -101,7 +102,8 @@ TEST_F(CommandLine, HelpForTheProgramAndEachCommand) {
     EXPECT_EQ(RunCli({"new-system", "-h"}).out, RunCli({"new-system", "--help"}).out);
     EXPECT_EQ(RunCli({"--dry-run", "--", "reset-password"}).out,
               "satask.txt: satask resetpassword\n");
-    EXPECT_EQ(RunCli({"--version"}).out, "k4400-init-cli 1.0.0\n");
+    EXPECT_EQ(RunCli({"--version"}).out,
+              std::string("k4400-init-cli ") + platform::kVersion + "\n");
     EXPECT_FALSE(TempKey::Exists("satask.txt"));
 }
 

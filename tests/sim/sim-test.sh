@@ -33,7 +33,7 @@ while IFS='^' read -r name args code text; do
         check "$name: writes nothing" "[ ! -e $work/key/satask_result.html ]" "a results file"
     fi
 done <<'CASES'
-version^--version^0^k4400-sim 1.0.0
+version^--version^0^k4400-sim 
 help^--help^0^usage: k4400-sim
 done^key^0^executed satask.txt
 omit with a separate value^--omit storage key^0^executed

@@ -6,11 +6,10 @@
 #include <vector>
 
 #include "Task.h"
+#include "platform/Version.h"
 
 namespace sim {
 namespace {
-
-const char kVersion[] = "k4400-sim 1.0.0\n";
 
 const char kUsage[] = R"(usage: k4400-sim [options] [--] [KEY_FOLDER]
 
@@ -77,7 +76,7 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
             std::fputs(kUsage, stdout);
             return 0;
         } else if (arg == "--version") {
-            std::fputs(kVersion, stdout);
+            std::printf("k4400-sim %s\n", platform::kVersion);
             return 0;
         } else if (name == "--fail") {
             o.fail = true;
