@@ -30,12 +30,11 @@ CMyWizardApp::CMyWizardApp() {
     // Every run starts without a storage task file; one exists afterwards only if this
     // run's wizard writes it. One that stays (a write-protected key, a file held open) would
     // be executed by the system: the user hears of it, with the cause, once.
-    if (const int failure = taskfile::RemoveQuietly(taskfile::kTaskFile);
-        failure != 0 && failure != ENOENT) {
+    if (const int failure = taskfile::RemoveTaskFile(taskfile::kTaskFile); failure != 0) {
         const std::wstring name = L"satask.txt";
         platform::ShowFileMessage(
             platform::LoadFormatted(IDS_FW_STALE_TASK_KEPT, {name}) + L"\n\n" +
-            platform::DescribeFileError(platform::CauseFromErrno(failure), name));
+            taskfile::DescribeCause(platform::CauseFromErrno(failure), taskfile::kTaskFile));
     }
     // A write that was killed half-way leaves its temporary file; it is never a command.
     taskfile::RemoveLeftoverTemporaries();

@@ -1,13 +1,17 @@
 #include "cli/Cli.h"
 
 #include <filesystem>
+#include <fstream>
 
 #include "cli/Options.h"
 #include "cli/Report.h"
 #include "cli/Tasks.h"
 #include "platform/FileError.h"
 #include "platform/KeyFolder.h"
+#include "platform/Platform.h"
+#include "platform/StringIds.h"
 #include "platform/Utf8.h"
+#include "taskfile/TaskFile.h"
 
 namespace cli {
 namespace {
@@ -62,6 +66,35 @@ class KeyFolder {
     std::wstring problem_;
 };
 
+// Whether the output reached its reader. A full disk or a closed pipe refuses it: the script
+// that reads it must not take an empty or cut report for the whole one, so it is told on
+// stderr, with what the key holds now, and the exit code says the key's state is to be read
+// there.
+bool Delivered(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) {
+        return true;
+    }
+    err << "k4400-init-cli: " << platform::ToUtf8(platform::LoadText(IDS_FW_OUTPUT_FAILED)) << "\n";
+    std::string held;
+    for (const char* name : {taskfile::kTaskFile, taskfile::kFileModuleTaskFile}) {
+        std::error_code error;
+        if (fs::is_regular_file(name, error)) {
+            std::ifstream file(name, std::ios::binary);
+            std::string line(taskfile::kMostTaskLine, '\0');
+            file.read(line.data(), static_cast<std::streamsize>(line.size()));
+            line.resize(static_cast<std::size_t>(file.gcount()));
+            held += std::string(name) + ": " + line + "\n";
+        }
+    }
+    err << "k4400-init-cli: "
+        << platform::ToUtf8(
+               platform::LoadText(held.empty() ? IDS_FW_KEY_HOLDS_NOTHING : IDS_FW_KEY_HOLDS))
+        << "\n"
+        << held;
+    return false;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -86,9 +119,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             out << (in.command == "results" ? ResultsKeyFailureJson(key.Problem())
                                             : KeyFailureJson(in, key.Problem()));
         }
+        out.flush();
         return kExitKey;
     }
-    return FindCommand(in.command)->run(in, out, err);
+    const int code = FindCommand(in.command)->run(in, out, err);
+    return Delivered(out, err) ? code : kExitKey;
 }
 
 }  // namespace cli

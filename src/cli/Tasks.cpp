@@ -1,9 +1,13 @@
 #include "cli/Tasks.h"
 
+#include <cerrno>
+
 #include "cli/Bind.h"
 #include "cli/Json.h"
 #include "forms/PasswordResetForm.h"
 #include "platform/FileError.h"
+#include "platform/Platform.h"
+#include "platform/StringIds.h"
 #include "platform/Utf8.h"
 #include "taskfile/TaskFile.h"
 
@@ -85,8 +89,7 @@ int RunTask(const Invocation& in, std::ostream& out, std::ostream& err) {
         // A write killed half-way leaves its temporary file; it is never a command.
         taskfile::RemoveLeftoverTemporaries();
         if (const auto result = taskfile::WriteTask(settled.lines); result.failure.messageId) {
-            const std::wstring message =
-                taskfile::DescribeWriteFailure(result.failure, result.file);
+            const std::wstring message = taskfile::DescribeTaskWriteFailure(result);
             Tell(err, message);
             if (in.json) {
                 out << Json(in, false, {}, Failed(message));
@@ -111,21 +114,24 @@ int RunClear(const Invocation& in, std::ostream& out, std::ostream& err) {
     json::Members states;
     std::wstring failures;
     for (const char* name : {taskfile::kTaskFile, taskfile::kFileModuleTaskFile}) {
-        const std::wstring wide = platform::FromUtf8(name);
         std::string state;
         int failure = taskfile::IsTaskFilePresent(name);
         if (failure == 0) {
             state = "absent";
         } else if (failure < 0 && in.dryRun) {
             state = "present";
-        } else if (failure < 0 && (failure = taskfile::RemoveQuietly(name)) == 0) {
+        } else if (failure < 0 && (failure = taskfile::RemoveTaskFile(name)) == 0) {
             state = "removed";
         }
         if (state.empty()) {
-            // What stays on the key: the system would execute it.
+            // What stays on the key: a task the system would execute, or a folder under the
+            // task file's name, where no task can be written.
             state = "kept";
-            const std::wstring message =
-                platform::DescribeFileError(platform::CauseFromErrno(failure), wide);
+            std::wstring message = taskfile::DescribeCause(platform::CauseFromErrno(failure), name);
+            if (failure != EISDIR) {
+                message = platform::LoadFormatted(IDS_FW_TASK_KEPT, {platform::FromUtf8(name)}) +
+                          L"\n\n" + message;
+            }
             Tell(err, message);
             failures += (failures.empty() ? L"" : L"\n") + message;
         }

@@ -1,4 +1,5 @@
 // k4400-init-cli: the wizard's tasks and its results report from a terminal or a script.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -45,6 +46,8 @@ int wmain(int argc, wchar_t* argv[]) {
 }
 #else
 int main(int argc, char* argv[]) {
+    // A closed pipe is told as a failed write, never a silent end.
+    std::signal(SIGPIPE, SIG_IGN);
     return RunInUserLanguage({argv + 1, argv + argc});
 }
 #endif

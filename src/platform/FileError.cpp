@@ -2,6 +2,11 @@
 
 #include <cerrno>
 
+#ifdef _WIN32
+#include <windows.h>
+#undef LoadString  // Windows' macro would rename the platform's operation
+#endif
+
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 
@@ -12,6 +17,8 @@ FileErrorCause CauseFromErrno(int error) {
         case 0:
             return FileErrorCause::None;
         case ENOENT:
+        case ENODEV:  // the key gone
+        case ENXIO:
             return FileErrorCause::NotFound;
         case EACCES:
         case EPERM:
@@ -43,6 +50,34 @@ FileErrorCause CauseFromErrno(int error) {
             return FileErrorCause::Generic;
     }
 }
+
+#ifdef _WIN32
+int ErrnoFromWindowsError(unsigned long code) {
+    switch (code) {
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_WRITE_PROTECT:
+            return EROFS;
+        case ERROR_ACCESS_DENIED:
+            return EACCES;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return EBUSY;
+        case ERROR_FILE_NOT_FOUND:
+            return ENOENT;
+        // The key pulled out, or a drive no longer there: not the file, the device is gone.
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_NOT_READY:
+        case ERROR_DEV_NOT_EXIST:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_INVALID_DRIVE:
+            return ENODEV;
+        default:
+            return EIO;
+    }
+}
+#endif
 
 std::wstring DescribeFileError(FileErrorCause cause, const std::wstring& fileName) {
     int id = IDS_FW_FILE_GENERIC;

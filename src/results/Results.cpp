@@ -16,6 +16,7 @@
 #endif
 
 #include "platform/FileError.h"
+#include "platform/KeyFaults.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 
@@ -29,6 +30,10 @@ const wchar_t kWhiteSpace[] = L" \t\r\n\v\f";
 class ResultsFile final : public ByteSource {
   public:
     explicit ResultsFile(const char* name) {
+        if (const int fault = Fault(platform::KeyOperation::OpenResults)) {
+            error_ = fault;
+            return;
+        }
 #ifdef _WIN32
         // Other writers are denied while the file is open.
         error_ = _sopen_s(&fd_, name, _O_RDONLY | _O_BINARY, _SH_DENYWR, 0);
@@ -67,10 +72,21 @@ class ResultsFile final : public ByteSource {
     ResultsFile& operator=(const ResultsFile&) = delete;
 
     platform::FileErrorCause cause() const {
-        return notAFile_ ? platform::FileErrorCause::NotAFile : platform::CauseFromErrno(error_);
+        if (notAFile_) {
+            return platform::FileErrorCause::NotAFile;
+        }
+        // Absent is only a file the system says is not there; a key gone is an error.
+        const platform::FileErrorCause cause = platform::CauseFromErrno(error_);
+        return cause == platform::FileErrorCause::NotFound && error_ != ENOENT
+                   ? platform::FileErrorCause::Generic
+                   : cause;
     }
 
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+        if (const int fault = Fault(platform::KeyOperation::ReadResults)) {
+            errno = fault;
+            return -1;
+        }
         for (;;) {
 #ifdef _WIN32
             const int n = ::_read(fd_, buffer, static_cast<unsigned>(size));
@@ -87,6 +103,16 @@ class ResultsFile final : public ByteSource {
     }
 
   private:
+    // The errno value of a fault a test set for the operation; 0: none.
+    static int Fault(platform::KeyOperation operation) {
+        const int error = platform::AskKeyFault(operation).error;
+#ifdef _WIN32
+        return error == 0 ? 0 : platform::ErrnoFromWindowsError(static_cast<unsigned long>(error));
+#else
+        return error;
+#endif
+    }
+
     void Close() {
         if (fd_ >= 0) {
 #ifdef _WIN32

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include <unistd.h>
 #endif
 
+#include "platform/KeyFaults.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "platform/Utf8.h"
@@ -39,31 +41,39 @@ bool Narrow(const std::wstring& wide, std::string& out) {
 }
 
 #ifdef _WIN32
+int ErrnoFromLastError();
+#endif
+
+using platform::KeyOperation;
+
+// A fault a test set, made the system's own error (errno, and on Windows the last error as
+// well); true when the operation is to fail.
+bool Fails(const platform::KeyFault& fault) {
+    if (fault.error == 0) {
+        return false;
+    }
+#ifdef _WIN32
+    SetLastError(static_cast<DWORD>(fault.error));
+    _doserrno = static_cast<unsigned long>(fault.error);
+    errno = ErrnoFromLastError();
+#else
+    errno = fault.error;
+#endif
+    return true;
+}
+bool Injected(KeyOperation operation) {
+    return Fails(platform::AskKeyFault(operation));
+}
+
+#ifdef _WIN32
 // The errno value that stands for the last Windows error of a file call.
 int ErrnoFromLastError() {
-    switch (GetLastError()) {
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return ENOSPC;
-        case ERROR_WRITE_PROTECT:
-            return EROFS;
-        case ERROR_ACCESS_DENIED:
-            return EACCES;
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            return EBUSY;
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_NOT_READY:
-        case ERROR_DEV_NOT_EXIST:
-        case ERROR_DEVICE_NOT_CONNECTED:
-        case ERROR_INVALID_DRIVE:
-            return ENOENT;
-        default:
-            return EIO;
-    }
+    return platform::ErrnoFromWindowsError(GetLastError());
 }
 int CreateTemporary(std::string& name) {
+    if (Injected(KeyOperation::CreateScratch)) {
+        return -1;
+    }
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         name = ".k4400-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt) +
                ".tmp";
@@ -73,27 +83,27 @@ int CreateTemporary(std::string& name) {
             return fd;
         }
         if (errno != EEXIST) {
-            // A key pulled out, or a drive that is no longer there: the folder is not found.
-            const unsigned long error = _doserrno;
-            if (error == ERROR_NOT_READY || error == ERROR_DEV_NOT_EXIST ||
-                error == ERROR_DEVICE_NOT_CONNECTED || error == ERROR_INVALID_DRIVE ||
-                error == ERROR_PATH_NOT_FOUND) {
-                errno = ENOENT;
-            }
+            // Classified from Windows' own error: a key pulled out, or a drive that is no
+            // longer there, is a device gone, not a missing file.
+            errno = platform::ErrnoFromWindowsError(_doserrno);
             return -1;
         }
     }
     return -1;
 }
 bool WriteAll(int fd, const std::string& line) {
+    if (Injected(KeyOperation::Write)) {
+        return false;
+    }
     return _write(fd, line.data(), static_cast<unsigned>(line.size())) ==
            static_cast<int>(line.size());
 }
 bool Sync(int fd) {
-    return _commit(fd) == 0;
+    return !Injected(KeyOperation::Sync) && _commit(fd) == 0;
 }
 bool CloseFile(int fd) {
-    return _close(fd) == 0;
+    const bool closed = _close(fd) == 0;  // closed either way: a failure is only reported
+    return !Injected(KeyOperation::Close) && closed;
 }
 // Windows refuses to replace or delete a read-only file; a task file under our name is ours
 // to replace or remove all the same.
@@ -105,6 +115,9 @@ void AllowChange(const char* name) {
     }
 }
 bool Replace(const std::string& from, const char* to) {
+    if (Injected(KeyOperation::Replace)) {
+        return false;
+    }
     AllowChange(to);
     if (MoveFileExA(from.c_str(), to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
@@ -129,9 +142,12 @@ bool Replace(const std::string& from, const char* to) {
 }
 // MoveFileEx with MOVEFILE_WRITE_THROUGH returns once the move is on the medium.
 int SyncFolder() {
-    return 0;
+    return Injected(KeyOperation::SyncFolder) ? errno : 0;
 }
 int Unlink(const char* name) {
+    if (Injected(KeyOperation::Remove)) {
+        return -1;
+    }
     AllowChange(name);
     if (_unlink(name) == 0) {
         return 0;
@@ -147,9 +163,35 @@ bool IsRegularFile(const char* name) {
     return attributes != INVALID_FILE_ATTRIBUTES &&
            !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
 }
-bool IsFolder(const char* name) {
-    const DWORD attributes = GetFileAttributesA(name);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+// What `name` holds when read back past the system's cache: unbuffered reads of whole
+// sectors into a page-aligned buffer, or a plain read where the file system refuses them.
+// False when it cannot be read.
+bool ReadUncached(const char* name, std::size_t most, std::string& bytes) {
+    const std::size_t size = (most + 4096) / 4096 * 4096;
+    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_NO_BUFFERING, nullptr);
+    const bool unbuffered = file != INVALID_HANDLE_VALUE;
+    if (!unbuffered) {
+        file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    if (file == INVALID_HANDLE_VALUE) {
+        errno = ErrnoFromLastError();
+        return false;
+    }
+    void* buffer = VirtualAlloc(nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    DWORD read = 0;
+    const bool ok = buffer && ReadFile(file, buffer, static_cast<DWORD>(size), &read, nullptr);
+    if (!ok) {
+        errno = ErrnoFromLastError();
+    } else {
+        bytes.assign(static_cast<const char*>(buffer), read);
+    }
+    if (buffer) {
+        VirtualFree(buffer, 0, MEM_RELEASE);
+    }
+    CloseHandle(file);
+    return ok;
 }
 std::wstring CurrentFolder() {
     wchar_t folder[MAX_PATH + 1] = {};
@@ -158,6 +200,9 @@ std::wstring CurrentFolder() {
 }
 #else
 int CreateTemporary(std::string& name) {
+    if (Injected(KeyOperation::CreateScratch)) {
+        return -1;
+    }
     char pattern[] = ".k4400-XXXXXX";
     const int fd = ::mkstemp(pattern);
     if (fd >= 0) {
@@ -167,6 +212,9 @@ int CreateTemporary(std::string& name) {
     return fd;
 }
 bool WriteAll(int fd, const std::string& line) {
+    if (Injected(KeyOperation::Write)) {
+        return false;
+    }
     std::size_t done = 0;
     while (done < line.size()) {
         const ssize_t n = ::write(fd, line.data() + done, line.size() - done);
@@ -181,15 +229,19 @@ bool WriteAll(int fd, const std::string& line) {
     return true;
 }
 bool Sync(int fd) {
-    return ::fsync(fd) == 0;
+    return !Injected(KeyOperation::Sync) && ::fsync(fd) == 0;
 }
 bool CloseFile(int fd) {
-    return ::close(fd) == 0;
+    const bool closed = ::close(fd) == 0;  // closed either way: a failure is only reported
+    return !Injected(KeyOperation::Close) && closed;
 }
 bool Replace(const std::string& from, const char* to) {
-    return ::rename(from.c_str(), to) == 0;
+    return !Injected(KeyOperation::Replace) && ::rename(from.c_str(), to) == 0;
 }
 int SyncFolder() {
+    if (Injected(KeyOperation::SyncFolder)) {
+        return errno;
+    }
     const int dir = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) {
         return errno;
@@ -199,15 +251,53 @@ int SyncFolder() {
     return error;
 }
 int Unlink(const char* name) {
+    if (Injected(KeyOperation::Remove)) {
+        return -1;
+    }
     return ::unlink(name);  // never a folder, unlike remove()
 }
 bool IsRegularFile(const char* name) {
     struct stat info {};
     return ::lstat(name, &info) == 0 && S_ISREG(info.st_mode);
 }
-bool IsFolder(const char* name) {
-    struct stat info {};
-    return ::lstat(name, &info) == 0 && S_ISDIR(info.st_mode);
+// What `name` holds when read back past the system's cache: O_DIRECT reads of whole blocks
+// into an aligned buffer, or where the file system refuses them (tmpfs), a plain read after
+// the file's cached pages are dropped. False when it cannot be read.
+bool ReadUncached(const char* name, std::size_t most, std::string& bytes) {
+    const std::size_t size = (most + 4096) / 4096 * 4096;
+    void* buffer = nullptr;
+    if (::posix_memalign(&buffer, 4096, size) != 0) {
+        errno = ENOMEM;
+        return false;
+    }
+    int fd = ::open(name, O_RDONLY | O_DIRECT | O_CLOEXEC);
+    if (fd < 0 && errno == EINVAL) {
+        fd = ::open(name, O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        }
+    }
+    bool ok = fd >= 0;
+    std::size_t done = 0;
+    while (ok && done < size) {
+        const ssize_t n = ::read(fd, static_cast<char*>(buffer) + done, size - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        ok = n >= 0;
+        if (n <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (ok) {
+        bytes.assign(static_cast<const char*>(buffer), done);
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    std::free(buffer);
+    return ok;
 }
 // The current folder's name; empty when the system cannot say it (it was removed).
 std::wstring CurrentFolder() {
@@ -218,8 +308,6 @@ std::wstring CurrentFolder() {
     return platform::FromUtf8(folder);
 }
 #endif
-
-FolderSync folderSync = &SyncFolder;
 
 }  // namespace
 
@@ -258,10 +346,6 @@ std::string ComposeFileModuleCommand(const UnifiedTaskAddresses& a) {
            " --internalips=" + a.internalips + " --veltaraip=" + a.clusterip;
 }
 
-void SetFolderSync(FolderSync sync) {
-    folderSync = sync ? sync : &SyncFolder;
-}
-
 WriteFailure WriteCommandFile(const char* name, const std::string& line) {
     // A full medium is reported with the message that speaks of free space, whichever step
     // ran out of it.
@@ -293,9 +377,26 @@ WriteFailure WriteCommandFile(const char* name, const std::string& line) {
     // The command is complete under its name, but the name may not be on the medium: a
     // failure here is a failed write, and the command goes, so that no task is left behind
     // that the user was told was not written.
-    if (const int syncError = folderSync(); syncError != 0) {
-        Unlink(name);
-        return failed(IDS_TASKFILE_WRITE_FAILED, syncError);
+    // (Where even that removal fails, the key gone, the user hears that the command stays.)
+    auto withdrawn = [name](WriteFailure failure) {
+        failure.kept = Unlink(name) != 0;
+        return failure;
+    };
+    if (const int syncError = SyncFolder(); syncError != 0) {
+        return withdrawn(failed(IDS_TASKFILE_WRITE_FAILED, syncError));
+    }
+    // What the key gives back must be what was written: a key that loses or changes bytes
+    // would hand the system another command. Such a task goes, and the user hears why.
+    std::string back;
+    const platform::KeyFault fault = platform::AskKeyFault(KeyOperation::ReadBack);
+    if (Fails(fault) || !ReadUncached(name, line.size(), back)) {
+        return withdrawn(failed(IDS_TASKFILE_WRITE_FAILED, errno));
+    }
+    if (fault.garble && !back.empty()) {
+        back[back.size() / 2] ^= 0x20;
+    }
+    if (back != line) {
+        return withdrawn(WriteFailure{IDS_FW_KEY_LOSES_WRITES, platform::FileErrorCause::None});
     }
     return {};
 }
@@ -306,10 +407,16 @@ TaskWriteResult WriteTask(const TaskLines& task) {
             failure.messageId) {
             // The files are one task: a cluster creation without its file-module
             // configuration must not reach the system, so what this task wrote goes.
+            TaskWriteResult result{failure, task[i].file, {}};
             for (std::size_t j = 0; j < i; ++j) {
-                Unlink(task[j].file);
+                if (Unlink(task[j].file) != 0) {
+                    result.kept.push_back(task[j].file);
+                }
             }
-            return {failure, task[i].file};
+            if (failure.kept) {
+                result.kept.push_back(task[i].file);
+            }
+            return result;
         }
     }
     return {};
@@ -317,22 +424,23 @@ TaskWriteResult WriteTask(const TaskLines& task) {
 
 std::wstring DescribeWriteFailure(const WriteFailure& failure, const char* file) {
     std::wstring text = platform::LoadText(failure.messageId);
-    using platform::FileErrorCause;
-    std::wstring named(file, file + std::strlen(file));
-    if (failure.cause == FileErrorCause::NotFound) {
-        if (const std::wstring folder = CurrentFolder(); !folder.empty()) {
-            named = folder;
-        }
+    if (failure.cause != platform::FileErrorCause::None) {
+        text += L"\n\n" + DescribeCause(failure.cause, file);
     }
-    if (failure.cause != FileErrorCause::None && failure.cause != FileErrorCause::Generic) {
-        text += L"\n\n" + platform::DescribeFileError(failure.cause, named);
+    return text;
+}
+
+std::wstring DescribeTaskWriteFailure(const TaskWriteResult& result) {
+    std::wstring text = DescribeWriteFailure(result.failure, result.file);
+    for (const char* file : result.kept) {
+        text += L"\n\n" + platform::LoadFormatted(IDS_FW_TASK_KEPT, {platform::FromUtf8(file)});
     }
     return text;
 }
 
 int WriteTaskFiles(const TaskLines& task) {
     if (const TaskWriteResult result = WriteTask(task); result.failure.messageId) {
-        platform::ShowFileMessage(DescribeWriteFailure(result.failure, result.file));
+        platform::ShowFileMessage(DescribeTaskWriteFailure(result));
         return 1;
     }
     return 0;
@@ -353,26 +461,60 @@ int WriteUnifiedTaskFiles(const UnifiedTaskAddresses& addresses) {
 }
 
 int RemoveQuietly(const char* name) {
-    if (IsFolder(name)) {
+    const int present = IsTaskFilePresent(name);
+    if (present == EISDIR) {
         return 0;  // not a task file: nothing of ours to remove
+    }
+    if (present >= 0) {
+        return present == 0 ? ENOENT : present;  // not there, or it cannot be told
     }
     return Unlink(name) == 0 ? 0 : errno;
 }
 
+int RemoveTaskFile(const char* name) {
+    const int failure = RemoveQuietly(name);
+    if (failure == 0 || failure == ENOENT) {
+        return 0;
+    }
+    // A read-only medium refuses the removal of a file that is not there at all.
+    const int present = IsTaskFilePresent(name);
+    return present == 0 || present == EISDIR ? 0 : failure;
+}
+
 int IsTaskFilePresent(const char* name) {
 #ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(name);
+    const DWORD attributes =
+        Injected(KeyOperation::Attributes) ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(name);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
+        // Only "file not found" is a file that is not there; a drive gone is no answer.
         return GetLastError() == ERROR_FILE_NOT_FOUND ? 0 : ErrnoFromLastError();
     }
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? EISDIR : -1;
 #else
     struct stat info {};
-    if (::lstat(name, &info) != 0) {
-        return errno == ENOENT ? 0 : errno;
+    if (Injected(KeyOperation::Attributes) || ::lstat(name, &info) != 0) {
+        if (errno != ENOENT) {
+            return errno;
+        }
+        // Not there, or the key itself gone: the folder tells which.
+        struct stat folder {};
+        if (Injected(KeyOperation::Attributes) || ::stat(".", &folder) != 0) {
+            return errno == ENOENT ? ENODEV : errno;
+        }
+        return 0;
     }
     return S_ISDIR(info.st_mode) ? EISDIR : -1;
 #endif
+}
+
+std::wstring DescribeCause(platform::FileErrorCause cause, const char* file) {
+    std::wstring named(file, file + std::strlen(file));
+    if (cause == platform::FileErrorCause::NotFound) {
+        if (const std::wstring folder = CurrentFolder(); !folder.empty()) {
+            named = folder;
+        }
+    }
+    return platform::DescribeFileError(cause, named);
 }
 
 bool IsLeftoverTemporaryName(const std::string& name) {

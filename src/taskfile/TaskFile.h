@@ -20,6 +20,8 @@ enum TaskKind {
 
 inline constexpr char kTaskFile[] = "satask.txt";
 inline constexpr char kFileModuleTaskFile[] = "cfgtask.txt";
+// No task line is longer (the unified file modules' line is at most 192 characters).
+inline constexpr std::size_t kMostTaskLine = 256;
 
 // The command line for a kind; fields are inserted as passed, the gateway before the mask
 // or prefix. Empty for a kind outside 1 to 6 or a field that is not plain ASCII.
@@ -60,6 +62,9 @@ using TaskLines = std::vector<TaskLine>;
 struct WriteFailure {
     int messageId = 0;  // 0: written
     platform::FileErrorCause cause = platform::FileErrorCause::None;
+    // The command was whole under its name when the failure came, and could not be taken
+    // back (the key gone): it stays there for the system to execute.
+    bool kept = false;
 };
 
 // Writes a task's files in order, each whole or not at all, and the task as a unit: when a
@@ -68,12 +73,20 @@ struct WriteFailure {
 struct TaskWriteResult {
     WriteFailure failure;
     const char* file = nullptr;
+    // The task's files that stay on the key after the failure, which could not be removed.
+    std::vector<const char*> kept;
 };
 TaskWriteResult WriteTask(const TaskLines& task);
+// The failure as the user is told it: the message, its cause, and each file that stays.
+std::wstring DescribeTaskWriteFailure(const TaskWriteResult& result);
 
 // The message for a failed write of `file`, as the user is shown it: the message's own
 // words, then the cause (for a file that is not found, the folder it was to be in).
 std::wstring DescribeWriteFailure(const WriteFailure& failure, const char* file);
+
+// A cause in the user's words, naming the file; for a file that is not found, the folder it
+// was to be in (the key was removed).
+std::wstring DescribeCause(platform::FileErrorCause cause, const char* file);
 
 // WriteTask, with the failure shown in a message about files. 0 written, 1 not (told).
 int WriteTaskFiles(const TaskLines& task);
@@ -82,6 +95,11 @@ int WriteTaskFiles(const TaskLines& task);
 // folder. Returns 0 (also for a folder, which is no task), or the errno value of the
 // failure, ENOENT for a file that is not there.
 int RemoveQuietly(const char* name);
+
+// Removes a task file, looking again after a failed removal: 0 when none is left under its
+// name (removed, never there, or a folder, which is no task), else the errno value of why
+// one stays there for the system to execute.
+int RemoveTaskFile(const char* name);
 
 // Whether a task file is in the current directory: 0 when it is not, -1 when it is (a file or
 // a link), or the errno value of what stops telling (EISDIR: a folder under its name).
@@ -96,10 +114,5 @@ bool IsLeftoverTemporaryName(const std::string& name);
 // the line goes to a temporary file in the same directory, which replaces `name` once it is
 // on the medium, and the folder is synced so that the new name is on the medium too.
 WriteFailure WriteCommandFile(const char* name, const std::string& line);
-
-// The step that makes the rename durable: syncs the current folder, returning 0 or an errno
-// value. Tests put a failing one in its place; nullptr restores the real one.
-using FolderSync = int (*)();
-void SetFolderSync(FolderSync sync);
 
 }  // namespace taskfile

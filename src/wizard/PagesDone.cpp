@@ -3,8 +3,10 @@
 #include "forms/PasswordResetForm.h"
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
+#include "platform/FileError.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
+#include "platform/Utf8.h"
 #include "taskfile/TaskFile.h"
 #include "wizard/PageIds.h"
 #include "wizard/ToolTitle.h"
@@ -51,8 +53,14 @@ int CMyInfoPage::OnWizardBack() {
 }
 
 void CMyInfoPage::OnCancel() {
+    // A task file that stays would be executed although the user cancelled: say so.
     for (const char* file : setup_.cancelDeletes) {
-        taskfile::RemoveQuietly(file);
+        if (const int failure = taskfile::RemoveTaskFile(file); failure != 0) {
+            const std::wstring name = platform::FromUtf8(file);
+            platform::ShowFileMessage(
+                platform::LoadFormatted(IDS_FW_TASK_KEPT, {name}) + L"\n\n" +
+                taskfile::DescribeCause(platform::CauseFromErrno(failure), file));
+        }
     }
 }
 

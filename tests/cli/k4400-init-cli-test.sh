@@ -93,6 +93,18 @@ for command in "reset-password" "new-system --address 192.168.1.50 --mask 255.25
     check "dry run ${command%% *}: no file or folder made (strace)" "[ -z \"\$made\" ] && grep -qF '\"dry_run\":true' $work/out" "$made"
 done
 
+# Output that cannot be written (a full disk, a closed stream) is a failure, never a silent
+# success: exit 3, and stderr says what the key holds.
+mkdir -p "$work/full"
+for args in "--dry-run reset-password" "--json results" "--json clear" "reset-password"; do
+    # shellcheck disable=SC2086
+    (cd "$work" && LANG=C "$cli" --key full $args >/dev/full 2>"$work/err"); rc=$?
+    check "stdout on a full disk: $args" "[ $rc -eq 3 ] && grep -qF 'output could not be written' $work/err" "$rc $(cat "$work/err")"
+done
+check "stdout on a full disk: the task written and named" "grep -qxF 'satask.txt: satask resetpassword' $work/err && [ -f $work/full/satask.txt ]" "$(cat "$work/err")"
+(cd "$work" && LANG=C "$cli" --key full --json results >&- 2>"$work/err"); rc=$?
+check "stdout closed" "[ $rc -eq 3 ] && grep -qF 'output could not be written' $work/err" "$rc $(cat "$work/err")"
+
 # The bash completion offers the commands, then the command's options and the ranges.
 complete() {  # the words typed so far, the last one being completed
     bash -c 'source "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _k4400_init_cli

@@ -16,6 +16,7 @@
 
 #include "FakePlatform.h"
 #include "TempDir.h"
+#include "platform/KeyFaults.h"
 #include "taskfile/TaskFile.h"
 
 namespace tests {
@@ -259,21 +260,24 @@ TEST(WriteUnifiedTaskFiles, SizeLimitOnTheSecondFile) {
 // taken the command, and no command stays behind that the user was told was not written.
 TEST(WriteCommandFile, AFailedFolderSyncIsAFailedWrite) {
     struct Case {
-        FolderSync sync;
+        int error;
         std::wstring text;
     };
     const Case cases[] = {
-        {[] { return EIO; }, L"#191"},
-        {[] { return ENOSPC; }, L"#191\n\n#9015"},
-        {[] { return EACCES; }, L"#191\n\n#9010"},  // the folder could not be opened
+        {EIO, L"#191\n\n#9014"},
+        {ENOSPC, L"#191\n\n#9015"},
+        {EACCES, L"#191\n\n#9010"},  // the folder could not be opened
     };
     for (const Case& c : cases) {
         TempKey key;
         tests::FakePlatform fake;
-        SetFolderSync(c.sync);
+        platform::SetKeyFaultHook([&c](platform::KeyOperation operation) {
+            return platform::KeyFault{operation == platform::KeyOperation::SyncFolder ? c.error
+                                                                                      : 0};
+        });
         EXPECT_EQ(WriteTaskCommand(ServiceDefault, L"", L"", L""), 1);
         EXPECT_EQ(WriteUnifiedTaskFiles(kWorkedExample), 1);
-        SetFolderSync(nullptr);
+        platform::SetKeyFaultHook(nullptr);
         EXPECT_EQ(fake.texts(), (std::vector<std::wstring>{c.text, c.text}));
         EXPECT_EQ(KeyFiles(), std::vector<std::string>{});
     }

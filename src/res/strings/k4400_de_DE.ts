@@ -431,5 +431,25 @@ Kennwort: brisk</translation>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>Die Aufgabendatei %1 aus einem früheren Lauf ist noch auf dem USB-Stick und konnte nicht entfernt werden. Das Speichersystem führt sie aus, sobald der USB-Stick eingesteckt wird.</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>Der USB-Stick hat nicht zurückgegeben, was auf ihn geschrieben wurde; die Aufgabendatei wurde deshalb wieder entfernt. Verwenden Sie einen anderen USB-Stick.</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>Die Ausgabe des Befehls konnte nicht geschrieben werden.</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>Auf dem USB-Stick befindet sich:</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>Auf dem USB-Stick befindet sich keine Aufgabendatei.</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>Die Aufgabendatei %1 konnte nicht vom USB-Stick entfernt werden. Das Speichersystem führt sie aus, sobald der USB-Stick eingesteckt wird.</translation>
+    </message>
 </context>
 </TS>

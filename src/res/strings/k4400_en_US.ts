@@ -431,5 +431,25 @@ Password: brisk</translation>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>The command's output could not be written.</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>The USB key holds:</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>The USB key holds no task file.</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,25 @@ Contraseña: brisk</translation>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>El archivo de tarea %1 de una ejecución anterior sigue en la llave USB y no se ha podido eliminar. El sistema de almacenamiento lo ejecutará cuando se inserte la llave.</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>La llave USB no ha devuelto lo que se escribió en ella, por lo que se ha eliminado el archivo de tarea. Utilice otra llave USB.</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>No se ha podido escribir la salida del comando.</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>La llave USB contiene:</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>La llave USB no contiene ningún archivo de tarea.</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>No se ha podido eliminar el archivo de tarea %1 de la llave USB. El sistema de almacenamiento lo ejecutará cuando se inserte la llave.</translation>
+    </message>
 </context>
 </TS>

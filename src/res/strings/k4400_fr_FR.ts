@@ -431,5 +431,25 @@ Mot de passe : brisk</translation>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>Le fichier de tâche %1 d'une exécution précédente se trouve toujours sur la clé USB et n'a pas pu être supprimé. Le système de stockage l'exécutera lorsque la clé sera insérée.</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>La clé USB n'a pas rendu ce qui y a été écrit ; le fichier de tâche a donc été supprimé. Utilisez une autre clé USB.</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>La sortie de la commande n'a pas pu être écrite.</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>La clé USB contient :</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>La clé USB ne contient aucun fichier de tâche.</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>Le fichier de tâche %1 n'a pas pu être supprimé de la clé USB. Le système de stockage l'exécutera lorsque la clé sera insérée.</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,25 @@ Password: brisk</translation>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>Il file di attività %1 di un'esecuzione precedente è ancora sulla chiave USB e non è stato possibile rimuoverlo. Il sistema di storage lo eseguirà quando la chiave verrà inserita.</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>La chiave USB non ha restituito ciò che vi è stato scritto, quindi il file di attività è stato rimosso. Utilizzare un'altra chiave USB.</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>Non è stato possibile scrivere l'output del comando.</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>La chiave USB contiene:</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>La chiave USB non contiene alcun file di attività.</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>Non è stato possibile rimuovere il file di attività %1 dalla chiave USB. Il sistema di storage lo eseguirà quando la chiave verrà inserita.</translation>
+    </message>
 </context>
 </TS>

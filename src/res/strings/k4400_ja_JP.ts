@@ -431,5 +431,25 @@ Password: brisk</source>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>以前の実行で作成されたタスク ファイル %1 が USB キーに残っており、削除できませんでした。キーを挿入すると、ストレージ システムがこのタスクを実行します。</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>USB キーに書き込んだ内容を読み戻せなかったため、タスク・ファイルを削除しました。別の USB キーを使用してください。</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>コマンドの出力を書き込めませんでした。</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>USB キーの内容：</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>USB キーにタスク・ファイルはありません。</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>タスク・ファイル %1 を USB キーから削除できませんでした。キーを挿入すると、ストレージ・システムがこのタスクを実行します。</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,25 @@ Password: brisk</source>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>이전 실행의 작업 파일 %1이(가) USB 키에 남아 있으며 제거할 수 없습니다. 키를 삽입하면 스토리지 시스템이 이 작업을 실행합니다.</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>USB 키에 쓴 내용을 그대로 읽을 수 없어 작업 파일을 다시 제거했습니다. 다른 USB 키를 사용하십시오.</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>명령의 출력을 쓸 수 없습니다.</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>USB 키의 내용:</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>USB 키에 작업 파일이 없습니다.</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>작업 파일 %1을(를) USB 키에서 제거할 수 없습니다. 키를 삽입하면 스토리지 시스템이 이 작업을 실행합니다.</translation>
+    </message>
 </context>
 </TS>

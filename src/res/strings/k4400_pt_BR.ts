@@ -431,5 +431,25 @@ Senha: brisk</translation>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>O arquivo de tarefa %1 de uma execução anterior ainda está na chave USB e não pôde ser removido. O sistema de armazenamento o executará quando a chave for inserida.</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>A chave USB não devolveu o que foi gravado nela; por isso, o arquivo de tarefa foi removido. Use outra chave USB.</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>Não foi possível gravar a saída do comando.</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>A chave USB contém:</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>A chave USB não contém nenhum arquivo de tarefa.</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>Não foi possível remover o arquivo de tarefa %1 da chave USB. O sistema de armazenamento o executará quando a chave for inserida.</translation>
+    </message>
 </context>
 </TS>

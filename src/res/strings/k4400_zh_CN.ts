@@ -431,5 +431,25 @@ Password: brisk</source>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>先前运行留下的任务文件 %1 仍在 USB 闪存盘上，且无法删除。插入闪存盘后，存储系统将执行该任务。</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>USB 闪存盘未能返回写入的内容，因此已删除任务文件。请使用其他 USB 闪存盘。</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>无法写入命令的输出。</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>USB 闪存盘上有：</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>USB 闪存盘上没有任务文件。</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>无法从 USB 闪存盘删除任务文件 %1。插入闪存盘后，存储系统将执行该任务。</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,25 @@ Password: brisk</source>
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
         <translation>先前執行留下的工作檔案 %1 仍在 USB 隨身碟上，且無法移除。插入隨身碟後，儲存系統將執行該工作。</translation>
     </message>
+    <message id="9035">
+        <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
+        <translation>USB 隨身碟未能傳回寫入的內容，因此已移除工作檔案。請使用其他 USB 隨身碟。</translation>
+    </message>
+    <message id="9036">
+        <source>The command's output could not be written.</source>
+        <translation>無法寫入命令的輸出。</translation>
+    </message>
+    <message id="9037">
+        <source>The USB key holds:</source>
+        <translation>USB 隨身碟上有：</translation>
+    </message>
+    <message id="9038">
+        <source>The USB key holds no task file.</source>
+        <translation>USB 隨身碟上沒有工作檔案。</translation>
+    </message>
+    <message id="9039">
+        <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
+        <translation>無法從 USB 隨身碟移除工作檔案 %1。插入隨身碟後，儲存系統將執行該工作。</translation>
+    </message>
 </context>
 </TS>
