@@ -11,15 +11,11 @@
 #include <optional>
 
 #include "CliTest.h"
+#include "KeyCauses.h"
 #include "app/MyWizardApp.h"
 #include "platform/FileError.h"
 #include "platform/KeyFaults.h"
 #include "report/ResultReport.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#undef LoadString
-#endif
 
 namespace tests {
 namespace {
@@ -28,32 +24,6 @@ namespace fs = std::filesystem;
 using platform::KeyFault;
 using platform::KeyOperation;
 using Files = std::map<std::string, std::string>;
-
-// The causes a key's file operation fails with, as the system says them.
-struct Cause {
-    const char* name;
-    int error;
-    platform::FileErrorCause described;
-    bool sticky = false;  // the key gone: this operation and every later one fail
-};
-const std::vector<Cause>& Causes() {
-    using C = platform::FileErrorCause;
-#ifdef _WIN32
-    static const std::vector<Cause> causes = {
-        {"no space", ERROR_DISK_FULL, C::DiskFull},
-        {"I/O error", ERROR_CRC, C::Generic},
-        {"access denied", ERROR_ACCESS_DENIED, C::AccessDenied},
-        {"the key gone", ERROR_DEVICE_NOT_CONNECTED, C::NotFound, true},
-        {"sharing violation", ERROR_SHARING_VIOLATION, C::SharingViolation},
-        {"device not ready", ERROR_NOT_READY, C::NotFound, true}};
-#else
-    static const std::vector<Cause> causes = {{"no space", ENOSPC, C::DiskFull},
-                                              {"I/O error", EIO, C::Generic},
-                                              {"access denied", EACCES, C::AccessDenied},
-                                              {"the key gone", ENODEV, C::NotFound, true}};
-#endif
-    return causes;
-}
 
 const std::string kEarlierTask =
     "satask mknascluster -clusterip 10.0.0.10 -mask 255.0.0.0 -gw 10.0.0.1 -consoleip 10.0.0.20";
@@ -336,7 +306,7 @@ TEST_F(KeyFaultWalk, EveryOperationFailsInTurnWithEveryCause) {
             const int operations = count;
             EXPECT_GT(operations, 0) << path.name;
             for (target = 1; target <= operations; ++target) {
-                for (const Cause& cause : Causes()) {
+                for (const KeyCause& cause : KeyCauses()) {
                     SCOPED_TRACE(std::string(path.name) + (earlier ? ", earlier task" : "") +
                                  ", operation " + std::to_string(target) + ": " + cause.name);
                     Prepare(earlier);

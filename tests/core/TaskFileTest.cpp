@@ -11,10 +11,12 @@
 #endif
 #include <cerrno>
 #include <filesystem>
+#include <map>
 
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
+#include "KeyCauses.h"
 #include "TempDir.h"
 #include "platform/KeyFaults.h"
 #include "taskfile/TaskFile.h"
@@ -259,16 +261,18 @@ TEST(WriteUnifiedTaskFiles, SizeLimitOnTheSecondFile) {
 // Once the name is in place the folder itself is synced; a medium that fails there has not
 // taken the command, and no command stays behind that the user was told was not written.
 TEST(WriteCommandFile, AFailedFolderSyncIsAFailedWrite) {
-    struct Case {
-        int error;
-        std::wstring text;
-    };
-    const Case cases[] = {
-        {EIO, L"#191\n\n#9014"},
-        {ENOSPC, L"#191\n\n#9015"},
-        {EACCES, L"#191\n\n#9010"},  // the folder could not be opened
-    };
-    for (const Case& c : cases) {
+    // An I/O error, a full medium, a folder that could not be opened.
+    const std::map<std::string, std::wstring> texts = {{"I/O error", L"#191\n\n#9014"},
+                                                       {"no space", L"#191\n\n#9015"},
+                                                       {"access denied", L"#191\n\n#9010"}};
+    for (const tests::KeyCause& cause : tests::KeyCauses()) {
+        if (!texts.count(cause.name)) {
+            continue;
+        }
+        const struct {
+            int error;
+            std::wstring text;
+        } c{cause.error, texts.at(cause.name)};
         TempKey key;
         tests::FakePlatform fake;
         platform::SetKeyFaultHook([&c](platform::KeyOperation operation) {
