@@ -144,7 +144,7 @@ CConfigIPSuccessDlg::CConfigIPSuccessDlg()
             {IDC_LOGIN, &CResultDialog::m_strLogin}},
            {},
            {{IDC_LAUNCH_GUI, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
-           {{IDC_LAUNCH_GUI, L"", &CResultDialog::m_strLaunchUrl, L"", true}}}) {
+           {{IDC_LAUNCH_GUI, L"", &CResultDialog::m_strLaunchUrl, L""}}}) {
     m_strMessage = platform::LoadFormatted(IDS_CONFIGURED_WITH_IP, {Product()});
 }
 
@@ -186,9 +186,8 @@ CResetPasswordSuccessDlg::CResetPasswordSuccessDlg()
            {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
             {IDC_LAUNCH_GUI, IDS_LAUNCH_GUI},
             {IDC_LAUNCH_SERVICE_ASSISTANT, IDS_LAUNCH_SERVICE_ASSISTANT}},
-           {{IDC_LAUNCH_GUI, L"https://", &CResultDialog::m_strIP, L"", true},
-            {IDC_LAUNCH_SERVICE_ASSISTANT, L"http://", &CResultDialog::m_strIP, L"/service",
-             true}}}) {
+           {{IDC_LAUNCH_GUI, L"https://", &CResultDialog::m_strIP, L""},
+            {IDC_LAUNCH_SERVICE_ASSISTANT, L"http://", &CResultDialog::m_strIP, L"/service"}}}) {
     m_strMessage = platform::LoadFormatted(IDS_PASSWORD_RESET, {Product()});
 }
 
@@ -220,9 +219,8 @@ CResetIPSuccessDlg::CResetIPSuccessDlg()
            {{IDCANCEL, IDS_RETURN_TO_MAIN_MENU},
             {IDC_LAUNCH_GUI, IDS_LAUNCH_GUI},
             {IDC_LAUNCH_SERVICE_ASSISTANT, IDS_LAUNCH_SERVICE_ASSISTANT}},
-           {{IDC_LAUNCH_GUI, L"http://", &CResultDialog::m_strIP, L"", true},
-            {IDC_LAUNCH_SERVICE_ASSISTANT, L"http://", &CResultDialog::m_strIP, L"/service",
-             true}}}) {
+           {{IDC_LAUNCH_GUI, L"http://", &CResultDialog::m_strIP, L""},
+            {IDC_LAUNCH_SERVICE_ASSISTANT, L"http://", &CResultDialog::m_strIP, L"/service"}}}) {
     m_strMessage = platform::LoadFormatted(IDS_SERVICE_IP_SET, {Product()});
 }
 
@@ -267,7 +265,7 @@ CConfigNeskSuccessDlg::CConfigNeskSuccessDlg()
                       {IDC_MODULE1_LABEL, IDS_FILE_MODULE1},
                       {IDC_MODULE2_LABEL, IDS_FILE_MODULE2}},
                      {{IDC_LAUNCH_GUI, IDS_LAUNCH_GUI}, {IDOK, IDS_RETURN_TO_MAIN_MENU}},
-                     {{IDC_LAUNCH_GUI, L"https://", &CResultDialog::m_strIP, L"", true}}}) {
+                     {{IDC_LAUNCH_GUI, L"https://", &CResultDialog::m_strIP, L""}}}) {
     m_strMessage = platform::LoadFormatted(IDS_UNIFIED_CONFIGURED,
                                            {platform::LoadText(IDS_UNIFIED_PRODUCT_NAME)});
     m_strLogin = platform::LoadText(IDS_ADMIN_LOGIN);
@@ -284,7 +282,7 @@ CConfigNeskFailureDlg::CConfigNeskFailureDlg()
            {{IDC_MESSAGE, &CResultDialog::m_strMessage}, {IDC_ERROR, &CResultDialog::m_strError}},
            {},
            {{IDC_LAUNCH_INFO_CENTER, IDS_LAUNCH_INFO_CENTER}, {IDOK, IDS_TRY_AGAIN}},
-           {{IDC_LAUNCH_INFO_CENTER, report::kInfoCenterUrl, nullptr, L"", false}}}) {
+           {{IDC_LAUNCH_INFO_CENTER, report::kInfoCenterUrl, nullptr, L""}}}) {
     m_strMessage =
         platform::LoadFormatted(IDS_NOT_CONFIGURED, {platform::LoadText(IDS_FILE_MODULE)});
 }

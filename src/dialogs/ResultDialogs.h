@@ -56,7 +56,6 @@ class CResultDialog : public framework::CDialog {
         const wchar_t* scheme;
         Member member;
         const wchar_t* suffix;
-        bool endsProgram;
     };
     struct Setup {
         int templateId;
