@@ -126,15 +126,21 @@ std::string Json(const ResultReport& report, const std::optional<std::wstring>& 
     return json::Object(members) + "\n";
 }
 
+// A label and its value joined as the user's language joins them ("%1 : %2" in French).
+std::string Labelled(int labelId, const std::wstring& value) {
+    return platform::ToUtf8(
+        platform::LoadFormatted(IDS_FW_LABEL_JOIN, {platform::LoadText(labelId), value}));
+}
+
 std::string Text(const ResultReport& report) {
     std::string text = platform::ToUtf8(platform::LoadText(report.headerId)) + "\n";
     for (const report::Text& each : report.texts) {
-        text += (each.labelId ? platform::ToUtf8(platform::LoadText(each.labelId)) + ": " : "") +
-                platform::ToUtf8(Shown(each.text)) + "\n";
+        text += (each.labelId ? Labelled(each.labelId, Shown(each.text))
+                              : platform::ToUtf8(Shown(each.text))) +
+                "\n";
     }
     for (const Launch& each : report.launches) {
-        text += platform::ToUtf8(platform::LoadText(each.captionId)) + ": " +
-                (each.checked ? platform::ToUtf8(*each.checked) : "-") + "\n";
+        text += Labelled(each.captionId, each.checked ? *each.checked : L"-") + "\n";
     }
     return text;
 }

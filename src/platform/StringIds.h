@@ -111,3 +111,5 @@ constexpr int IDS_FW_OUTPUT_FAILED = 9036;      // the command line's output cou
 constexpr int IDS_FW_KEY_HOLDS = 9037;          // what the key holds, before its files' lines
 constexpr int IDS_FW_KEY_HOLDS_NOTHING = 9038;  // nothing was written to the key
 constexpr int IDS_FW_TASK_KEPT = 9039;          // Cancel could not remove a task file: %1
+constexpr int IDS_FW_LABEL_JOIN = 9040;         // a label and its value on one line: %1 %2
+constexpr int IDS_FW_KEY_NOT_TOP = 9041;        // the task went to a folder not a key's top: %1

@@ -50,6 +50,9 @@ LANG_FOR_RUN=de_DE.UTF-8 run --key usb new-system --address 192.168.1.50 --mask 
 check "refused: German under de_DE" "grep -qF 'Gateway' $work/err && ! grep -qF 'Enter a valid' $work/err" "$(cat "$work/err")"
 LANG_FOR_RUN=ja_JP.UTF-8 run --key usb results
 check "results: Japanese under ja_JP" "grep -qF '初期化の結果' $work/out" "$(cat "$work/out")"
+check "results: a label joined as Japanese joins it" "grep -qxF 'GUI の起動：https://192.168.1.50' $work/out" "$(cat "$work/out")"
+LANG_FOR_RUN=fr_FR.UTF-8 run --key usb results
+check "results: a label joined as French joins it" "grep -qF \"\$(printf 'gestion\\u00a0: https://192')\" $work/out" "$(cat "$work/out")"
 (cd "$work" && env LANGUAGE=fr:de LANG=de_DE.UTF-8 "$cli" --key nowhere results >/dev/null 2>"$work/err")
 check "LANGUAGE first" "grep -qF 'introuvable' $work/err" "$(cat "$work/err")"
 

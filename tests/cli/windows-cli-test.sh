@@ -72,7 +72,7 @@ check "a missing key: status 3" "[ $? -eq 3 ] && grep -qF 'was not found.' $work
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 wine "$exe" --key "$(windows_path "$key")" new-system \
     --address 192.168.1.50 --mask 255.255.255.0 --gateway 0.0.0.0 2>&1 >/dev/null |
     tr -d '\r' >"$work/err"
-check "German Windows: the German message" "grep -qF \"'0.0.0.0' ist ungültig.\" $work/err" "$(cat "$work/err")"
+check "German Windows: the German message" "grep -qF '„0.0.0.0“ ist ungültig.' $work/err" "$(cat "$work/err")"
 
 echo "k4400-init-cli.exe: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

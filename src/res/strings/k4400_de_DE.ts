@@ -77,7 +77,7 @@
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
-        <translation>Klicken Sie auf &quot;Fertig stellen&quot;, werfen Sie dann den USB-Stick aus und stecken Sie ihn in einen beliebigen USB-Anschluss am Steuereinheitsgehäuse Ihres Systems.</translation>
+        <translation>Klicken Sie auf „Fertig stellen“, werfen Sie dann den USB-Stick aus und stecken Sie ihn in einen beliebigen USB-Anschluss am Steuereinheitsgehäuse Ihres Systems.</translation>
     </message>
     <message id="120">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to continue setting up your system.</source>
@@ -103,7 +103,7 @@
         <source>Click Finish to reset the superuser password to:   kelpw1nd 
 
 Remove the USB key and insert it into any USB port on the appropriate node canister.</source>
-        <translation>Klicken Sie auf &quot;Fertig stellen&quot;, um das Superuser-Kennwort zurückzusetzen auf:   kelpw1nd 
+        <translation>Klicken Sie auf „Fertig stellen“, um das Superuser-Kennwort zurückzusetzen auf:   kelpw1nd 
 
 Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschluss am betreffenden Knotencanister.</translation>
     </message>
@@ -125,7 +125,7 @@ Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschlus
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
-        <translation>Klicken Sie auf &quot;Fertig stellen&quot;, um die IP-Adresse des Service-Assistenten festzulegen. Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschluss am betreffenden Knotencanister Ihres Systems.</translation>
+        <translation>Klicken Sie auf „Fertig stellen“, um die IP-Adresse des Service-Assistenten festzulegen. Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschluss am betreffenden Knotencanister Ihres Systems.</translation>
     </message>
     <message id="137">
         <source>After the Amber LED on the node canister stops flashing, remove the USB key from the system, insert it into your Windows computer, and run the Initialization Tool again to verify service assistant IP change.</source>
@@ -137,11 +137,11 @@ Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschlus
     </message>
     <message id="139">
         <source>'%1' is not valid.  Enter a valid IP address for the system.</source>
-        <translation>'%1' ist ungültig. Geben Sie eine gültige IP-Adresse für das System ein.</translation>
+        <translation>„%1“ ist ungültig. Geben Sie eine gültige IP-Adresse für das System ein.</translation>
     </message>
     <message id="140">
         <source>%1' is  not valid.  Enter a valid subnet mask for the system.</source>
-        <translation>'%1' ist ungültig. Geben Sie eine gültige Subnetzmaske für das System ein.</translation>
+        <translation>„%1“ ist ungültig. Geben Sie eine gültige Subnetzmaske für das System ein.</translation>
     </message>
     <message id="141">
         <source>The IP address is empty.  Enter a valid IP address for the system.</source>
@@ -149,7 +149,7 @@ Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschlus
     </message>
     <message id="143">
         <source>'%1' is not valid.  Enter a valid gateway for the system.</source>
-        <translation>'%1' ist ungültig. Geben Sie ein gültiges Gateway für das System ein.</translation>
+        <translation>„%1“ ist ungültig. Geben Sie ein gültiges Gateway für das System ein.</translation>
     </message>
     <message id="144">
         <source>IP address cannot be validated.</source>
@@ -241,7 +241,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="170">
         <source>'%1' is not valid. Enter a valid prefix between 0-127.</source>
-        <translation>'%1' ist ungültig. Geben Sie ein gültiges Präfix zwischen 0 und 127 ein.</translation>
+        <translation>„%1“ ist ungültig. Geben Sie ein gültiges Präfix zwischen 0 und 127 ein.</translation>
     </message>
     <message id="171">
         <source>Unable to open the initialization file.  Check your file permissions.</source>
@@ -277,7 +277,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="179">
         <source>Select the Manage Device or System Details page in the second level of the left side navigation menu.</source>
-        <translation>Wählen Sie in der zweiten Ebene des linken Navigationsmenüs die Seite &quot;Manage Device&quot; oder &quot;System Details&quot; aus.</translation>
+        <translation>Wählen Sie in der zweiten Ebene des linken Navigationsmenüs die Seite „Manage Device“ oder „System Details“ aus.</translation>
     </message>
     <message id="180">
         <source>3. Run the wizard to add the appropriate enclosure</source>
@@ -285,7 +285,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="181">
         <source>Select the existing system in the tree of system components.  In the Actions dropdown menu select the wizard to add an enclosure.</source>
-        <translation>Wählen Sie das vorhandene System in der Baumstruktur der Systemkomponenten aus. Wählen Sie im Dropdown-Menü &quot;Actions&quot; den Assistenten zum Hinzufügen eines Gehäuses aus.</translation>
+        <translation>Wählen Sie das vorhandene System in der Baumstruktur der Systemkomponenten aus. Wählen Sie im Dropdown-Menü „Actions“ den Assistenten zum Hinzufügen eines Gehäuses aus.</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
@@ -305,7 +305,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
-        <translation>Klicken Sie auf &quot;Fertig stellen&quot;, werfen Sie dann den USB-Stick aus und stecken Sie ihn in einen beliebigen USB-Anschluss an der Rückseite des Steuereinheitsgehäuses Ihres Systems Quorvex Veltara K4400.</translation>
+        <translation>Klicken Sie auf „Fertig stellen“, werfen Sie dann den USB-Stick aus und stecken Sie ihn in einen beliebigen USB-Anschluss an der Rückseite des Steuereinheitsgehäuses Ihres Systems Quorvex Veltara K4400.</translation>
     </message>
     <message id="188">
         <source>After the fault LED stops flashing, remove the USB key from the Quorvex Veltara K4400 System and insert it into any USB port on a File Module and wait for the location LEDs on both File Modules to stop blinking.</source>
@@ -349,7 +349,7 @@ Kennwort: brisk</translation>
     </message>
     <message id="9002">
         <source>Click OK to proceed or CANCEL to re-enter the IP address.</source>
-        <translation>Klicken Sie auf &quot;OK&quot;, um fortzufahren, oder auf &quot;Abbrechen&quot;, um die IP-Adresse erneut einzugeben.</translation>
+        <translation>Klicken Sie auf „OK“, um fortzufahren, oder auf „Abbrechen“, um die IP-Adresse erneut einzugeben.</translation>
     </message>
     <message id="9003">
         <source>&lt; &amp;Back</source>
@@ -409,7 +409,7 @@ Kennwort: brisk</translation>
     </message>
     <message id="9030">
         <source>The password reset could not be written to the USB key, so nothing will be reset. Click Back to return to the main menu and try again, or Cancel to close the wizard.</source>
-        <translation>Der Auftrag zum Zurücksetzen des Kennworts konnte nicht auf den USB-Stick geschrieben werden; das Kennwort wird daher nicht zurückgesetzt. Klicken Sie auf "Zurück", um zum Hauptmenü zurückzukehren und es erneut zu versuchen, oder auf "Abbrechen", um den Assistenten zu schließen.</translation>
+        <translation>Der Auftrag zum Zurücksetzen des Kennworts konnte nicht auf den USB-Stick geschrieben werden; das Kennwort wird daher nicht zurückgesetzt. Klicken Sie auf „Zurück“, um zum Hauptmenü zurückzukehren und es erneut zu versuchen, oder auf „Abbrechen“, um den Assistenten zu schließen.</translation>
     </message>
     <message id="9031">
         <source>The web browser could not be opened. To continue, open this address in a web browser yourself:
@@ -450,6 +450,14 @@ Kennwort: brisk</translation>
     <message id="9039">
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>Die Aufgabendatei %1 konnte nicht vom USB-Stick entfernt werden. Das Speichersystem führt sie aus, sobald der USB-Stick eingesteckt wird.</translation>
+    </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>Die Aufgabendatei wurde in %1 geschrieben; dieser Ordner ist nicht der oberste Ordner eines USB-Sticks. Das Speichersystem liest Aufgabendateien nur aus dem obersten Ordner des USB-Sticks.</translation>
     </message>
 </context>
 </TS>

@@ -451,5 +451,13 @@ Password: brisk</translation>
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</translation>
     </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</translation>
+    </message>
 </context>
 </TS>

@@ -451,5 +451,13 @@ Contraseña: brisk</translation>
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>No se ha podido eliminar el archivo de tarea %1 de la llave USB. El sistema de almacenamiento lo ejecutará cuando se inserte la llave.</translation>
     </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>El archivo de tarea se ha escrito en %1, que no es la carpeta raíz de una llave USB. El sistema de almacenamiento solo lee los archivos de tarea de la carpeta raíz de la llave.</translation>
+    </message>
 </context>
 </TS>

@@ -137,11 +137,11 @@ Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche d
     </message>
     <message id="139">
         <source>'%1' is not valid.  Enter a valid IP address for the system.</source>
-        <translation>'%1' n'est pas valide. Entrez une adresse IP valide pour le système.</translation>
+        <translation>« %1 » n'est pas valide. Entrez une adresse IP valide pour le système.</translation>
     </message>
     <message id="140">
         <source>%1' is  not valid.  Enter a valid subnet mask for the system.</source>
-        <translation>'%1' n'est pas valide. Entrez un masque de sous-réseau valide pour le système.</translation>
+        <translation>« %1 » n'est pas valide. Entrez un masque de sous-réseau valide pour le système.</translation>
     </message>
     <message id="141">
         <source>The IP address is empty.  Enter a valid IP address for the system.</source>
@@ -149,7 +149,7 @@ Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche d
     </message>
     <message id="143">
         <source>'%1' is not valid.  Enter a valid gateway for the system.</source>
-        <translation>'%1' n'est pas valide. Entrez une passerelle valide pour le système.</translation>
+        <translation>« %1 » n'est pas valide. Entrez une passerelle valide pour le système.</translation>
     </message>
     <message id="144">
         <source>IP address cannot be validated.</source>
@@ -241,7 +241,7 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="170">
         <source>'%1' is not valid. Enter a valid prefix between 0-127.</source>
-        <translation>'%1' n'est pas valide. Entrez un préfixe valide compris entre 0 et 127.</translation>
+        <translation>« %1 » n'est pas valide. Entrez un préfixe valide compris entre 0 et 127.</translation>
     </message>
     <message id="171">
         <source>Unable to open the initialization file.  Check your file permissions.</source>
@@ -450,6 +450,14 @@ Mot de passe : brisk</translation>
     <message id="9039">
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>Le fichier de tâche %1 n'a pas pu être supprimé de la clé USB. Le système de stockage l'exécutera lorsque la clé sera insérée.</translation>
+    </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>Le fichier de tâche a été écrit dans %1, qui n'est pas le dossier racine d'une clé USB. Le système de stockage ne lit les fichiers de tâche que dans le dossier racine de la clé.</translation>
     </message>
 </context>
 </TS>

@@ -451,5 +451,13 @@ Password: brisk</translation>
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>Non è stato possibile rimuovere il file di attività %1 dalla chiave USB. Il sistema di storage lo eseguirà quando la chiave verrà inserita.</translation>
     </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>Il file di attività è stato scritto in %1, che non è la cartella principale di una chiave USB. Il sistema di storage legge i file di attività solo dalla cartella principale della chiave.</translation>
+    </message>
 </context>
 </TS>

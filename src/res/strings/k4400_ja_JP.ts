@@ -429,7 +429,7 @@ Password: brisk</source>
     </message>
     <message id="9034">
         <source>The task file %1 from an earlier run is still on the USB key and could not be removed. The storage system will execute it when the key is inserted.</source>
-        <translation>以前の実行で作成されたタスク ファイル %1 が USB キーに残っており、削除できませんでした。キーを挿入すると、ストレージ システムがこのタスクを実行します。</translation>
+        <translation>以前の実行で作成されたタスク・ファイル %1 が USB キーに残っており、削除できませんでした。キーを挿入すると、ストレージ・システムがこのタスクを実行します。</translation>
     </message>
     <message id="9035">
         <source>The USB key did not give back what was written to it, so the task file was removed again. Use another USB key.</source>
@@ -450,6 +450,14 @@ Password: brisk</source>
     <message id="9039">
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>タスク・ファイル %1 を USB キーから削除できませんでした。キーを挿入すると、ストレージ・システムがこのタスクを実行します。</translation>
+    </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>タスク・ファイルは %1 に書き込まれましたが、このフォルダーは USB キーの最上位フォルダーではありません。ストレージ・システムは、キーの最上位フォルダーにあるタスク・ファイルしか読み取りません。</translation>
     </message>
 </context>
 </TS>

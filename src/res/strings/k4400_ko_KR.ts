@@ -349,7 +349,7 @@ Password: brisk</source>
     </message>
     <message id="9002">
         <source>Click OK to proceed or CANCEL to re-enter the IP address.</source>
-        <translation>계속하려면 확인을, IP 주소를 다시 입력하려면 취소를 클릭하십시오.</translation>
+        <translation>계속하려면 [확인]을, IP 주소를 다시 입력하려면 [취소]를 클릭하십시오.</translation>
     </message>
     <message id="9003">
         <source>&lt; &amp;Back</source>
@@ -450,6 +450,14 @@ Password: brisk</source>
     <message id="9039">
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>작업 파일 %1을(를) USB 키에서 제거할 수 없습니다. 키를 삽입하면 스토리지 시스템이 이 작업을 실행합니다.</translation>
+    </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>작업 파일이 %1에 기록되었지만 이 폴더는 USB 키의 최상위 폴더가 아닙니다. 스토리지 시스템은 키의 최상위 폴더에 있는 작업 파일만 읽습니다.</translation>
     </message>
 </context>
 </TS>

@@ -168,7 +168,7 @@ Remova a chave USB e insira-a em qualquer porta USB do canister do nó apropriad
 The estimated battery charging time is: %1 minutes. 
 </source>
         <translation>A bateria deve atingir carga suficiente para abrir a GUI de gerenciamento. 
-O tempo estimado de carga da bateria é: %1 minutos. 
+Tempo estimado de carga da bateria: %1 minutos. 
 </translation>
     </message>
     <message id="149">
@@ -325,7 +325,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="193">
         <source>The %1 was successfully configured with the following IP addresses:</source>
-        <translation>O %1 foi configurado com êxito com os seguintes endereços IP:</translation>
+        <translation>O %1 foi configurado com êxito usando os seguintes endereços IP:</translation>
     </message>
     <message id="194">
         <source>Veltara K4400 File Module</source>
@@ -450,6 +450,14 @@ Senha: brisk</translation>
     <message id="9039">
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>Não foi possível remover o arquivo de tarefa %1 da chave USB. O sistema de armazenamento o executará quando a chave for inserida.</translation>
+    </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>O arquivo de tarefa foi gravado em %1, que não é a pasta raiz de uma chave USB. O sistema de armazenamento lê arquivos de tarefa somente da pasta raiz da chave.</translation>
     </message>
 </context>
 </TS>

@@ -451,5 +451,13 @@ Password: brisk</source>
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>无法从 USB 闪存盘删除任务文件 %1。插入闪存盘后，存储系统将执行该任务。</translation>
     </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>任务文件已写入 %1，但该文件夹不是 USB 闪存盘的根文件夹。存储系统只读取闪存盘根文件夹中的任务文件。</translation>
+    </message>
 </context>
 </TS>

@@ -245,7 +245,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="171">
         <source>Unable to open the initialization file.  Check your file permissions.</source>
-        <translation>無法開啟起始設定檔。請檢查檔案許可權。</translation>
+        <translation>無法開啟起始設定檔。請檢查檔案權限。</translation>
     </message>
     <message id="172">
         <source>Failed to read the results file.</source>
@@ -317,7 +317,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="191">
         <source>Unable to write to the initialization file.  Check your USB key available space and file permissions.</source>
-        <translation>無法寫入起始設定檔。請檢查 USB 隨身碟的可用空間及檔案許可權。</translation>
+        <translation>無法寫入起始設定檔。請檢查 USB 隨身碟的可用空間及檔案權限。</translation>
     </message>
     <message id="192">
         <source>No Internal IP Address Range has been selected. Select an Internal IP Address Range.</source>
@@ -450,6 +450,14 @@ Password: brisk</source>
     <message id="9039">
         <source>The task file %1 could not be removed from the USB key. The storage system will execute it when the key is inserted.</source>
         <translation>無法從 USB 隨身碟移除工作檔案 %1。插入隨身碟後，儲存系統將執行該工作。</translation>
+    </message>
+    <message id="9040">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="9041">
+        <source>The task file was written to %1, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.</source>
+        <translation>工作檔案已寫入 %1，但該資料夾不是 USB 隨身碟的根資料夾。儲存系統只會讀取隨身碟根資料夾中的工作檔案。</translation>
     </message>
 </context>
 </TS>
