@@ -6,6 +6,7 @@
 #include "cli/Json.h"
 #include "forms/PasswordResetForm.h"
 #include "platform/FileError.h"
+#include "platform/KeyFolder.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "platform/Utf8.h"
@@ -97,6 +98,12 @@ int RunTask(const Invocation& in, std::ostream& out, std::ostream& err) {
             return kExitKey;
         }
     }
+    // A task in a folder the system does not read is never executed: say so, never refuse
+    // (rehearsal folders are such folders).
+    const platform::KeyPlace place = platform::ProbeKeyPlace();
+    if (!in.dryRun && !place.OnKey()) {
+        Tell(err, platform::LoadFormatted(IDS_FW_KEY_NOT_TOP, {place.folder}));
+    }
     json::Members files;
     for (const taskfile::TaskLine& task : settled.lines) {
         files.emplace_back(task.file, json::String(task.line));
@@ -105,7 +112,10 @@ int RunTask(const Invocation& in, std::ostream& out, std::ostream& err) {
         }
     }
     if (in.json) {
-        out << Json(in, !in.dryRun, files, {});
+        out << Json(in, !in.dryRun, files,
+                    {{"key", json::Object({{"folder", json::String(place.folder)},
+                                           {"top_folder", json::Bool(place.topFolder)},
+                                           {"removable", json::Bool(place.removable)}})}});
     }
     return kExitDone;
 }

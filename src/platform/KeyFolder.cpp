@@ -1,9 +1,16 @@
 #include "platform/KeyFolder.h"
 
 #include <cwctype>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/Utf8.h"
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #endif
 
 namespace platform {
@@ -69,6 +76,72 @@ std::optional<std::wstring> KeyFolderInstead() {
 #else
     return std::nullopt;
 #endif
+}
+
+namespace {
+std::function<KeyPlace()>& Probe() {
+    static std::function<KeyPlace()> probe;
+    return probe;
+}
+}  // namespace
+
+void SetKeyPlaceProbe(std::function<KeyPlace()> probe) {
+    Probe() = std::move(probe);
+}
+
+bool IsRemovableBlockDevice(const std::string& sysRoot, unsigned major, unsigned minor) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path device = fs::canonical(
+        fs::path(sysRoot) / "dev" / "block" / (std::to_string(major) + ":" + std::to_string(minor)),
+        error);
+    if (error) {
+        return false;
+    }
+    if (device.generic_string().find("/usb") != std::string::npos) {
+        return true;
+    }
+    for (const fs::path& disk : {device, device.parent_path()}) {
+        std::ifstream removable(disk / "removable");
+        char flag = 0;
+        if (removable >> flag) {
+            return flag == '1';
+        }
+    }
+    return false;
+}
+
+KeyPlace ProbeKeyPlace() {
+    if (Probe()) {
+        return Probe()();
+    }
+    KeyPlace place;
+#ifdef _WIN32
+    std::wstring folder(32768, L'\0');
+    folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+    std::wstring volume(folder.size() + 2, L'\0');
+    if (folder.empty() ||
+        !GetVolumePathNameW(folder.c_str(), volume.data(), static_cast<DWORD>(volume.size()))) {
+        return place;
+    }
+    volume.resize(wcslen(volume.c_str()));
+    place.folder = folder;
+    place.topFolder = Normal(volume) == Normal(folder);
+    place.removable = GetDriveTypeW(volume.c_str()) == DRIVE_REMOVABLE;
+#else
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    struct stat self {
+    }, parent{};
+    if (error || stat(".", &self) != 0 || stat("..", &parent) != 0) {
+        return place;
+    }
+    place.folder = FromUtf8(folder.string());
+    // The top folder of a mount: its parent lies on another device (or is itself, at "/").
+    place.topFolder = self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;
+    place.removable = IsRemovableBlockDevice("/sys", major(self.st_dev), minor(self.st_dev));
+#endif
+    return place;
 }
 
 }  // namespace platform

@@ -37,5 +37,7 @@ inline constexpr const char* kPageClassNames[] = {
     "MyPropertyPageConfigNeskP2",  "MyPropertyPageConfigNeskDone"};
 
 constexpr int IDC_TITLE = 1001;
+// The done pages' line that says the task went to a folder the system does not read.
+constexpr int IDC_KEY_WARNING = 1002;
 
 }  // namespace wizard

@@ -4,6 +4,7 @@
 #include "framework/PropertySheet.h"
 #include "framework/Text.h"
 #include "platform/FileError.h"
+#include "platform/KeyFolder.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "platform/Utf8.h"
@@ -45,7 +46,22 @@ bool CMyInfoPage::OnInitDialog() {
 bool CMyInfoPage::OnSetActive() {
     GetSheet()->SetWizardButtons(setup_.buttons);
     Ctl().SetBoldTitle(setup_.titleControl);
+    ShowKeyPlace(true);
     return CPropertyPageEx::OnSetActive();
+}
+
+void CMyInfoPage::ShowKeyPlace(bool written) {
+    if (setup_.pictures.empty()) {
+        return;
+    }
+    const platform::KeyPlace place = platform::ProbeKeyPlace();
+    const bool warn = written && !place.OnKey();
+    Ctl().SetText(IDC_KEY_WARNING,
+                  warn ? platform::LoadFormatted(IDS_FW_KEY_NOT_TOP, {place.folder}) : L"");
+    Ctl().Show(IDC_KEY_WARNING, warn);
+    for (int id : setup_.pictures) {
+        Ctl().Show(id, written && !warn);
+    }
 }
 
 int CMyInfoPage::OnWizardBack() {
@@ -77,21 +93,24 @@ const DialogTemplate kConfigIPDoneTemplate{
     175,
     {Static(IDC_TITLE, 6, 7, 271, 18), Static(ConfigIPDone::IDC_EJECT, 15, 25, 255, 22),
      Static(ConfigIPDone::IDC_RETURN, 15, 51, 255, 38),
-     Picture(ConfigIPDone::IDC_PICTURE, 40, 94, 205, 73, kRearView)}};
+     Picture(ConfigIPDone::IDC_PICTURE, 40, 94, 205, 73, kRearView),
+     Static(IDC_KEY_WARNING, 15, 94, 255, 73)}};
 
 const DialogTemplate kResetPasswordDoneTemplate{
     285,
     175,
     {Static(IDC_TITLE, 7, 7, 271, 13), Static(ResetPasswordDone::IDC_EJECT, 15, 22, 263, 35),
      Static(ResetPasswordDone::IDC_RETURN, 15, 62, 263, 32),
-     Picture(ResetPasswordDone::IDC_PICTURE, 40, 94, 205, 74, kRearView)}};
+     Picture(ResetPasswordDone::IDC_PICTURE, 40, 94, 205, 74, kRearView),
+     Static(IDC_KEY_WARNING, 15, 100, 263, 68)}};
 
 const DialogTemplate kResetIPDoneTemplate{
     285,
     175,
     {Static(IDC_TITLE, 7, 6, 271, 13), Static(ResetIPDone::IDC_EJECT, 15, 25, 255, 26),
      Static(ResetIPDone::IDC_RETURN, 15, 54, 255, 36),
-     Picture(ResetIPDone::IDC_PICTURE, 40, 94, 205, 73, kRearView)}};
+     Picture(ResetIPDone::IDC_PICTURE, 40, 94, 205, 73, kRearView),
+     Static(IDC_KEY_WARNING, 15, 94, 255, 73)}};
 
 const DialogTemplate kExpandTemplate{
     285,
@@ -107,7 +126,8 @@ const DialogTemplate kConfigNeskDoneTemplate{
     {Static(IDC_TITLE, 7, 7, 271, 23), Static(NeskDone::IDC_EJECT, 7, 29, 271, 31),
      Static(NeskDone::IDC_MOVE, 7, 60, 271, 39),
      Picture(NeskDone::IDC_STEP1_PICTURE, 7, 117, 133, 47, "step1_enclosure"),
-     Picture(NeskDone::IDC_STEP2_PICTURE, 145, 117, 133, 47, "step2_file_module")}};
+     Picture(NeskDone::IDC_STEP2_PICTURE, 145, 117, 133, 47, "step2_file_module"),
+     Static(IDC_KEY_WARNING, 7, 117, 271, 47)}};
 
 const CMyInfoPage::Setup kConfigIPDoneSetup{IDD_CONFIG_IP_DONE,
                                             &kConfigIPDoneTemplate,
@@ -117,7 +137,8 @@ const CMyInfoPage::Setup kConfigIPDoneSetup{IDD_CONFIG_IP_DONE,
                                              {ConfigIPDone::IDC_RETURN, IDS_CONFIG_DONE_RETURN}},
                                             PSWIZB_FINISH,
                                             0,
-                                            {taskfile::kTaskFile}};
+                                            {taskfile::kTaskFile},
+                                            {ConfigIPDone::IDC_PICTURE}};
 
 const CMyInfoPage::Setup kResetPasswordDoneSetup{
     IDD_RESET_PASSWORD_DONE,
@@ -128,7 +149,8 @@ const CMyInfoPage::Setup kResetPasswordDoneSetup{
      {ResetPasswordDone::IDC_RETURN, IDS_RESET_PASSWORD_RETURN}},
     PSWIZB_FINISH,
     0,
-    {taskfile::kTaskFile}};
+    {taskfile::kTaskFile},
+    {ResetPasswordDone::IDC_PICTURE}};
 
 const CMyInfoPage::Setup kResetIPDoneSetup{
     IDD_RESET_IP_DONE,
@@ -139,7 +161,8 @@ const CMyInfoPage::Setup kResetIPDoneSetup{
      {ResetIPDone::IDC_RETURN, IDS_SERVICE_DONE_RETURN, true}},
     PSWIZB_FINISH,
     0,
-    {taskfile::kTaskFile}};
+    {taskfile::kTaskFile},
+    {ResetIPDone::IDC_PICTURE}};
 
 const CMyInfoPage::Setup kExpandSetup{IDD_EXPAND,
                                       &kExpandTemplate,
@@ -164,7 +187,8 @@ const CMyInfoPage::Setup kConfigNeskDoneSetup{
     {{NeskDone::IDC_EJECT, IDS_NESK_DONE_EJECT}, {NeskDone::IDC_MOVE, IDS_NESK_DONE_MOVE}},
     PSWIZB_FINISH,
     0,
-    {taskfile::kTaskFile, taskfile::kFileModuleTaskFile}};
+    {taskfile::kTaskFile, taskfile::kFileModuleTaskFile},
+    {NeskDone::IDC_STEP1_PICTURE, NeskDone::IDC_STEP2_PICTURE}};
 
 }  // namespace
 
@@ -189,9 +213,8 @@ bool CMyPropertyPageResetPasswordDone::OnSetActive() {
     if (!m_bWritten) {
         GetSheet()->SetWizardButtons(PSWIZB_BACK);
     }
-    for (int id : {IDC_RETURN, IDC_PICTURE}) {
-        Ctl().Show(id, m_bWritten);
-    }
+    Ctl().Show(IDC_RETURN, m_bWritten);
+    ShowKeyPlace(m_bWritten);
     return true;
 }
 

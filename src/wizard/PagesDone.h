@@ -24,6 +24,8 @@ class CMyInfoPage : public framework::CPropertyPageEx {
         int buttons;
         int backTarget = 0;                      // 0: Back is disabled
         std::vector<const char*> cancelDeletes;  // files Cancel removes, in this order
+        // The pictures that give way to the key folder's warning, which takes their place.
+        std::vector<int> pictures = {};
     };
 
     explicit CMyInfoPage(Setup setup);
@@ -35,6 +37,9 @@ class CMyInfoPage : public framework::CPropertyPageEx {
 
   protected:
     void DoDataExchange(framework::DataExchange& dx) override;
+    // After a task was written: where the key folder is not a key's top folder, the warning
+    // line in the pictures' place; otherwise the pictures (none when nothing was written).
+    void ShowKeyPlace(bool written);
 
   private:
     Setup setup_;

@@ -163,6 +163,29 @@ TEST_F(CommandLine, WrittenLinesOnStdoutAndNothingOnStderr) {
     EXPECT_EQ(TempKey::Read("satask.txt"), kNewSystemLine);
 }
 
+// A folder the system does not read: the task is written all the same, stderr says where it
+// went and why that matters, the JSON says what was found.
+TEST_F(CommandLine, AFolderThatIsNotAKeysTopIsWrittenAndWarnedOf) {
+    const std::string folder = platform::ToUtf8(place.folder);
+    const std::pair<platform::KeyPlace, std::string> cases[] = {
+        {{place.folder, false, true}, "\"top_folder\":false,\"removable\":true"},
+        {{place.folder, true, false}, "\"top_folder\":true,\"removable\":false"},
+    };
+    for (const auto& [where, found] : cases) {
+        place = where;
+        const CliRun run = RunCli(With({"--json"}, kNewSystem));
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(TempKey::Read("satask.txt"), kNewSystemLine);
+        EXPECT_EQ(run.err, "k4400-init-cli: " +
+                               platform::ToUtf8(
+                                   platform::LoadFormatted(IDS_FW_KEY_NOT_TOP, {place.folder})) +
+                               "\n");
+        EXPECT_NE(run.out.find("\"key\":{\"folder\":\"" + folder + "\"," + found + "}}"),
+                  std::string::npos)
+            << run.out;
+    }
+}
+
 TEST_F(CommandLine, ADryRunWritesNothing) {
     TempKey::Write("satask.txt", "satask resetpassword");
     const CliRun run = RunCli(With({"--dry-run", "--json"}, kNewSystem));
@@ -170,7 +193,9 @@ TEST_F(CommandLine, ADryRunWritesNothing) {
     EXPECT_EQ(run.out,
               "{\"version\":1,\"command\":\"new-system\",\"written\":false,\"dry_run\":true,"
               "\"files\":{\"satask.txt\":\"" +
-                  kNewSystemLine + "\"}}\n");
+                  kNewSystemLine + "\"},\"key\":{\"folder\":\"" + platform::ToUtf8(place.folder) +
+                  "\",\"top_folder\":true,\"removable\":true}}\n");
+    EXPECT_EQ(run.err, "");
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
     const CliRun unified = RunCli(
         {"--dry-run", "unified", "--address", "192.168.1.10", "--mask", "255.255.255.0",

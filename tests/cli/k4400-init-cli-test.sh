@@ -30,7 +30,11 @@ rc=$?
 line='satask mkcluster -clusterip 192.168.1.50 -gw 192.168.1.1 -mask 255.255.255.0'
 check "written: status 0" "[ $rc -eq 0 ]" "$rc $(cat "$work/err")"
 check "written: exactly the line" "[ \"\$(cat $work/usb/satask.txt)\" = '$line' ] && [ \$(stat -c %s $work/usb/satask.txt) -eq 76 ]" "$(cat "$work/usb/satask.txt")"
-check "written: the line on stdout, stderr empty" "grep -qxF 'satask.txt: $line' $work/out && [ ! -s $work/err ]" "$(cat "$work/out" "$work/err")"
+check "written: the line on stdout" "grep -qxF 'satask.txt: $line' $work/out" "$(cat "$work/out")"
+# A folder inside /tmp is no key's top folder: written all the same, and said on stderr.
+check "written: the folder warned of" "[ \"\$(cat $work/err)\" = 'k4400-init-cli: The task file was written to $work/usb, which is not the top folder of a USB key. The storage system reads task files only from the top folder of the key.' ]" "$(cat "$work/err")"
+run --key usb --json --dry-run reset-password
+check "dry run: the key's place in the JSON" "grep -qF '\"key\":{\"folder\":\"$work/usb\",\"top_folder\":false,' $work/out && [ ! -s $work/err ]" "$(cat "$work/out" "$work/err")"
 "$sim" "$work/usb" >/dev/null
 run --key usb --json results; rc=$?
 check "results: status 0" "[ $rc -eq 0 ]" "$rc"

@@ -206,7 +206,7 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
                 }
             }
         });
-    EXPECT_EQ(screens, 21);
+    EXPECT_EQ(screens, 25);
     framework::qt::InstallLanguage("en_US");
     platform::Install(&fake);
 }

@@ -6,6 +6,7 @@
 
 #include "dialogs/ResultDialogs.h"
 #include "framework/Text.h"
+#include "platform/KeyFolder.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "wizard/MyPropertySheet.h"
@@ -15,6 +16,15 @@ namespace tests {
 
 void VisitAllScreens(tests::PageDriver& driver, const Visitor& visit) {
     using namespace wizard;
+    // The done pages as on a key's top folder, then once more as in a folder the system does
+    // not read (a long name, as copied tools lie on a key).
+#ifdef _WIN32
+    platform::KeyPlace place{L"E:\\Tools\\Quorvex\\k4400-init-2026-12", true, true};
+#else
+    platform::KeyPlace place{L"/media/administrator/K4400-KEY/tools/k4400-init-2026-12", true,
+                             true};
+#endif
+    platform::SetKeyPlaceProbe([&place] { return place; });
     for (int index = 0; index < 10; ++index) {
         CMyPropertySheet sheet(index);
         sheet.SetActivePage(index);
@@ -35,6 +45,14 @@ void VisitAllScreens(tests::PageDriver& driver, const Visitor& visit) {
             visit(name, screen);
         }
     }
+    place.topFolder = false;
+    for (int index : {kPageConfigIPDone, kPageResetPasswordDone, kPageResetIPDone, kPageNeskDone}) {
+        CMyPropertySheet sheet(index);
+        sheet.SetActivePage(index);
+        driver.Show(sheet);
+        visit("page" + std::to_string(index) + "-elsewhere", {&sheet, nullptr});
+    }
+    platform::SetKeyPlaceProbe(nullptr);
 
     const std::wstring address = L"192.168.100.200";
     const std::wstring error =

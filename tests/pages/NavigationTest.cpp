@@ -161,6 +161,7 @@ TEST_F(PageLogic, FinishKeepsAndCancelRemovesWhatTheDonePagesWrote) {
 TEST_F(PageLogic, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
     using R = CMyPropertyPageResetPasswordDone;
     std::filesystem::create_directory("satask.txt");
+    place.topFolder = false;  // no task went anywhere: no warning of where it went
     auto sheet = Open(kPageResetPasswordDone);
     R& page = sheet->m_pageResetPasswordDone;
     ASSERT_EQ(fake.messages.size(), 1u);
@@ -168,7 +169,9 @@ TEST_F(PageLogic, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
               platform::LoadText(IDS_TASKFILE_OPEN_FAILED) + L"\n\n" +
                   platform::LoadFormatted(IDS_FW_FILE_NOT_A_FILE, {L"satask.txt"}));
     EXPECT_EQ(page.Ctl().Text(R::IDC_EJECT), platform::LoadText(IDS_FW_RESET_NOT_WRITTEN));
-    EXPECT_FALSE(page.Ctl().IsShown(R::IDC_RETURN));
+    for (int id : {R::IDC_RETURN, R::IDC_PICTURE, IDC_KEY_WARNING}) {
+        EXPECT_FALSE(page.Ctl().IsShown(id)) << id;
+    }
     EXPECT_EQ(sheet->Buttons(), PSWIZB_BACK);
     EXPECT_EQ(driver->FocusedButton(*sheet), tests::SheetButton::Back);
     Back(*sheet);
@@ -182,6 +185,35 @@ TEST_F(PageLogic, APasswordResetThatCannotBeWrittenSaysSoAndOffersBack) {
     EXPECT_EQ(page.Ctl().Text(R::IDC_EJECT), platform::LoadText(IDS_RESET_PASSWORD_EJECT));
     EXPECT_TRUE(page.Ctl().IsShown(R::IDC_RETURN));
     EXPECT_EQ(sheet->Buttons(), PSWIZB_FINISH);
+}
+
+// A task written to a folder that is not a key's top folder is never executed: each done
+// page says so, naming the folder, in its pictures' place; on a key the pictures stay.
+TEST_F(PageLogic, ADonePageWarnsOfAFolderTheSystemDoesNotRead) {
+    const std::pair<int, std::vector<int>> pages[] = {
+        {kPageConfigIPDone, {CMyPropertyPageConfigIPDone::IDC_PICTURE}},
+        {kPageResetPasswordDone, {CMyPropertyPageResetPasswordDone::IDC_PICTURE}},
+        {kPageResetIPDone, {CMyPropertyPageResetIPDone::IDC_PICTURE}},
+        {kPageNeskDone,
+         {MyPropertyPageConfigNeskDone::IDC_STEP1_PICTURE,
+          MyPropertyPageConfigNeskDone::IDC_STEP2_PICTURE}},
+    };
+    for (const auto& [index, pictures] : pages) {
+        for (const platform::KeyPlace& where :
+             {platform::KeyPlace{L"/media/key/k4400", false, true},
+              platform::KeyPlace{L"/home/admin", true, false}, platform::KeyPlace{}}) {
+            place = where;
+            auto sheet = Open(index);
+            auto& page = *sheet->GetPage(index);
+            EXPECT_EQ(page.Ctl().IsShown(IDC_KEY_WARNING), !where.OnKey()) << index;
+            EXPECT_EQ(
+                page.Ctl().Text(IDC_KEY_WARNING),
+                where.OnKey() ? L"" : platform::LoadFormatted(IDS_FW_KEY_NOT_TOP, {where.folder}));
+            for (int id : pictures) {
+                EXPECT_EQ(page.Ctl().IsShown(id), where.OnKey()) << index;
+            }
+        }
+    }
 }
 
 // Without a choice (none can be made by the user, but the group may start so) Next leads to

@@ -15,6 +15,7 @@
 #include "PageDriver.h"
 #include "TempDir.h"
 #include "framework/Text.h"
+#include "platform/KeyFolder.h"
 #include "platform/Platform.h"
 #include "platform/StringIds.h"
 #include "wizard/MyPropertySheet.h"
@@ -83,10 +84,15 @@ class PageLogic : public ::testing::Test {
   protected:
     void SetUp() override {
         SetUnifiedValueStore(nullptr);
+        // The scratch folder stands for a key's top folder unless a test says otherwise.
+        platform::SetKeyPlaceProbe([this] { return place; });
         // The caption of the messages pages own, as the program sets it.
         framework::SetApplicationName(LoadToolTitle());
     }
-    void TearDown() override { SetUnifiedValueStore(nullptr); }
+    void TearDown() override {
+        SetUnifiedValueStore(nullptr);
+        platform::SetKeyPlaceProbe(nullptr);
+    }
 
     std::unique_ptr<CMyPropertySheet> Open(int index) {
         auto sheet = std::make_unique<CMyPropertySheet>(index);
@@ -156,6 +162,7 @@ class PageLogic : public ::testing::Test {
     }
 
     TempKey key;
+    platform::KeyPlace place{key.path().wstring(), true, true};
     tests::FakePlatform fake;
     std::unique_ptr<tests::PageDriver> driver = tests::MakePageDriver();
 };
