@@ -3,12 +3,14 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cwchar>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "FakePlatform.h"
+#include "TempDir.h"
 #include "platform/FileError.h"
 #include "platform/KeyFolder.h"
 #include "platform/Language.h"
@@ -128,6 +130,37 @@ TEST(KeyFolder, TheWindowsAndSystemFoldersAreNeverTheKey) {
 }
 
 #ifndef _WIN32
+// A block device is a key when the kernel calls its disk removable or it hangs off USB (many
+// USB sticks say removable 0); a partition answers for its disk; no such device is no key.
+TEST(KeyFolder, RemovableBlockDevicesAsSysfsDescribesThem) {
+    TempKey sys;
+    namespace fs = std::filesystem;
+    const auto disk = [&](const std::string& path, const char* removable, const char* numbers) {
+        fs::create_directories(sys.path() / "devices" / path);
+        if (*removable) {
+            TempKey::Write((sys.path() / "devices" / path / "removable").string(), removable);
+        }
+        fs::create_directories(sys.path() / "dev" / "block");
+        fs::create_directory_symlink(sys.path() / "devices" / path,
+                                     sys.path() / "dev" / "block" / numbers);
+    };
+    disk("pci0/ata1/block/sda", "0\n", "8:0");
+    disk("pci0/ata1/block/sda/sda1", "", "8:1");
+    disk("pci0/usb2/2-1/block/sdb/sdb1", "", "8:17");
+    disk("pci0/mmc0/block/mmcblk0", "1\n", "179:0");
+    disk("pci0/mmc0/block/mmcblk0/mmcblk0p1", "", "179:1");
+    const std::pair<std::pair<unsigned, unsigned>, bool> cases[] = {
+        {{8, 0}, false},  {{8, 1}, false},  {{8, 17}, true},
+        {{179, 0}, true}, {{179, 1}, true}, {{0, 42}, false},
+    };
+    for (const auto& [device, removable] : cases) {
+        EXPECT_EQ(
+            platform::IsRemovableBlockDevice(sys.path().string(), device.first, device.second),
+            removable)
+            << device.first << ":" << device.second;
+    }
+}
+
 // LANGUAGE lists the user's languages in order; otherwise the first of LC_ALL, LC_MESSAGES
 // and LANG that is set names one.
 TEST(Language, UserLanguagesFromTheEnvironment) {
