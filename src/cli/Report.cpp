@@ -129,7 +129,7 @@ std::string Json(const ResultReport& report, const std::optional<std::wstring>& 
 // A label and its value joined as the user's language joins them ("%1 : %2" in French).
 std::string Labelled(int labelId, const std::wstring& value) {
     return platform::ToUtf8(
-        platform::LoadFormatted(IDS_FW_LABEL_JOIN, {platform::LoadText(labelId), value}));
+        platform::LoadFormatted(IDS_FW_LABEL_JOIN, {platform::LoadName(labelId), value}));
 }
 
 std::string Text(const ResultReport& report) {

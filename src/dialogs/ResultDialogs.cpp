@@ -64,7 +64,8 @@ bool CResultDialog::OnInitDialog() {
     Window()->SetCaption(ApplicationName());
     Ctl().SetText(IDC_HEADER, platform::LoadText(setup_.headerString));
     for (const Label& label : setup_.labels) {
-        Ctl().SetText(label.control, platform::LoadText(label.stringId));
+        Ctl().SetText(label.control,
+                      platform::LoadName(label.stringId));  // names a value, no field
     }
     for (const Button& button : setup_.buttons) {
         Ctl().SetText(button.control, platform::LoadText(button.stringId));

@@ -25,13 +25,13 @@ bool Valid(const AddressEntry& entry, std::initializer_list<std::uint32_t> other
 
 // "<label> not valid", under the label, with the focus on its field.
 Refusal NotValid(int label, Entry entry) {
-    return Refusal{IDS_NOT_VALID_UNIQUE, {platform::LoadText(label)}, label, entry};
+    return Refusal{IDS_NOT_VALID_UNIQUE, {platform::LoadName(label)}, label, entry};
 }
 
 // "IP Address is not on the same subnet as <label>", under "IP Address".
 Refusal NotSameSubnet(int label, Entry entry) {
     return Refusal{IDS_NOT_SAME_SUBNET,
-                   {platform::LoadText(IDS_IP_ADDRESS), platform::LoadText(label)},
+                   {platform::LoadName(IDS_IP_ADDRESS), platform::LoadName(label)},
                    IDS_IP_ADDRESS,
                    entry};
 }

@@ -52,6 +52,25 @@ std::wstring LoadFormatted(int id, std::initializer_list<std::wstring> args) {
     return FormatMessage(LoadText(id), args);
 }
 
+std::wstring WithoutAccessKey(const std::wstring& text) {
+    std::wstring plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'&' || i + 1 == text.size()) {
+            plain += text[i];
+        } else if (text[i + 1] == L'&') {
+            plain += text[++i];
+        } else if (i > 0 && text[i - 1] == L'(' && i + 2 < text.size() && text[i + 2] == L')') {
+            plain.pop_back();  // "(&A)", as the East Asian tables write a key: gone whole
+            i += 2;
+        }
+    }
+    return plain;
+}
+
+std::wstring LoadName(int id) {
+    return WithoutAccessKey(LoadText(id));
+}
+
 void ShowFileMessage(const std::wstring& text) {
     Current().ShowMessage(MessageRequest{nullptr, std::nullopt, text, MessageButtons::Ok});
 }

@@ -55,6 +55,12 @@ std::wstring LoadText(int id);
 // Loads a string and formats it.
 std::wstring LoadFormatted(int id, std::initializer_list<std::wstring> args);
 
+// A control's text without its access key, as a name inside a sentence or read aloud:
+// "IP &Address" gives "IP Address", "IP アドレス(&A)" gives "IP アドレス", "&&" gives "&".
+std::wstring WithoutAccessKey(const std::wstring& text);
+// The string-table text of `id` without its access key.
+std::wstring LoadName(int id);
+
 // A message about files: no owner window, no caption of its own, OK only.
 void ShowFileMessage(const std::wstring& text);
 

@@ -59,16 +59,16 @@ void CMyAddressPage::InitAddressBoxes() {
         for (int i = 0; i < 4; ++i) {
             Ctl().LimitText((*row)[i], 3);
             Ctl().SetAccessibleName(
-                (*row)[i], platform::LoadFormatted(IDS_FW_OCTET_NAME, {platform::LoadText(label),
+                (*row)[i], platform::LoadFormatted(IDS_FW_OCTET_NAME, {platform::LoadName(label),
                                                                        std::to_wstring(i + 1)}));
         }
     }
     Ctl().LimitText(ids_.prefix, 3);
     Ctl().LimitText(ids_.v6Address, 39);
     Ctl().LimitText(ids_.v6Gateway, 39);
-    Ctl().SetAccessibleName(ids_.v6Address, platform::LoadText(IDS_IP_ADDRESS));
-    Ctl().SetAccessibleName(ids_.prefix, platform::LoadText(IDS_PREFIX));
-    Ctl().SetAccessibleName(ids_.v6Gateway, platform::LoadText(IDS_GATEWAY));
+    Ctl().SetAccessibleName(ids_.v6Address, platform::LoadName(IDS_IP_ADDRESS));
+    Ctl().SetAccessibleName(ids_.prefix, platform::LoadName(IDS_PREFIX));
+    Ctl().SetAccessibleName(ids_.v6Gateway, platform::LoadName(IDS_GATEWAY));
     Ctl().SetText(ids_.maskLabel, platform::LoadText(IDS_SUBNET_MASK));
     SetRow(ids_.mask, {"255", "255", "255", "0"});
 }

@@ -136,7 +136,7 @@ TEST_F(CommandLine, EntriesNoBoxCanHoldAreRefusedWithTheBoxMessage) {
         {{"unified", "--address", "192.168.1.300", "--mask", "255.255.255.0", "--gateway",
           "192.168.1.1", "--management", "192.168.1.20", "--file-module1", "192.168.1.21",
           "--file-module2", "192.168.1.22", "--internal-range", "172.31.8.1"},
-         platform::LoadFormatted(IDS_NOT_VALID_UNIQUE, {platform::LoadText(IDS_IP_ADDRESS)})},
+         platform::LoadFormatted(IDS_NOT_VALID_UNIQUE, {platform::LoadName(IDS_IP_ADDRESS)})},
     };
     for (const Case& c : cases) {
         const CliRun run = RunCli(c.args);

@@ -21,6 +21,22 @@ namespace {
 
 using platform::FormatMessage;
 
+// A control's text named in a sentence or read aloud: its access key goes, in either form.
+TEST(AccessKey, TextsWithoutTheirKeys) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"IP &Address", L"IP Address"},
+        {L"IP アドレス(&A)", L"IP アドレス"},
+        {L"配置 IP 地址(&C)：", L"配置 IP 地址："},
+        {L"R&&D &Labs", L"R&D Labs"},
+        {L"(&)", L"()"},
+        {L"ends in &", L"ends in &"},
+        {L"no key", L"no key"},
+    };
+    for (const auto& [text, plain] : cases) {
+        EXPECT_EQ(platform::WithoutAccessKey(text), plain);
+    }
+}
+
 TEST(FormatMessage, ReplacesPlaceholdersInOnePass) {
     struct Case {
         std::wstring format;

@@ -3,10 +3,13 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTextLayout>
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "Gallery.h"
@@ -66,12 +69,19 @@ QString BadBreak(QLabel* label) {
 }
 
 // A label beside a field keeps a gap before it: its text never touches the field.
+// A label's text as drawn: a label naming a field shows its access key underlined, not '&'.
+int TextWidth(QLabel* label) {
+    return label->fontMetrics()
+        .size(label->buddy() ? Qt::TextShowMnemonic : 0, label->text())
+        .width();
+}
+
 QString TouchesItsField(QLabel* label, QWidget* window) {
     if (label->wordWrap() || label->text().isEmpty()) {
         return {};
     }
     const QRect box(label->mapTo(window, QPoint(0, 0)), label->size());
-    const int textRight = box.x() + label->fontMetrics().horizontalAdvance(label->text());
+    const int textRight = box.x() + TextWidth(label);
     for (QWidget* field : window->findChildren<QWidget*>()) {
         const bool isField = qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field) ||
                              field->inherits("framework::qt::CIPAddressCtrl");
@@ -112,7 +122,7 @@ QString Clipped(QWidget* widget, QWidget* window) {
                     }
                 }
             }
-        } else if (label->fontMetrics().horizontalAdvance(label->text()) > label->width() ||
+        } else if (TextWidth(label) > label->width() ||
                    label->fontMetrics().height() > label->height()) {
             return "text wider or taller than its label";
         }
@@ -142,6 +152,29 @@ bool ShowsText(QWidget* widget) {
 }
 
 class Gallery : public QtTest, public ::testing::WithParamInterface<QString> {};
+
+// Every radio button, every button of a result dialog and every label that names a field has
+// an access key; no two controls a window shows share one (the sheet's own buttons count).
+void ExpectAccessKeys(QWidget* window, const std::string& where, bool dialog) {
+    std::map<QString, QString> taken;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        if (!widget->isVisible() || !(button || (label && label->buddy()))) {
+            continue;
+        }
+        const QString text = button ? button->text() : label->text();
+        const QString key = QKeySequence::mnemonic(text).toString(QKeySequence::PortableText);
+        EXPECT_TRUE(!key.isEmpty() || (button && !qobject_cast<QRadioButton*>(button) && !dialog))
+            << where << ": no access key in \"" << text.toStdString() << "\"";
+        if (!key.isEmpty()) {
+            const auto [it, fresh] = taken.emplace(key.toUpper(), text);
+            EXPECT_TRUE(fresh) << where << ": " << key.toStdString() << " in \""
+                               << text.toStdString() << "\" and \"" << it->second.toStdString()
+                               << "\"";
+        }
+    }
+}
 
 TEST_P(Gallery, NoTextClippedOrOverlapping) {
     framework::qt::QtPlatform platform;
@@ -174,6 +207,7 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
                         << control->objectName().toStdString() << " leaves its page";
                 }
             }
+            ExpectAccessKeys(window, GetParam().toStdString() + " " + screenName, !screen.sheet);
             QList<QWidget*> shown;
             for (QWidget* widget : window->findChildren<QWidget*>()) {
                 if (!widget->isVisible() || !ShowsText(widget) ||

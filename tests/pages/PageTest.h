@@ -73,11 +73,11 @@ inline std::string Narrow(const std::wstring& text) {
 
 // Message texts as the string table installed words them.
 inline std::wstring NotValid(int label) {
-    return platform::LoadFormatted(IDS_NOT_VALID_UNIQUE, {platform::LoadText(label)});
+    return platform::LoadFormatted(IDS_NOT_VALID_UNIQUE, {platform::LoadName(label)});
 }
 inline std::wstring NotSameSubnet(int label) {
     return platform::LoadFormatted(IDS_NOT_SAME_SUBNET,
-                                   {platform::LoadText(IDS_IP_ADDRESS), platform::LoadText(label)});
+                                   {platform::LoadName(IDS_IP_ADDRESS), platform::LoadName(label)});
 }
 
 class PageLogic : public ::testing::Test {

@@ -28,11 +28,12 @@ void Press(QWidget* window, const KeyStep& step, framework::qt::SheetDialog* she
             {"Down", {Qt::Key_Down, Qt::NoModifier}},
             {"Left", {Qt::Key_Left, Qt::NoModifier}},
             {"Right", {Qt::Key_Right, Qt::NoModifier}},
-            {"A-N", {Qt::Key_N, Qt::AltModifier}},
-            {"A-B", {Qt::Key_B, Qt::AltModifier}},
-            {"A-F", {Qt::Key_F, Qt::AltModifier}},
         };
-        const auto& [key, modifiers] = keys.at(step.key);
+        // An access key: Alt and a letter or digit (Qt's key codes are their upper-case ASCII).
+        const auto [key, modifiers] = step.key.starts_with("A-")
+                                          ? std::pair{static_cast<Qt::Key>(step.key[2]),
+                                                      Qt::KeyboardModifiers(Qt::AltModifier)}
+                                          : keys.at(step.key);
         QTest::keyClick(handle, key, modifiers);
         if (modifiers & Qt::AltModifier) {
             QTest::qWait(200);  // an access key clicks its button as if pressed for 100 ms

@@ -2,8 +2,8 @@
 // What a keyboard user does with the wizard, as scripts of keys: one table, typed by each
 // toolkit's own keyboard (Qt's key events, Windows' key messages through the dialog
 // manager). A script is text typed into whatever has the focus, with named keys in braces:
-// {Tab} {S-Tab} {Enter} {Esc} {Up} {Down} {Left} {Right}, the access keys {A-N} {A-B} {A-F},
-// and {Next}, a click on the Next button with the mouse.
+// {Tab} {S-Tab} {Enter} {Esc} {Up} {Down} {Left} {Right}, access keys as {A-N} (Alt+N: a
+// letter or digit), and {Next}, a click on the Next button with the mouse.
 
 #include <gtest/gtest.h>
 
@@ -68,6 +68,18 @@ inline const std::vector<KeyCase>& KeyCases() {
          wizard::kPageConfigIPDone, 0},
         {"the service address", L"{Down}{Down}{Down}{A-N}{Tab}{Tab}10{Tab}1{Tab}2{Tab}30{Enter}",
          "satask chserviceip -serviceip 10.1.2.30 -gw 10.1.2.1 -mask 255.255.255.0",
+         wizard::kPageResetIPDone, 0},
+        // The labels' access keys land in their field's first box, the choices' choose.
+        {"rows by their labels' keys",
+         L"{A-N}192{Tab}168{Tab}1{Tab}50{A-M}255{Tab}255{Tab}0{Tab}0{A-G}192{Tab}168{Tab}7{Tab}1"
+         L"{A-N}",
+         "satask mkcluster -clusterip 192.168.1.50 -gw 192.168.7.1 -mask 255.255.0.0",
+         wizard::kPageConfigIPDone, 0},
+        {"IPv6 rows by their labels' keys",
+         L"{A-N}{A-6}{A-G}2001:db8::1{A-P}64{A-A}2001:db8::50{A-N}",
+         "satask mkcluster -clusterip_6 2001:db8::50 -gw_6 2001:db8::1 -prefix_6 64",
+         wizard::kPageConfigIPDone, 0},
+        {"choices by their keys", L"{A-S}{A-N}{A-R}{A-N}", "satask chserviceip -default",
          wizard::kPageResetIPDone, 0},
         {"back from page 1", L"{A-N}{A-B}{Down}{A-N}", std::nullopt, wizard::kPageExpand, 0},
         {"finish on the enclosure page", L"{Down}{A-N}{A-F}", std::nullopt, wizard::kPageExpand, 1},
@@ -135,6 +147,10 @@ inline const std::vector<DialogKeyCase>& DialogKeyCases() {
         {"unified failed: Enter", unifiedFailed, L"{Enter}", 0,
          "https://www.quorvex.com/support/docs/veltara-k4400/installation/troubleshooting"},
         {"unified failed: Tab Enter", unifiedFailed, L"{Tab}{Enter}", 1, ""},
+        // A button's access key presses it, wherever the focus is.
+        {"init ok: Alt+R", initOk, L"{A-R}", 1, ""},
+        {"reset ok: Alt+S", resetOk, L"{A-S}", kEnds, "http://10.0.0.5/service"},
+        {"service failed: Alt+T", serviceFailed, L"{A-T}", 1, ""},
     };
     return cases;
 }

@@ -21,6 +21,7 @@
 #include "framework/Text.h"
 #include "framework/qt/IPAddressCtrl.h"
 #include "framework/qt/Measure.h"
+#include "platform/Platform.h"
 
 namespace framework::qt {
 namespace {
@@ -256,7 +257,7 @@ void QtControls::SetText(int id, const std::wstring& wide) {
         // Shown with its hyphenated words kept whole; read back as it was set.
         label->setProperty(kFullText, text);
         label->setText(KeptWhole(text));
-        label->setAccessibleName(text);
+        label->setAccessibleName(ToQ(platform::WithoutAccessKey(wide)));
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
@@ -265,7 +266,7 @@ void QtControls::SetText(int id, const std::wstring& wide) {
     } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
         radio->setProperty(kFullText, text);
         radio->setText(text);
-        radio->setAccessibleName(text);
+        radio->setAccessibleName(ToQ(platform::WithoutAccessKey(wide)));
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
     }

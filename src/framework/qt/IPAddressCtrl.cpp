@@ -81,11 +81,12 @@ void CIPAddressCtrl::ClearAddress() {
     }
 }
 
-void CIPAddressCtrl::SetLabel(const QString& label) {
-    setAccessibleName(label);
+void CIPAddressCtrl::SetLabel(const QString& text) {
+    const std::wstring label = platform::WithoutAccessKey(text.toStdWString());
+    setAccessibleName(QString::fromStdWString(label));
     for (int i = 0; i < 4; ++i) {
-        fields_[i]->setAccessibleName(QString::fromStdWString(platform::LoadFormatted(
-            IDS_FW_OCTET_NAME, {label.toStdWString(), std::to_wstring(i + 1)})));
+        fields_[i]->setAccessibleName(QString::fromStdWString(
+            platform::LoadFormatted(IDS_FW_OCTET_NAME, {label, std::to_wstring(i + 1)})));
     }
 }
 

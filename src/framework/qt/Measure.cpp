@@ -127,7 +127,9 @@ Arrangement ArrangeForTexts(const DialogTemplate& dialogTemplate,
             const bool labelsField = LabelsAField(dialogTemplate, i);
             wraps = !(row.style & kVCenter) && !labelsField;
             if (((row.style & kVCenter) || labelsField) && !control.text.isEmpty()) {
-                const QRect natural = metrics.boundingRect(0, 0, 2000, 2000, flags, control.text);
+                const int mnemonic = labelsField ? int(Qt::TextShowMnemonic) : 0;
+                const QRect natural =
+                    metrics.boundingRect(0, 0, 2000, 2000, flags | mnemonic, control.text);
                 if (labelsField) {
                     c.labelsField = true;
                     c.cx = std::max(c.cx, natural.width() + 1);

@@ -115,8 +115,8 @@ WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<Con
         if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
             // A label naming a field is as wide as its text, on one line (the field moves).
             if (LabelsAField(dialogTemplate, i)) {
-                c.labelsField = true;
-                c.cx = std::max(c.cx, TextExtent(dc, text, 0, DT_NOPREFIX).cx + 1);
+                c.labelsField = true;  // its access key is drawn underlined, not as '&'
+                c.cx = std::max(c.cx, TextExtent(dc, text, 0, 0).cx + 1);
             }
             if (control.oneLine && (text.find(L'\n') != std::wstring::npos ||
                                     TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {

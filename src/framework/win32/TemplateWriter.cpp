@@ -1,5 +1,7 @@
 #include "framework/win32/TemplateWriter.h"
 
+#include "framework/Layout.h"
+
 // Then Windows.
 #include <windows.h>
 
@@ -39,7 +41,9 @@ struct ControlClass {
     DWORD exStyle;
 };
 
-ControlClass ClassOf(const ControlSpec& row) {
+// `namesField`: a label naming the field after it, whose access key ("&Gateway") takes the
+// keyboard there; any other static shows its text as it stands, '&' and all.
+ControlClass ClassOf(const ControlSpec& row, bool namesField) {
     const DWORD tab = (row.style & kNoFocus) ? 0 : WS_TABSTOP;
     switch (row.kind) {
         case ControlKind::Static:
@@ -48,7 +52,9 @@ ControlClass ClassOf(const ControlSpec& row) {
                         0};
             }
             return {nullptr, 0x0082,
-                    SS_LEFT | SS_NOPREFIX | ((row.style & kVCenter) ? SS_CENTERIMAGE : 0u), 0};
+                    SS_LEFT | (namesField ? 0u : SS_NOPREFIX) |
+                        ((row.style & kVCenter) ? SS_CENTERIMAGE : 0u),
+                    0};
         case ControlKind::Edit:
             return {nullptr, 0x0081,
                     ES_AUTOHSCROLL | WS_BORDER | tab | ((row.style & kDigitsOnly) ? ES_NUMBER : 0u),
@@ -110,8 +116,9 @@ std::vector<std::uint8_t> BuildDialogTemplate(const DialogTemplate& dialogTempla
     w.bytes.push_back(0);
     w.bytes.push_back(DEFAULT_CHARSET);
     w.Text(L"MS Shell Dlg");
-    for (const ControlSpec& row : dialogTemplate.controls) {
-        const ControlClass cls = ClassOf(row);
+    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
+        const ControlSpec& row = dialogTemplate.controls[i];
+        const ControlClass cls = ClassOf(row, LabelsAField(dialogTemplate, i));
         w.AlignDword();
         w.Dword(0);  // helpID
         w.Dword(cls.exStyle);

@@ -33,15 +33,15 @@
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
-        <translation>Neues Veltara K4400 initialisieren</translation>
+        <translation>&amp;Neues Veltara K4400 initialisieren</translation>
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>K4400-Superuser-Kennwort zurücksetzen</translation>
+        <translation>K4400-Superuser-&amp;Kennwort zurücksetzen</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>IP-Adresse des Service-Assistenten festlegen</translation>
+        <translation>&amp;IP-Adresse des Service-Assistenten festlegen</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -53,27 +53,27 @@
     </message>
     <message id="113">
         <source>IP Address</source>
-        <translation>IP-Adresse</translation>
+        <translation>IP-&amp;Adresse</translation>
     </message>
     <message id="114">
         <source>Subnet Mask</source>
-        <translation>Subnetzmaske</translation>
+        <translation>Subnetz&amp;maske</translation>
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>Präfix</translation>
+        <translation>&amp;Präfix</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
-        <translation>Gateway</translation>
+        <translation>&amp;Gateway</translation>
     </message>
     <message id="117">
         <source>IPv4</source>
-        <translation>IPv4</translation>
+        <translation>IPv&amp;4</translation>
     </message>
     <message id="118">
         <source>IPv6</source>
-        <translation>IPv6</translation>
+        <translation>IPv&amp;6</translation>
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
@@ -117,11 +117,11 @@ Ziehen Sie den USB-Stick ab und stecken Sie ihn in einen beliebigen USB-Anschlus
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>IP-Adresse konfigurieren:</translation>
+        <translation>IP-Adresse &amp;konfigurieren:</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Standard-IP-Adresse wiederherstellen: 192.168.70.121 für den oberen Canister, 192.168.70.122 für den unteren Canister</translation>
+        <translation>&amp;Standard-IP-Adresse wiederherstellen: 192.168.70.121 für den oberen Canister, 192.168.70.122 für den unteren Canister</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
@@ -173,11 +173,11 @@ Die voraussichtliche Ladezeit beträgt: %1 Minuten.
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>GUI starten</translation>
+        <translation>&amp;GUI starten</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>Zum Hauptmenü</translation>
+        <translation>Zum &amp;Hauptmenü</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -189,7 +189,7 @@ Die voraussichtliche Ladezeit beträgt: %1 Minuten.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>Service-Assistent starten</translation>
+        <translation>&amp;Service-Assistent starten</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -201,7 +201,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>Erneut versuchen</translation>
+        <translation>&amp;Erneut versuchen</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
@@ -253,7 +253,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>Gehäuse zu einem vorhandenen System hinzufügen</translation>
+        <translation>&amp;Gehäuse zu einem vorhandenen System hinzufügen</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
@@ -289,19 +289,19 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>Management-IP</translation>
+        <translation>&amp;Management-IP</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
-        <translation>Veltara K4400 File Module 1</translation>
+        <translation>Veltara K4400 File Module &amp;1</translation>
     </message>
     <message id="185">
         <source>Veltara K4400 File Module 2</source>
-        <translation>Veltara K4400 File Module 2</translation>
+        <translation>Veltara K4400 File Module &amp;2</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>Interner IP-Adressbereich</translation>
+        <translation>&amp;Interner IP-Adressbereich</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -333,7 +333,7 @@ Kennwort: kelpw1nd</translation>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>Info Center starten</translation>
+        <translation>&amp;Info Center starten</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 

@@ -33,15 +33,15 @@
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
-        <translation>Initialize a new Veltara K4400</translation>
+        <translation>&amp;Initialize a new Veltara K4400</translation>
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>Reset the K4400 superuser password</translation>
+        <translation>&amp;Reset the K4400 superuser password</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>Set the service assistant IP address</translation>
+        <translation>&amp;Set the service assistant IP address</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -53,27 +53,27 @@
     </message>
     <message id="113">
         <source>IP Address</source>
-        <translation>IP Address</translation>
+        <translation>IP &amp;Address</translation>
     </message>
     <message id="114">
         <source>Subnet Mask</source>
-        <translation>Subnet Mask</translation>
+        <translation>Subnet &amp;Mask</translation>
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>Prefix</translation>
+        <translation>&amp;Prefix</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
-        <translation>Gateway</translation>
+        <translation>&amp;Gateway</translation>
     </message>
     <message id="117">
         <source>IPv4</source>
-        <translation>IPv4</translation>
+        <translation>IPv&amp;4</translation>
     </message>
     <message id="118">
         <source>IPv6</source>
-        <translation>IPv6</translation>
+        <translation>IPv&amp;6</translation>
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
@@ -117,11 +117,11 @@ Remove the USB key and insert it into any USB port on the appropriate node canis
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>Configure the IP Address:</translation>
+        <translation>&amp;Configure the IP Address:</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</translation>
+        <translation>&amp;Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
@@ -173,11 +173,11 @@ The estimated battery charging time is: %1 minutes.
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>Launch GUI</translation>
+        <translation>&amp;Launch GUI</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>Return to Main Menu</translation>
+        <translation>&amp;Return to Main Menu</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -189,7 +189,7 @@ The estimated battery charging time is: %1 minutes.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>Launch Service Assistant</translation>
+        <translation>Launch &amp;Service Assistant</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -201,7 +201,7 @@ Password: kelpw1nd</translation>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>Try Again</translation>
+        <translation>&amp;Try Again</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
@@ -253,7 +253,7 @@ Password: kelpw1nd</translation>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>Add an enclosure to an existing system</translation>
+        <translation>&amp;Add an enclosure to an existing system</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
@@ -289,19 +289,19 @@ Password: kelpw1nd</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>Management IP</translation>
+        <translation>&amp;Management IP</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
-        <translation>Veltara K4400 File Module 1</translation>
+        <translation>Veltara K4400 File Module &amp;1</translation>
     </message>
     <message id="185">
         <source>Veltara K4400 File Module 2</source>
-        <translation>Veltara K4400 File Module 2</translation>
+        <translation>Veltara K4400 File Module &amp;2</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>Internal IP Address Range</translation>
+        <translation>&amp;Internal IP Address Range</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -333,7 +333,7 @@ Password: kelpw1nd</translation>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>Launch Info Center</translation>
+        <translation>Launch &amp;Info Center</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 

@@ -33,15 +33,15 @@
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
-        <translation>Inicializar un nuevo Veltara K4400</translation>
+        <translation>&amp;Inicializar un nuevo Veltara K4400</translation>
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>Restablecer la contraseña del superusuario de K4400</translation>
+        <translation>&amp;Restablecer la contraseña del superusuario de K4400</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>Establecer la dirección IP del asistente de servicio</translation>
+        <translation>&amp;Establecer la dirección IP del asistente de servicio</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -53,27 +53,27 @@
     </message>
     <message id="113">
         <source>IP Address</source>
-        <translation>Dirección IP</translation>
+        <translation>&amp;Dirección IP</translation>
     </message>
     <message id="114">
         <source>Subnet Mask</source>
-        <translation>Máscara de subred</translation>
+        <translation>&amp;Máscara de subred</translation>
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>Prefijo</translation>
+        <translation>&amp;Prefijo</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
-        <translation>Pasarela</translation>
+        <translation>Pasar&amp;ela</translation>
     </message>
     <message id="117">
         <source>IPv4</source>
-        <translation>IPv4</translation>
+        <translation>IPv&amp;4</translation>
     </message>
     <message id="118">
         <source>IPv6</source>
-        <translation>IPv6</translation>
+        <translation>IPv&amp;6</translation>
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
@@ -117,11 +117,11 @@ Extraiga la llave USB e insértela en cualquier puerto USB del contenedor de nod
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>Configurar la dirección IP:</translation>
+        <translation>&amp;Configurar la dirección IP:</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Restablecer la dirección IP predeterminada: 192.168.70.121 para el contenedor superior, 192.168.70.122 para el inferior</translation>
+        <translation>&amp;Restablecer la dirección IP predeterminada: 192.168.70.121 para el contenedor superior, 192.168.70.122 para el inferior</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
@@ -173,11 +173,11 @@ El tiempo de carga estimado es: %1 minutos.
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>Iniciar GUI</translation>
+        <translation>&amp;Iniciar GUI</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>Volver al menú principal</translation>
+        <translation>&amp;Volver al menú principal</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -189,7 +189,7 @@ El tiempo de carga estimado es: %1 minutos.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>Iniciar asistente de servicio</translation>
+        <translation>Iniciar asistente de &amp;servicio</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -201,7 +201,7 @@ Contraseña: kelpw1nd</translation>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>Reintentar</translation>
+        <translation>&amp;Reintentar</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
@@ -253,7 +253,7 @@ Contraseña: kelpw1nd</translation>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>Añadir un alojamiento a un sistema existente</translation>
+        <translation>Añadir un a&amp;lojamiento a un sistema existente</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
@@ -289,19 +289,19 @@ Contraseña: kelpw1nd</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>IP de gestión</translation>
+        <translation>IP de &amp;gestión</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
-        <translation>Veltara K4400 File Module 1</translation>
+        <translation>Veltara K4400 File Module &amp;1</translation>
     </message>
     <message id="185">
         <source>Veltara K4400 File Module 2</source>
-        <translation>Veltara K4400 File Module 2</translation>
+        <translation>Veltara K4400 File Module &amp;2</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>Rango de direcciones IP internas</translation>
+        <translation>Rango de direcciones IP &amp;internas</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -333,7 +333,7 @@ Contraseña: kelpw1nd</translation>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>Iniciar Info Center</translation>
+        <translation>Iniciar Info &amp;Center</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 

@@ -33,15 +33,15 @@
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
-        <translation>Initialiser un nouveau Veltara K4400</translation>
+        <translation>&amp;Initialiser un nouveau Veltara K4400</translation>
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>Réinitialiser le mot de passe du superutilisateur K4400</translation>
+        <translation>&amp;Réinitialiser le mot de passe du superutilisateur K4400</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>Définir l'adresse IP de l'assistant de service</translation>
+        <translation>&amp;Définir l'adresse IP de l'assistant de service</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -53,27 +53,27 @@
     </message>
     <message id="113">
         <source>IP Address</source>
-        <translation>Adresse IP</translation>
+        <translation>&amp;Adresse IP</translation>
     </message>
     <message id="114">
         <source>Subnet Mask</source>
-        <translation>Masque de sous-réseau</translation>
+        <translation>&amp;Masque de sous-réseau</translation>
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>Préfixe</translation>
+        <translation>Pré&amp;fixe</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
-        <translation>Passerelle</translation>
+        <translation>Passe&amp;relle</translation>
     </message>
     <message id="117">
         <source>IPv4</source>
-        <translation>IPv4</translation>
+        <translation>IPv&amp;4</translation>
     </message>
     <message id="118">
         <source>IPv6</source>
-        <translation>IPv6</translation>
+        <translation>IPv&amp;6</translation>
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
@@ -117,11 +117,11 @@ Retirez la clé USB et insérez-la dans un port USB quelconque de la cartouche d
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>Configurer l'adresse IP :</translation>
+        <translation>&amp;Configurer l'adresse IP :</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Rétablir l'adresse IP par défaut : 192.168.70.121 pour la cartouche supérieure, 192.168.70.122 pour la cartouche inférieure</translation>
+        <translation>Rétablir l'adresse IP par &amp;défaut : 192.168.70.121 pour la cartouche supérieure, 192.168.70.122 pour la cartouche inférieure</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
@@ -173,11 +173,11 @@ Temps de charge estimé : %1 minutes.
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>Lancer l'interface de gestion</translation>
+        <translation>&amp;Lancer l'interface de gestion</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>Retour au menu principal</translation>
+        <translation>Retour au &amp;menu principal</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -189,7 +189,7 @@ Temps de charge estimé : %1 minutes.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>Lancer l'assistant de service</translation>
+        <translation>Lancer l'assistant de &amp;service</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -201,7 +201,7 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>Réessayer</translation>
+        <translation>&amp;Réessayer</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
@@ -253,7 +253,7 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>Ajouter un boîtier à un système existant</translation>
+        <translation>&amp;Ajouter un boîtier à un système existant</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
@@ -289,19 +289,19 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>IP de gestion</translation>
+        <translation>IP de &amp;gestion</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
-        <translation>Veltara K4400 File Module 1</translation>
+        <translation>Veltara K4400 File Module &amp;1</translation>
     </message>
     <message id="185">
         <source>Veltara K4400 File Module 2</source>
-        <translation>Veltara K4400 File Module 2</translation>
+        <translation>Veltara K4400 File Module &amp;2</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>Plage d'adresses IP internes</translation>
+        <translation>Plage d'adresses IP &amp;internes</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -333,7 +333,7 @@ Mot de passe : kelpw1nd</translation>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>Lancer l'Info Center</translation>
+        <translation>Lancer l'&amp;Info Center</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 

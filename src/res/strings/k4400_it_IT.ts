@@ -33,15 +33,15 @@
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
-        <translation>Inizializzare un nuovo Veltara K4400</translation>
+        <translation>I&amp;nizializzare un nuovo Veltara K4400</translation>
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>Reimpostare la password del superutente K4400</translation>
+        <translation>&amp;Reimpostare la password del superutente K4400</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>Impostare l'indirizzo IP dell'assistente di servizio</translation>
+        <translation>Impo&amp;stare l'indirizzo IP dell'assistente di servizio</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -53,27 +53,27 @@
     </message>
     <message id="113">
         <source>IP Address</source>
-        <translation>Indirizzo IP</translation>
+        <translation>In&amp;dirizzo IP</translation>
     </message>
     <message id="114">
         <source>Subnet Mask</source>
-        <translation>Maschera di sottorete</translation>
+        <translation>&amp;Maschera di sottorete</translation>
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>Prefisso</translation>
+        <translation>&amp;Prefisso</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
-        <translation>Gateway</translation>
+        <translation>&amp;Gateway</translation>
     </message>
     <message id="117">
         <source>IPv4</source>
-        <translation>IPv4</translation>
+        <translation>IPv&amp;4</translation>
     </message>
     <message id="118">
         <source>IPv6</source>
-        <translation>IPv6</translation>
+        <translation>IPv&amp;6</translation>
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
@@ -117,11 +117,11 @@ Rimuovere la chiave USB e inserirla in una porta USB qualsiasi del contenitore d
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>Configurare l'indirizzo IP:</translation>
+        <translation>&amp;Configurare l'indirizzo IP:</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Ripristinare l'indirizzo IP predefinito: 192.168.70.121 per il contenitore superiore, 192.168.70.122 per quello inferiore</translation>
+        <translation>&amp;Ripristinare l'indirizzo IP predefinito: 192.168.70.121 per il contenitore superiore, 192.168.70.122 per quello inferiore</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
@@ -173,11 +173,11 @@ Il tempo di carica stimato è: %1 minuti.
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>Avvia GUI</translation>
+        <translation>Avvia &amp;GUI</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>Torna al menu principale</translation>
+        <translation>&amp;Torna al menu principale</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -189,7 +189,7 @@ Il tempo di carica stimato è: %1 minuti.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>Avvia assistente di servizio</translation>
+        <translation>Avvia assistente di &amp;servizio</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -201,7 +201,7 @@ Password: kelpw1nd</translation>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>Riprova</translation>
+        <translation>&amp;Riprova</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
@@ -253,7 +253,7 @@ Password: kelpw1nd</translation>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>Aggiungere un enclosure a un sistema esistente</translation>
+        <translation>Aggiungere un &amp;enclosure a un sistema esistente</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
@@ -289,19 +289,19 @@ Password: kelpw1nd</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>IP di gestione</translation>
+        <translation>IP di &amp;gestione</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
-        <translation>Veltara K4400 File Module 1</translation>
+        <translation>Veltara K4400 File Module &amp;1</translation>
     </message>
     <message id="185">
         <source>Veltara K4400 File Module 2</source>
-        <translation>Veltara K4400 File Module 2</translation>
+        <translation>Veltara K4400 File Module &amp;2</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>Intervallo di indirizzi IP interni</translation>
+        <translation>Intervallo di indirizzi IP in&amp;terni</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -333,7 +333,7 @@ Password: kelpw1nd</translation>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>Avvia Info Center</translation>
+        <translation>Avvia &amp;Info Center</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 

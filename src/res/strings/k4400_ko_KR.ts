@@ -33,15 +33,15 @@
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
-        <translation>새 Veltara K4400 초기화</translation>
+        <translation>새 Veltara K4400 초기화(&amp;I)</translation>
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>K4400 슈퍼유저 비밀번호 재설정</translation>
+        <translation>K4400 슈퍼유저 비밀번호 재설정(&amp;R)</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>서비스 어시스턴트 IP 주소 설정</translation>
+        <translation>서비스 어시스턴트 IP 주소 설정(&amp;S)</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -53,27 +53,27 @@
     </message>
     <message id="113">
         <source>IP Address</source>
-        <translation>IP 주소</translation>
+        <translation>IP 주소(&amp;A)</translation>
     </message>
     <message id="114">
         <source>Subnet Mask</source>
-        <translation>서브넷 마스크</translation>
+        <translation>서브넷 마스크(&amp;M)</translation>
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>접두사</translation>
+        <translation>접두사(&amp;P)</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
-        <translation>게이트웨이</translation>
+        <translation>게이트웨이(&amp;G)</translation>
     </message>
     <message id="117">
         <source>IPv4</source>
-        <translation>IPv4</translation>
+        <translation>IPv4(&amp;4)</translation>
     </message>
     <message id="118">
         <source>IPv6</source>
-        <translation>IPv6</translation>
+        <translation>IPv6(&amp;6)</translation>
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
@@ -117,11 +117,11 @@ USB 키를 제거하여 해당 노드 캐니스터의 USB 포트에 삽입하십
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>IP 주소 구성:</translation>
+        <translation>IP 주소 구성(&amp;C):</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>기본 IP 주소로 재설정: 상단 캐니스터 192.168.70.121, 하단 캐니스터 192.168.70.122</translation>
+        <translation>기본 IP 주소로 재설정(&amp;R): 상단 캐니스터 192.168.70.121, 하단 캐니스터 192.168.70.122</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
@@ -173,11 +173,11 @@ The estimated battery charging time is: %1 minutes.
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>GUI 실행</translation>
+        <translation>GUI 실행(&amp;L)</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>기본 메뉴로 돌아가기</translation>
+        <translation>기본 메뉴로 돌아가기(&amp;R)</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -189,7 +189,7 @@ The estimated battery charging time is: %1 minutes.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>서비스 어시스턴트 실행</translation>
+        <translation>서비스 어시스턴트 실행(&amp;S)</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -201,7 +201,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>다시 시도</translation>
+        <translation>다시 시도(&amp;T)</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
@@ -253,7 +253,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>기존 시스템에 인클로저 추가</translation>
+        <translation>기존 시스템에 인클로저 추가(&amp;A)</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
@@ -289,19 +289,19 @@ Password: kelpw1nd</source>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>관리 IP</translation>
+        <translation>관리 IP(&amp;M)</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
-        <translation>Veltara K4400 File Module 1</translation>
+        <translation>Veltara K4400 File Module &amp;1</translation>
     </message>
     <message id="185">
         <source>Veltara K4400 File Module 2</source>
-        <translation>Veltara K4400 File Module 2</translation>
+        <translation>Veltara K4400 File Module &amp;2</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>내부 IP 주소 범위</translation>
+        <translation>내부 IP 주소 범위(&amp;I)</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -333,7 +333,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>Info Center 실행</translation>
+        <translation>Info Center 실행(&amp;I)</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 

@@ -33,15 +33,15 @@
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
-        <translation>Inicializar um novo Veltara K4400</translation>
+        <translation>&amp;Inicializar um novo Veltara K4400</translation>
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>Redefinir a senha do superusuário do K4400</translation>
+        <translation>&amp;Redefinir a senha do superusuário do K4400</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>Definir o endereço IP do assistente de serviço</translation>
+        <translation>&amp;Definir o endereço IP do assistente de serviço</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -53,27 +53,27 @@
     </message>
     <message id="113">
         <source>IP Address</source>
-        <translation>Endereço IP</translation>
+        <translation>&amp;Endereço IP</translation>
     </message>
     <message id="114">
         <source>Subnet Mask</source>
-        <translation>Máscara de sub-rede</translation>
+        <translation>&amp;Máscara de sub-rede</translation>
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>Prefixo</translation>
+        <translation>&amp;Prefixo</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
-        <translation>Gateway</translation>
+        <translation>&amp;Gateway</translation>
     </message>
     <message id="117">
         <source>IPv4</source>
-        <translation>IPv4</translation>
+        <translation>IPv&amp;4</translation>
     </message>
     <message id="118">
         <source>IPv6</source>
-        <translation>IPv6</translation>
+        <translation>IPv&amp;6</translation>
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
@@ -117,11 +117,11 @@ Remova a chave USB e insira-a em qualquer porta USB do canister do nó apropriad
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>Configurar o endereço IP:</translation>
+        <translation>Con&amp;figurar o endereço IP:</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>Redefinir o endereço IP padrão: 192.168.70.121 para o canister superior, 192.168.70.122 para o canister inferior</translation>
+        <translation>&amp;Redefinir o endereço IP padrão: 192.168.70.121 para o canister superior, 192.168.70.122 para o canister inferior</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
@@ -173,11 +173,11 @@ Tempo estimado de carga da bateria: %1 minutos.
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>Abrir a GUI</translation>
+        <translation>Abrir a &amp;GUI</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>Voltar ao menu principal</translation>
+        <translation>Voltar ao &amp;menu principal</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -189,7 +189,7 @@ Tempo estimado de carga da bateria: %1 minutos.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>Abrir o assistente de serviço</translation>
+        <translation>Abrir o assistente de &amp;serviço</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -201,7 +201,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>Tentar novamente</translation>
+        <translation>&amp;Tentar novamente</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
@@ -253,7 +253,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>Incluir um gabinete em um sistema existente</translation>
+        <translation>I&amp;ncluir um gabinete em um sistema existente</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
@@ -289,19 +289,19 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>IP de gerenciamento</translation>
+        <translation>IP de &amp;gerenciamento</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
-        <translation>Veltara K4400 File Module 1</translation>
+        <translation>Veltara K4400 File Module &amp;1</translation>
     </message>
     <message id="185">
         <source>Veltara K4400 File Module 2</source>
-        <translation>Veltara K4400 File Module 2</translation>
+        <translation>Veltara K4400 File Module &amp;2</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>Intervalo de endereços IP internos</translation>
+        <translation>&amp;Intervalo de endereços IP internos</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -333,7 +333,7 @@ Senha: kelpw1nd</translation>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>Abrir o Info Center</translation>
+        <translation>Abrir o &amp;Info Center</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 

@@ -33,15 +33,15 @@
     </message>
     <message id="108">
         <source>Initialize a new Veltara K4400</source>
-        <translation>起始設定新的 Veltara K4400</translation>
+        <translation>起始設定新的 Veltara K4400(&amp;I)</translation>
     </message>
     <message id="109">
         <source>Reset the K4400 superuser password</source>
-        <translation>重設 K4400 超級使用者密碼</translation>
+        <translation>重設 K4400 超級使用者密碼(&amp;R)</translation>
     </message>
     <message id="110">
         <source>Set the service assistant IP address</source>
-        <translation>設定服務助理 IP 位址</translation>
+        <translation>設定服務助理 IP 位址(&amp;S)</translation>
     </message>
     <message id="111">
         <source>Specify a valid IP address for the Veltara K4400 system.</source>
@@ -53,27 +53,27 @@
     </message>
     <message id="113">
         <source>IP Address</source>
-        <translation>IP 位址</translation>
+        <translation>IP 位址(&amp;A)</translation>
     </message>
     <message id="114">
         <source>Subnet Mask</source>
-        <translation>子網路遮罩</translation>
+        <translation>子網路遮罩(&amp;M)</translation>
     </message>
     <message id="115">
         <source>Prefix</source>
-        <translation>首碼</translation>
+        <translation>首碼(&amp;P)</translation>
     </message>
     <message id="116">
         <source>Gateway</source>
-        <translation>閘道</translation>
+        <translation>閘道(&amp;G)</translation>
     </message>
     <message id="117">
         <source>IPv4</source>
-        <translation>IPv4</translation>
+        <translation>IPv4(&amp;4)</translation>
     </message>
     <message id="118">
         <source>IPv6</source>
-        <translation>IPv6</translation>
+        <translation>IPv6(&amp;6)</translation>
     </message>
     <message id="119">
         <source>Click Finish then eject the USB key and insert it into any USB port on the control enclosure of your system.</source>
@@ -117,11 +117,11 @@ Remove the USB key and insert it into any USB port on the appropriate node canis
     </message>
     <message id="133">
         <source>Configure the IP Address:</source>
-        <translation>配置 IP 位址：</translation>
+        <translation>配置 IP 位址(&amp;C)：</translation>
     </message>
     <message id="134">
         <source>Reset default IP address: 192.168.70.121 for upper canister, 192.168.70.122 for lower canister</source>
-        <translation>重設為預設 IP 位址：上方節點模組為 192.168.70.121，下方節點模組為 192.168.70.122</translation>
+        <translation>重設為預設 IP 位址(&amp;R)：上方節點模組為 192.168.70.121，下方節點模組為 192.168.70.122</translation>
     </message>
     <message id="135">
         <source>Click Finish to set the service assistant IP address. Remove the USB key and insert it into any USB port on the appropriate node canister of your system.</source>
@@ -173,11 +173,11 @@ The estimated battery charging time is: %1 minutes.
     </message>
     <message id="149">
         <source>Launch GUI</source>
-        <translation>啟動 GUI</translation>
+        <translation>啟動 GUI(&amp;L)</translation>
     </message>
     <message id="150">
         <source>Return to Main Menu</source>
-        <translation>回到主功能表</translation>
+        <translation>回到主功能表(&amp;R)</translation>
     </message>
     <message id="151">
         <source>Initialization Results</source>
@@ -189,7 +189,7 @@ The estimated battery charging time is: %1 minutes.
     </message>
     <message id="153">
         <source>Launch Service Assistant</source>
-        <translation>啟動服務助理</translation>
+        <translation>啟動服務助理(&amp;S)</translation>
     </message>
     <message id="154">
         <source>To log into the Management GUI use 
@@ -201,7 +201,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="155">
         <source>Try Again</source>
-        <translation>重試</translation>
+        <translation>重試(&amp;T)</translation>
     </message>
     <message id="156">
         <source>Reset Superuser Password Results</source>
@@ -253,7 +253,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="173">
         <source>Add an enclosure to an existing system</source>
-        <translation>將機箱新增至現有系統</translation>
+        <translation>將機箱新增至現有系統(&amp;A)</translation>
     </message>
     <message id="174">
         <source>Add an Enclosure</source>
@@ -289,19 +289,19 @@ Password: kelpw1nd</source>
     </message>
     <message id="183">
         <source>Management IP</source>
-        <translation>管理 IP</translation>
+        <translation>管理 IP(&amp;M)</translation>
     </message>
     <message id="184">
         <source>Veltara K4400 File Module 1</source>
-        <translation>Veltara K4400 File Module 1</translation>
+        <translation>Veltara K4400 File Module &amp;1</translation>
     </message>
     <message id="185">
         <source>Veltara K4400 File Module 2</source>
-        <translation>Veltara K4400 File Module 2</translation>
+        <translation>Veltara K4400 File Module &amp;2</translation>
     </message>
     <message id="186">
         <source>Internal IP Address Range</source>
-        <translation>內部 IP 位址範圍</translation>
+        <translation>內部 IP 位址範圍(&amp;I)</translation>
     </message>
     <message id="187">
         <source>Click Finish then eject the USB key and insert it into any USB port on the rear of the control enclosure in your Quorvex Veltara K4400 system.</source>
@@ -333,7 +333,7 @@ Password: kelpw1nd</source>
     </message>
     <message id="195">
         <source>Launch Info Center</source>
-        <translation>啟動 Info Center</translation>
+        <translation>啟動 Info Center(&amp;I)</translation>
     </message>
     <message id="196">
         <source>To log into the Management GUI use 
