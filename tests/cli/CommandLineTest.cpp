@@ -166,7 +166,7 @@ TEST_F(CommandLine, WrittenLinesOnStdoutAndNothingOnStderr) {
 // A folder the system does not read: the task is written all the same, stderr says where it
 // went and why that matters, the JSON says what was found.
 TEST_F(CommandLine, AFolderThatIsNotAKeysTopIsWrittenAndWarnedOf) {
-    const std::string folder = platform::ToUtf8(place.folder);
+    const std::string folder = cli::json::String(place.folder);
     const std::pair<platform::KeyPlace, std::string> cases[] = {
         {{place.folder, false, true}, "\"top_folder\":false,\"removable\":true"},
         {{place.folder, true, false}, "\"top_folder\":true,\"removable\":false"},
@@ -180,7 +180,7 @@ TEST_F(CommandLine, AFolderThatIsNotAKeysTopIsWrittenAndWarnedOf) {
                                platform::ToUtf8(
                                    platform::LoadFormatted(IDS_FW_KEY_NOT_TOP, {place.folder})) +
                                "\n");
-        EXPECT_NE(run.out.find("\"key\":{\"folder\":\"" + folder + "\"," + found + "}}"),
+        EXPECT_NE(run.out.find("\"key\":{\"folder\":" + folder + "," + found + "}}"),
                   std::string::npos)
             << run.out;
     }
@@ -193,8 +193,8 @@ TEST_F(CommandLine, ADryRunWritesNothing) {
     EXPECT_EQ(run.out,
               "{\"version\":1,\"command\":\"new-system\",\"written\":false,\"dry_run\":true,"
               "\"files\":{\"satask.txt\":\"" +
-                  kNewSystemLine + "\"},\"key\":{\"folder\":\"" + platform::ToUtf8(place.folder) +
-                  "\",\"top_folder\":true,\"removable\":true}}\n");
+                  kNewSystemLine + "\"},\"key\":{\"folder\":" + cli::json::String(place.folder) +
+                  ",\"top_folder\":true,\"removable\":true}}\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
     const CliRun unified = RunCli(

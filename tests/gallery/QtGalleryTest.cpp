@@ -240,7 +240,7 @@ TEST_P(Gallery, NoTextClippedOrOverlapping) {
                 }
             }
         });
-    EXPECT_EQ(screens, 25);
+    EXPECT_EQ(screens, tests::kScreenCount);
     framework::qt::InstallLanguage("en_US");
     platform::Install(&fake);
 }

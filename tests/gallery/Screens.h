@@ -20,5 +20,7 @@ struct Screen {
 using Visitor = std::function<void(const std::string& name, const Screen& screen)>;
 
 void VisitAllScreens(tests::PageDriver& driver, const Visitor& visit);
+// How many screens it visits.
+constexpr int kScreenCount = 25;
 
 }  // namespace tests

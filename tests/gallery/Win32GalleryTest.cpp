@@ -310,7 +310,7 @@ TEST_P(Win32Gallery, EveryTextFitsItsControl) {
             }
         }
     });
-    EXPECT_EQ(screens, 25);
+    EXPECT_EQ(screens, tests::kScreenCount);
     platform::Install(nullptr);
 }
 

@@ -87,7 +87,7 @@ TEST_F(Accessibility, TabOrderAndNamesOnEveryScreen) {
             EXPECT_GT(description.count('\n'), 0) << name;
         }
     });
-    EXPECT_EQ(screens, 25);
+    EXPECT_EQ(screens, tests::kScreenCount);
 }
 
 // The main menu's four choices are option buttons to a screen reader, one Tab stop, and the

@@ -151,7 +151,7 @@ TEST(Win32Keyboard, TabReachesEveryControlOnEveryScreen) {
             }
         }
     });
-    EXPECT_EQ(screens, 21);
+    EXPECT_EQ(screens, tests::kScreenCount);
 }
 
 // The keyboard table: the address typed is the address written, access keys, and the done
