@@ -81,7 +81,7 @@ forms::AddressEntry EntryOf(Controls& controls, int id) {
 // fields' names) for screen readers.
 void NameControl(CPropertyPageEx& page, int label, int control, const std::wstring& text) {
     page.Ctl().SetText(label, text);
-    page.Ctl().SetAccessibleName(control, text);
+    page.Ctl().SetAccessibleName(control, platform::WithoutAccessKey(text));
 }
 
 }  // namespace
@@ -152,7 +152,7 @@ bool MyPropertyPageConfigNeskP2::OnInitDialog() {
     for (const wchar_t* entry : forms::kInternalRanges) {
         Ctl().ComboAdd(IDC_RANGE, entry);  // sorted
     }
-    Ctl().SetAccessibleName(IDC_RANGE, m_strRange);
+    Ctl().SetAccessibleName(IDC_RANGE, platform::WithoutAccessKey(m_strRange));
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include "wizard/ToolTitle.h"
 
 // Then Windows.
+#include "Win32Languages.h"
 #include "framework/win32/Application.h"
 #include "framework/win32/Backend.h"
 #include "framework/win32/Platform.h"
@@ -26,27 +27,6 @@ namespace tests {
 namespace {
 
 std::filesystem::path outputFolder;
-
-struct Language {
-    const char* name;
-    LANGID id;
-};
-const Language kLanguages[] = {
-    {"en_US", MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)},
-    {"de_DE", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)},
-    {"fr_FR", MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH)},
-    {"it_IT", MAKELANGID(LANG_ITALIAN, SUBLANG_ITALIAN)},
-    {"es_ES", MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN)},
-    {"pt_BR", MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN)},
-    {"ja_JP", MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN)},
-    {"ko_KR", MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN)},
-    {"zh_CN", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)},
-    {"zh_TW", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL)},
-};
-
-void PrintTo(const Language& language, std::ostream* out) {
-    *out << language.name;
-}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};

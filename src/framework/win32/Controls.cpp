@@ -2,6 +2,8 @@
 #include "framework/win32/Measure.h"
 
 #include "framework/Text.h"
+#include "platform/Platform.h"
+#include "platform/StringIds.h"
 
 // Then Windows.
 #include "framework/win32/Com.h"
@@ -17,9 +19,20 @@
 namespace framework::win32 {
 namespace {
 
-// Windows' service that gives controls their accessible names; made when first needed.
-IAccPropServices* AccessibilityServices() {
-    return SharedComObject<IAccPropServices>(CLSID_AccPropServices, IID_IAccPropServices);
+NameAnnotator& InstalledAnnotator() {
+    static NameAnnotator annotate;
+    return annotate;
+}
+
+// Gives `control` its name through Windows' accessibility services (made when first needed).
+void Annotate(HWND control, const std::wstring& name) {
+    if (InstalledAnnotator()) {
+        InstalledAnnotator()(control, name);
+    } else if (auto* services =
+                   SharedComObject<IAccPropServices>(CLSID_AccPropServices, IID_IAccPropServices)) {
+        services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_NAME, name.c_str());
+    }
 }
 
 bool IsArrow(WPARAM key) {
@@ -196,10 +209,38 @@ void Win32Controls::LimitText(int id, int chars) {
     SendMessageW(Item(id), EM_SETLIMITTEXT, static_cast<WPARAM>(chars), 0);
 }
 
+void SetNameAnnotator(NameAnnotator annotate) {
+    InstalledAnnotator() = std::move(annotate);
+}
+
 void Win32Controls::SetAccessibleName(int id, const std::wstring& name) {
-    if (IAccPropServices* services = AccessibilityServices()) {
-        services->SetHwndPropStr(Item(id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, name.c_str());
+    HWND control = Item(id);
+    if (IsAddressControl(control)) {
+        std::vector<std::pair<LONG, HWND>> fields;
+        for (HWND field = GetWindow(control, GW_CHILD); field;
+             field = GetWindow(field, GW_HWNDNEXT)) {
+            RECT rect;
+            GetWindowRect(field, &rect);
+            fields.emplace_back(rect.left, field);
+        }
+        std::sort(fields.begin(), fields.end());
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            Annotate(fields[i].second,
+                     platform::LoadFormatted(IDS_FW_OCTET_NAME, {name, std::to_wstring(i + 1)}));
+        }
+        Annotate(control, name);
+        return;
+    }
+    // Windows' own lookup names an edit box after the static right before it, dropping only
+    // the '&' of its access key (a "(&A)" stays as "(A)"): annotated where that is not the
+    // name. Any other field is annotated: Wine's lookup names no combo box after its label.
+    HWND before = IsEdit(control) ? GetWindow(control, GW_HWNDPREV) : nullptr;
+    std::wstring found = before && IsLabel(before) ? WindowText(before) : std::wstring();
+    if (const std::size_t key = found.find(L'&'); key != std::wstring::npos) {
+        found.erase(key, 1);
+    }
+    if (found != name) {
+        Annotate(control, name);
     }
 }
 
@@ -350,6 +391,12 @@ bool Win32Controls::IsLabel(HWND control) {
     wchar_t name[16] = {};
     GetClassNameW(control, name, 16);
     return lstrcmpiW(name, L"Static") == 0;
+}
+
+bool Win32Controls::IsEdit(HWND control) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    return lstrcmpiW(name, L"Edit") == 0;
 }
 
 bool Win32Controls::IsMultiline(HWND control) {

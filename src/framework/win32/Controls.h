@@ -13,6 +13,7 @@
 #include <windows.h>
 #undef LoadString  // Windows' macro would rename the platform's operation
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,11 @@ bool Notification(WPARAM wParam, int& id, Notify& code);
 // other control.
 bool DrawPictureControl(const DialogTemplate& dialogTemplate, HWND window,
                         const DRAWITEMSTRUCT& item);
+
+// Where the names given to controls for screen readers go: Windows' accessibility services,
+// or what a test installs to read them back (Wine keeps none). An empty one: Windows'.
+using NameAnnotator = std::function<void(HWND control, const std::wstring& name)>;
+void SetNameAnnotator(NameAnnotator annotate);
 
 class Win32Controls final : public Controls {
   public:
@@ -48,9 +54,9 @@ class Win32Controls final : public Controls {
     // one, so Enter presses the focused button as it does after Tab.
     void Focus(int id) override;
     void LimitText(int id, int chars) override;
-    // Windows names a control after the label before it; where that is not its name (the
-    // boxes of an address row, an address control named by a label elsewhere), the name is
-    // annotated through Windows' accessibility services.
+    // Windows names a field after the label right before it; where that is not its name (the
+    // boxes of an address row, an address control and its four fields), the name is
+    // annotated (an address control's fields as "<name>, octet n", left to right).
     void SetAccessibleName(int id, const std::wstring& name) override;
     void ComboAdd(int id, const std::wstring& item) override;
     int ComboSelection(int id) const override;
@@ -77,6 +83,7 @@ class Win32Controls final : public Controls {
     // The bar is decided before the text is set, so that the box wraps it once.
     static void SetScrolledText(HWND control, const std::wstring& text);
     static bool IsAddressControl(HWND control);
+    static bool IsEdit(HWND control);
     static bool IsMultiline(HWND control);
     static bool IsLabel(HWND control);
 
