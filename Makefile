@@ -70,6 +70,7 @@ windows: deps
 bench: build
 	build/release/bench/reader_bench
 	bench/startup.sh build/release/bench
+	xvfb-run -a -s "-screen 0 1280x1024x24" bench/startup.sh build/release/bench xcb
 
 # Peak memory of the results reader on huge hostile files (not part of `make test`).
 bench-memory: build

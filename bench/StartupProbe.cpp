@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 
 #ifdef K4400_WIZARD
@@ -72,7 +73,14 @@ int main(int argc, char* argv[]) {
     window.setWindowTitle("bare");
     window.show();
 #endif
-    // Shown: exposed and painted into the window's backing store.
+    // Shown: mapped and exposed by the window system (at once offscreen; on an X server when
+    // it says so), then painted into the window's backing store.
+    QWidget* shown = QApplication::topLevelWidgets().value(0);
+    for (int waited = 0;
+         shown && shown->windowHandle() && !shown->windowHandle()->isExposed() && waited < 5000;
+         waited += 10) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
     QApplication::processEvents();
     QApplication::processEvents();
     Report();

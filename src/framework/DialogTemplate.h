@@ -17,6 +17,8 @@ enum ControlStyle : unsigned {
     kDefault = 1u << 4,     // push button: the default button
     kNoFocus = 1u << 5,     // takes no keyboard focus
     kScroll = 1u << 6,      // static: text of any length, scrolls instead of growing
+    kVerbatim = 1u << 7,    // static: text from the key, shown as it stands, character for
+                            // character (its hyphenated words are not kept whole)
 };
 
 struct ControlSpec {

@@ -25,15 +25,21 @@ bool IsClosingPunctuation(wchar_t c);
 // The width at which a wrapped CJK text does not leave its last character (with the
 // punctuation that closes it) alone on its last line: `width`, or up to four characters less
 // where that brings a second character down without adding a line. `height(text, width)`
-// measures the text wrapped to `width`, in the backend's own way.
-template <class Height>
-int WidthWithoutLoneCharacter(const std::wstring& text, int width, int characterWidth,
+// measures the text wrapped to `width`, `characterWidth()` a CJK character's width, each in
+// the backend's own way; only a text that ends in a CJK character is measured at all (asking
+// for a CJK character's width loads a CJK font).
+template <class CharacterWidth, class Height>
+int WidthWithoutLoneCharacter(const std::wstring& text, int width, CharacterWidth characterWidth,
                               Height height) {
     std::size_t end = text.size();
     while (end > 0 && IsClosingPunctuation(text[end - 1])) {
         --end;
     }
-    if (end < 2 || !IsCjk(text[end - 1]) || characterWidth <= 0) {
+    if (end < 2 || !IsCjk(text[end - 1])) {
+        return width;
+    }
+    const int character = characterWidth();
+    if (character <= 0) {
         return width;
     }
     const std::wstring shorter = text.substr(0, end - 1);
@@ -42,7 +48,7 @@ int WidthWithoutLoneCharacter(const std::wstring& text, int width, int character
         return width;  // the last character shares its line
     }
     for (int less = 1; less <= 4; ++less) {
-        const int narrower = width - less * characterWidth;
+        const int narrower = width - less * character;
         if (narrower > 0 && height(text, narrower) == lines && height(shorter, narrower) == lines) {
             return narrower;
         }

@@ -1,6 +1,7 @@
 // The result dialogs, and the start-up flow that reads the key and shows them.
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -116,7 +117,7 @@ TEST_F(Dialogs, UnifiedSuccessShowsItsFourRows) {
     dialog.m_strManagementIP = L"10.0.0.20";
     dialog.m_strStorageIP = L"10.0.0.10";
     dialog.m_strFileModule1IP = L"10.0.0.21";
-    dialog.m_strFileModule2IP = L"10.0.0.22";
+    dialog.m_strFileModule2IP = L"2024-05-01 10:12:03 dorna ip2|10.0.0.22";  // as keys hold it
     dialog.Create();
     const std::pair<int, QString> rows[] = {{1130, "Management IP"},
                                             {1134, "10.0.0.20"},
@@ -125,9 +126,11 @@ TEST_F(Dialogs, UnifiedSuccessShowsItsFourRows) {
                                             {1132, "Veltara K4400 File Module 1"},
                                             {1136, "10.0.0.21"},
                                             {1133, "Veltara K4400 File Module 2"},
-                                            {1137, "10.0.0.22"}};
+                                            {1137, "2024-05-01 10:12:03 dorna ip2|10.0.0.22"}};
     for (const auto& [id, text] : rows) {
         EXPECT_EQ(DlgText(dialog, id), text);
+        // Shown as it was set: the system's text character for character.
+        EXPECT_EQ(qobject_cast<QLabel*>(Widget(dialog, id))->text(), text);
     }
     EXPECT_EQ(dialog.Ctl().Text(1140),
               L"To log into the Management GUI use \nUserID: admin \nPassword: brisk");

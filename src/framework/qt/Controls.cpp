@@ -207,25 +207,24 @@ void QtControls::Create() {
 }
 
 void QtControls::AssignBuddies() {
-    for (const ControlSpec& row : template_.controls) {
-        auto* label = ItemAs<QLabel>(row.id);
-        if (!label || row.kind != ControlKind::Static) {
+    // A label names the field that follows it in the template, the first one shown where a
+    // row holds a field for each mode (the rule of Windows' dialog manager): its access key
+    // takes the keyboard there.
+    const std::vector<ControlSpec>& rows = template_.controls;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        auto* label = ItemAs<QLabel>(rows[i].id);
+        if (!label || !LabelsAField(template_, i)) {
             continue;
         }
         QWidget* buddy = nullptr;
-        int buddyX = 0;
-        for (const ControlSpec& other : template_.controls) {
-            QWidget* widget = Item(other.id);
-            const bool sameRow = other.y < row.y + row.cy && row.y < other.y + other.cy;
-            if (other.x >= row.x + row.cx - 1 && sameRow && !widget->isHidden() &&
-                widget->focusPolicy() != Qt::NoFocus && (!buddy || other.x < buddyX)) {
-                buddy = widget;
-                buddyX = other.x;
+        for (std::size_t j = i + 1;
+             !buddy && j < rows.size() && rows[j].kind != ControlKind::Static; ++j) {
+            QWidget* field = Item(rows[j].id);
+            if (field && !field->isHidden() && field->focusPolicy() != Qt::NoFocus) {
+                buddy = field;
             }
         }
-        if (buddy) {
-            label->setBuddy(buddy);
-        }
+        label->setBuddy(buddy);
     }
 }
 
@@ -254,9 +253,11 @@ void QtControls::SetText(int id, const std::wstring& wide) {
     QWidget* widget = Item(id);
     const QString text = ToQ(wide);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        // Shown with its hyphenated words kept whole; read back as it was set.
+        // Shown with its hyphenated words kept whole (text from the key as it stands); read
+        // back as it was set.
+        const ControlSpec* row = template_.Find(id);
         label->setProperty(kFullText, text);
-        label->setText(KeptWhole(text));
+        label->setText(row && (row->style & kVerbatim) ? text : KeptWhole(text));
         label->setAccessibleName(ToQ(platform::WithoutAccessKey(wide)));
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);

@@ -139,15 +139,17 @@ Arrangement ArrangeForTexts(const DialogTemplate& dialogTemplate,
                 c.textHeight = natural.height();
             }
             if (wraps && !control.text.isEmpty()) {
-                const QString shownText = KeptWhole(control.text);
+                const QString shownText =
+                    (row.style & kVerbatim) ? control.text : KeptWhole(control.text);
                 auto height = [&metrics, flags](const std::wstring& t, int w) {
                     return metrics
                         .boundingRect(0, 0, w, 2000, flags | Qt::TextWordWrap,
                                       QString::fromStdWString(t))
                         .height();
                 };
-                c.cx = WidthWithoutLoneCharacter(shownText.toStdWString(), c.cx,
-                                                 metrics.horizontalAdvance(QChar(0x4e00)), height);
+                c.cx = WidthWithoutLoneCharacter(
+                    shownText.toStdWString(), c.cx,
+                    [&metrics] { return metrics.horizontalAdvance(QChar(0x4e00)); }, height);
                 size.setWidth(c.cx);
                 c.textHeight = height(shownText.toStdWString(), size.width());
             }

@@ -142,7 +142,8 @@ std::wstring Win32Controls::Text(int id) const {
         }
         return plain;
     }
-    if (IsLabel(control)) {
+    if (const ControlSpec* row = template_.Find(id);
+        IsLabel(control) && !(row && (row->style & kVerbatim))) {
         std::wstring set = text;  // as it was set: the words kept whole are shown only
         std::replace(set.begin(), set.end(), kNoBreakHyphen, L'-');
         return set;
@@ -153,7 +154,9 @@ std::wstring Win32Controls::Text(int id) const {
 void Win32Controls::SetText(int id, const std::wstring& text) {
     HWND control = Item(id);
     if (!IsMultiline(control)) {
-        SetWindowTextW(control, (IsLabel(control) ? KeptWhole(text) : text).c_str());
+        const ControlSpec* row = template_.Find(id);
+        const bool keptWhole = IsLabel(control) && !(row && (row->style & kVerbatim));
+        SetWindowTextW(control, (keptWhole ? KeptWhole(text) : text).c_str());
         return;
     }
     // A multi-line edit box breaks its lines at CR LF only.

@@ -122,13 +122,13 @@ WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<Con
                                     TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
                 control.oneLine = false;  // too long for its line: it wraps rather than being cut
             }
-            const std::wstring shown = KeptWhole(text);
+            const std::wstring shown = (row.style & kVerbatim) ? text : KeptWhole(text);
             if (!control.oneLine && !c.labelsField) {
-                c.cx = WidthWithoutLoneCharacter(shown, c.cx,
-                                                 TextExtent(dc, L"\u4e00", 0, DT_NOPREFIX).cx,
-                                                 [dc](const std::wstring& t, int w) {
-                                                     return TextExtent(dc, t, w, DT_NOPREFIX).cy;
-                                                 });
+                c.cx = WidthWithoutLoneCharacter(
+                    shown, c.cx, [dc] { return TextExtent(dc, L"\u4e00", 0, DT_NOPREFIX).cx; },
+                    [dc](const std::wstring& t, int w) {
+                        return TextExtent(dc, t, w, DT_NOPREFIX).cy;
+                    });
             }
             c.textHeight = TextExtent(dc, shown, control.oneLine ? 0 : c.cx, DT_NOPREFIX).cy;
             if (!control.oneLine) {
