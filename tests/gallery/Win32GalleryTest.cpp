@@ -15,7 +15,7 @@
 #include "wizard/ToolTitle.h"
 
 // Then Windows.
-#include "Win32Languages.h"
+#include "Win32Windows.h"
 #include "framework/win32/Application.h"
 #include "framework/win32/Backend.h"
 #include "framework/win32/Platform.h"
@@ -27,18 +27,6 @@ namespace tests {
 namespace {
 
 std::filesystem::path outputFolder;
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[2048] = {};
-    GetWindowTextW(window, text, 2048);
-    return text;
-}
 
 std::string Utf8(const std::wstring& text) {
     std::string out;

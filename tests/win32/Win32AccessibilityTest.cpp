@@ -17,7 +17,7 @@
 #include "wizard/ToolTitle.h"
 
 // Then Windows.
-#include "Win32Languages.h"
+#include "Win32Windows.h"
 #include "framework/win32/Backend.h"
 #include "framework/win32/Controls.h"
 #include "framework/win32/Platform.h"
@@ -27,18 +27,6 @@
 
 namespace tests {
 namespace {
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
-    return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
 
 bool Is(HWND window, const wchar_t* name) {
     return lstrcmpiW(ClassOf(window).c_str(), name) == 0;

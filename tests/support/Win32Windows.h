@@ -1,9 +1,11 @@
 #pragma once
-// The ten languages of the Windows program, by the language id its string tables carry.
+// What the Windows tests share: the ten languages of the program, by the language id its
+// string tables carry, and what a window says of itself.
 
 #include <windows.h>
 
 #include <ostream>
+#include <string>
 
 namespace tests {
 
@@ -27,6 +29,18 @@ inline constexpr Language kLanguages[] = {
 
 inline void PrintTo(const Language& language, std::ostream* out) {
     *out << language.name;
+}
+
+inline std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+inline std::wstring TextOf(HWND window) {
+    wchar_t text[2048] = {};
+    GetWindowTextW(window, text, 2048);
+    return text;
 }
 
 }  // namespace tests
