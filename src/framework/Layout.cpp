@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/Text.h"
+
 namespace framework {
 
 namespace {
@@ -142,6 +144,64 @@ WindowSize ArrangeControls(std::vector<PlacedControl>& controls, WindowSize base
     size.cy = std::max(size.cy, base.cy + totalExtra);
     AlignLabels(controls);
     return size;
+}
+
+Arrangement ArrangeForTexts(const DialogTemplate& dialogTemplate,
+                            const std::vector<ControlText>& texts, const TextMeasure& measure) {
+    Arrangement out;
+    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
+        const ControlSpec& row = dialogTemplate.controls[i];
+        const std::wstring& text = texts[i].text;
+        PlacedControl c = measure.Place(row);
+        c.needed = c.cy;
+        c.button = row.kind == ControlKind::Push;
+        c.shown = texts[i].shown;
+        bool wraps = false;
+        std::wstring shown = text;
+        if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
+            // A label naming a field, and a one-line label, stay on one line where they fit.
+            c.labelsField = LabelsAField(dialogTemplate, i);
+            wraps = !c.labelsField && !(row.style & kVCenter);
+            if (!wraps) {
+                const WindowSize line = measure.OneLine(i, text, c.labelsField);
+                if (c.labelsField) {
+                    c.cx = std::max(c.cx, line.cx + 1);
+                } else {
+                    wraps = line.cx > c.cx || text.find(L'\n') != std::wstring::npos;
+                }
+                c.textHeight = line.cy;
+            }
+            if (wraps) {
+                if (!(row.style & kVerbatim)) {
+                    shown = KeptWhole(text);
+                }
+                const auto height = [&measure, i](const std::wstring& t, int width) {
+                    return measure.Wrapped(i, t, width);
+                };
+                c.cx = WidthWithoutLoneCharacter(
+                    shown, c.cx, [&measure, i] { return measure.CjkCharacter(i); }, height);
+                c.textHeight = height(shown, c.cx);
+                // Any translation fits in a few times the template's height; only text read
+                // from a key can need more, and it must not stretch the window off the screen.
+                c.needed = std::min(c.textHeight, c.cy * 8);
+            }
+        } else if (row.kind == ControlKind::Radio) {
+            c.needed = measure.Radio(i, shown, c.cx);
+        } else if (row.kind == ControlKind::Push) {
+            // A caption longer than its button widens it; the row makes room below.
+            c.cx = std::max(c.cx, measure.PushWidth(i, text));
+        } else if (row.kind == ControlKind::Combo) {
+            // The template's height is the list's; closed, the box is a line and its edges.
+            c.cy = c.needed = c.fieldHeight = measure.ComboHeight(i);
+        } else if (row.kind == ControlKind::Edit || row.kind == ControlKind::IPAddress) {
+            c.fieldHeight = c.cy;
+        }
+        out.placed.push_back(c);
+        out.wraps.push_back(wraps);
+        out.shown.push_back(shown);
+    }
+    out.size = ArrangeControls(out.placed, measure.Size(dialogTemplate), measure.Gap());
+    return out;
 }
 
 }  // namespace framework

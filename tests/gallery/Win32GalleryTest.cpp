@@ -68,11 +68,13 @@ std::string Unfit(HWND control) {
         return {};
     }
     if (lstrcmpiW(kind.c_str(), L"Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT) {
+        // Measured as drawn: a label naming a field shows its access key underlined.
+        const UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
         // A word wider than the label would stick out of the measured rectangle.
         if (style & SS_CENTERIMAGE) {
-            return tooBig(Measure(control, text, 0, DT_NOPREFIX), width, height);
+            return tooBig(Measure(control, text, 0, prefix), width, height);
         }
-        const SIZE need = Measure(control, text, width, DT_NOPREFIX);
+        const SIZE need = Measure(control, text, width, prefix);
         // Without its last character (and the punctuation closing it) a CJK text takes a
         // line less: that one stood alone.
         std::size_t end = text.size();
@@ -80,7 +82,7 @@ std::string Unfit(HWND control) {
             --end;
         }
         if (end > 1 && framework::IsCjk(text[end - 1]) &&
-            Measure(control, text.substr(0, end - 1), width, DT_NOPREFIX).cy < need.cy) {
+            Measure(control, text.substr(0, end - 1), width, prefix).cy < need.cy) {
             return "leaves one character alone on its last line";
         }
         return tooBig(need, width, height);
@@ -144,7 +146,8 @@ std::string TouchesItsField(HWND label, const std::vector<HWND>& siblings, HWND 
     if (lstrcmpiW(ClassOf(label).c_str(), L"Static") != 0 || text.empty()) {
         return {};
     }
-    const SIZE one = Measure(label, text, 0, DT_NOPREFIX);
+    const bool prefix = !(GetWindowLongW(label, GWL_STYLE) & SS_NOPREFIX);
+    const SIZE one = Measure(label, text, 0, prefix ? 0 : DT_NOPREFIX);
     const RECT box = RectIn(label, window);
     if (one.cx > box.right - box.left) {
         return {};  // it wraps: a text, not a field's label

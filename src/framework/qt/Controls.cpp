@@ -420,19 +420,21 @@ int QtControls::Message(const std::wstring& text, const std::optional<std::wstri
 QSize QtControls::Relayout(bool drawPictures) {
     AssignBuddies();
     std::vector<ControlText> texts;
+    std::vector<bool> bold;
     for (const ControlSpec& row : template_.controls) {
         QWidget* widget = Item(row.id);
-        texts.push_back(
-            {QString::fromStdWString(Text(row.id)), !widget->isHidden(), widget->font().bold()});
+        texts.push_back({Text(row.id), !widget->isHidden()});
+        bold.push_back(widget->font().bold());
     }
-    const Arrangement arrangement = ArrangeForTexts(template_, texts, owner_->font());
+    const Arrangement arrangement =
+        ArrangeForTexts(template_, texts, *MeasureFor(owner_->font(), std::move(bold)));
     for (std::size_t i = 0; i < template_.controls.size(); ++i) {
         const ControlSpec& row = template_.controls[i];
         QWidget* widget = Item(row.id);
         if (auto* label = qobject_cast<QLabel*>(widget); label && row.kind == ControlKind::Static) {
             label->setWordWrap(arrangement.wraps[i]);
         } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-            radio->setText(arrangement.shown[i]);
+            radio->setText(QString::fromStdWString(arrangement.shown[i]));
         }
         const PlacedControl& c = arrangement.placed[i];
         widget->setGeometry(c.x, c.y, c.cx, c.cy);
@@ -441,7 +443,7 @@ QSize QtControls::Relayout(bool drawPictures) {
                 ImagePath(row.resource), QSize(c.cx, c.cy), owner_->devicePixelRatioF()));
         }
     }
-    return arrangement.size;
+    return QSize(arrangement.size.cx, arrangement.size.cy);
 }
 
 }  // namespace framework::qt

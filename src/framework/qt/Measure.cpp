@@ -10,7 +10,7 @@
 
 #include "framework/PropertyPage.h"
 #include "framework/Text.h"
-#include "framework/headless/Controls.h"
+#include "framework/headless/MeasuredPage.h"
 
 namespace framework::qt {
 namespace {
@@ -94,130 +94,94 @@ QSize DialogUnitsToPixels(const QFont& font, int cx, int cy) {
     return QSize((cx * units.width() + 2) / 4, (cy * units.height() + 4) / 8);
 }
 
-Arrangement ArrangeForTexts(const DialogTemplate& dialogTemplate,
-                            const std::vector<ControlText>& texts, const QFont& font) {
-    Arrangement out;
-    QStyle* style = QApplication::style();
-    // Each text is shaped once: the measures below are the costliest part of start-up, where
-    // ten pages are measured for the sheet's one size.
-    const QSize units = BaseUnits(font);
-    auto pixels = [&units](int cx, int cy) {
-        return QSize((cx * units.width() + 2) / 4, (cy * units.height() + 4) / 8);
-    };
-    const QFont boldFont = FontOf(font, true);
-    const QFontMetrics normalMetrics(font);
-    const QFontMetrics boldMetrics(boldFont);
-    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
-        const ControlSpec& row = dialogTemplate.controls[i];
-        const ControlText& control = texts[i];
-        const QFont& controlFont = control.bold ? boldFont : font;
-        const QFontMetrics& metrics = control.bold ? boldMetrics : normalMetrics;
-        const QSize origin = pixels(row.x, row.y);
-        QSize size = pixels(row.cx, row.cy);
-        PlacedControl c{origin.width(), origin.height(), size.width(), size.height()};
-        c.needed = size.height();
-        c.button = row.kind == ControlKind::Push;
-        c.shown = control.shown;
-        bool wraps = false;
-        QString shown = control.text;
-        if (row.kind == ControlKind::Static && !(row.style & kScroll)) {
-            // A one-line label whose text is too long for it wraps rather than being cut; a
-            // label naming a field is as wide as its text, on one line (the field moves).
-            const int flags = Qt::AlignLeft | Qt::AlignTop;
-            const bool labelsField = LabelsAField(dialogTemplate, i);
-            wraps = !(row.style & kVCenter) && !labelsField;
-            if (((row.style & kVCenter) || labelsField) && !control.text.isEmpty()) {
-                const int mnemonic = labelsField ? int(Qt::TextShowMnemonic) : 0;
-                const QRect natural =
-                    metrics.boundingRect(0, 0, 2000, 2000, flags | mnemonic, control.text);
-                if (labelsField) {
-                    c.labelsField = true;
-                    c.cx = std::max(c.cx, natural.width() + 1);
-                    size.setWidth(c.cx);
-                }
-                wraps = natural.width() > size.width();
-                c.textHeight = natural.height();
-            }
-            if (wraps && !control.text.isEmpty()) {
-                const QString shownText =
-                    (row.style & kVerbatim) ? control.text : KeptWhole(control.text);
-                auto height = [&metrics, flags](const std::wstring& t, int w) {
-                    return metrics
-                        .boundingRect(0, 0, w, 2000, flags | Qt::TextWordWrap,
-                                      QString::fromStdWString(t))
-                        .height();
-                };
-                c.cx = WidthWithoutLoneCharacter(
-                    shownText.toStdWString(), c.cx,
-                    [&metrics] { return metrics.horizontalAdvance(QChar(0x4e00)); }, height);
-                size.setWidth(c.cx);
-                c.textHeight = height(shownText.toStdWString(), size.width());
-            }
-            if (wraps) {
-                // Any translation fits in a few times the template's height; only text read
-                // from a key can need more, and it must not stretch the window off the screen.
-                c.needed = std::min(c.textHeight, size.height() * 8);
-            }
-        } else if (row.kind == ControlKind::Radio) {
-            // The circle and its gap, then the text broken into lines that fit beside it.
-            const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                                  style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4;
-            shown = WrapToWidth(control.text, controlFont, size.width() - indicator);
-            // Measured as drawn: a line of CJK text is as high as its fallback font.
-            const QSize text =
-                style->itemTextRect(metrics, QRect(), Qt::TextShowMnemonic, false, shown).size();
-            c.needed = ButtonSize(QStyle::CT_RadioButton, shown, text, metrics).height();
-        } else if (row.kind == ControlKind::Push) {
-            // A caption longer than its button widens it; the row makes room below.
-            const QSize text = metrics.size(Qt::TextShowMnemonic, control.text);
-            c.cx = std::max(c.cx,
-                            ButtonSize(QStyle::CT_PushButton, control.text, text, metrics).width());
-        } else if (row.kind == ControlKind::Combo) {
-            c.cy = c.needed = c.fieldHeight = ComboHeight(metrics);
-        } else if (row.kind == ControlKind::Edit || row.kind == ControlKind::IPAddress) {
-            c.fieldHeight = c.cy;
-        }
-        out.placed.push_back(c);
-        out.wraps.push_back(wraps);
-        out.shown.push_back(shown);
-    }
-    const QSize base = pixels(dialogTemplate.cx, dialogTemplate.cy);
-    const WindowSize size =
-        ArrangeControls(out.placed, {base.width(), base.height()}, pixels(4, 0).width());
-    out.size = QSize(size.cx, size.cy);
-    return out;
-}
-
 namespace {
 
-class QtMeasuredPage final : public PageWindow {
+QString Q(const std::wstring& text) {
+    return QString::fromStdWString(text);
+}
+
+// Texts measured in a font (bold for a title) with the style's own metrics.
+class QtTextMeasure final : public TextMeasure {
   public:
-    explicit QtMeasuredPage(CPropertyPageEx& page)
-        : controls_(
-              page.Template(), [](int, Notify) {}, &focus_),
-          template_(page.Template()) {}
-    headless::RecordControls& Ctl() override { return controls_; }
-    WindowSize Relayout(bool) override {
-        std::vector<ControlText> texts;
-        for (const ControlSpec& row : template_.controls) {
-            const headless::RecordControl& control = controls_.At(row.id);
-            texts.push_back({QString::fromStdWString(control.text), control.shown, control.bold});
-        }
-        const QSize size = ArrangeForTexts(template_, texts, QApplication::font()).size;
+    QtTextMeasure(const QFont& font, std::vector<bool> bold)
+        : font_(font),
+          boldFont_(FontOf(font, true)),
+          normal_(font),
+          boldMetrics_(boldFont_),
+          bold_(std::move(bold)),
+          units_(BaseUnits(font)) {}
+
+    PlacedControl Place(const ControlSpec& row) const override {
+        const QSize origin = Pixels(row.x, row.y);
+        const QSize size = Pixels(row.cx, row.cy);
+        return {origin.width(), origin.height(), size.width(), size.height()};
+    }
+    WindowSize Size(const DialogTemplate& dialogTemplate) const override {
+        const QSize size = Pixels(dialogTemplate.cx, dialogTemplate.cy);
         return {size.width(), size.height()};
     }
-    int FocusedControl() const override { return 0; }
+    int Gap() const override { return Pixels(4, 0).width(); }
+    WindowSize OneLine(std::size_t index, const std::wstring& text, bool mnemonic) const override {
+        const int flags = Qt::AlignLeft | Qt::AlignTop | (mnemonic ? Qt::TextShowMnemonic : 0);
+        const QRect natural = Metrics(index).boundingRect(0, 0, 2000, 2000, flags, Q(text));
+        return {natural.width(), natural.height()};
+    }
+    int Wrapped(std::size_t index, const std::wstring& text, int width) const override {
+        return Metrics(index)
+            .boundingRect(0, 0, width, 2000, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                          Q(text))
+            .height();
+    }
+    int CjkCharacter(std::size_t index) const override {
+        return Metrics(index).horizontalAdvance(QChar(0x4e00));
+    }
+    int Radio(std::size_t index, std::wstring& shown, int width) const override {
+        // The circle and its gap, then the text broken into lines that fit beside it.
+        QStyle* style = QApplication::style();
+        const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                              style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4;
+        const QString wrapped =
+            WrapToWidth(Q(shown), Bold(index) ? boldFont_ : font_, width - indicator);
+        shown = wrapped.toStdWString();
+        // Measured as drawn: a line of CJK text is as high as its fallback font.
+        const QSize text =
+            style->itemTextRect(Metrics(index), QRect(), Qt::TextShowMnemonic, false, wrapped)
+                .size();
+        return ButtonSize(QStyle::CT_RadioButton, wrapped, text, Metrics(index)).height();
+    }
+    int PushWidth(std::size_t index, const std::wstring& text) const override {
+        const QSize size = Metrics(index).size(Qt::TextShowMnemonic, Q(text));
+        return ButtonSize(QStyle::CT_PushButton, Q(text), size, Metrics(index)).width();
+    }
+    int ComboHeight(std::size_t index) const override { return qt::ComboHeight(Metrics(index)); }
 
   private:
-    headless::RecordFocus focus_;
-    headless::RecordControls controls_;
-    DialogTemplate template_;
+    bool Bold(std::size_t index) const { return index < bold_.size() && bold_[index]; }
+    const QFontMetrics& Metrics(std::size_t index) const {
+        return Bold(index) ? boldMetrics_ : normal_;
+    }
+    QSize Pixels(int cx, int cy) const {
+        return QSize((cx * units_.width() + 2) / 4, (cy * units_.height() + 4) / 8);
+    }
+
+    QFont font_;
+    QFont boldFont_;
+    QFontMetrics normal_;
+    QFontMetrics boldMetrics_;
+    std::vector<bool> bold_;
+    QSize units_;
 };
 
 }  // namespace
 
+std::unique_ptr<TextMeasure> MeasureFor(const QFont& font, std::vector<bool> bold) {
+    return std::make_unique<QtTextMeasure>(font, std::move(bold));
+}
+
 std::unique_ptr<PageWindow> CreateMeasuredPage(CPropertyPageEx& page) {
-    return std::make_unique<QtMeasuredPage>(page);
+    return headless::CreateMeasuredPage(page, {[](const std::vector<bool>& bold) {
+                                            return MeasureFor(QApplication::font(), bold);
+                                        }});
 }
 
 }  // namespace framework::qt

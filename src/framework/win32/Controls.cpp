@@ -303,23 +303,22 @@ int Win32Controls::Message(const std::wstring& text, const std::optional<std::ws
 }
 
 WindowSize Win32Controls::LayOut() {
-    const BaseUnits units = UnitsOf(hwnd_);
     std::vector<ControlText> texts;
+    std::vector<ControlFont> fonts;
     for (const ControlSpec& row : template_.controls) {
         HWND control = Item(row.id);
-        const LONG style = GetWindowLongW(control, GWL_STYLE);
         RECT box{};
         if (row.kind == ControlKind::Combo) {
             GetWindowRect(control, &box);  // a combo box's window is its closed box
         }
-        texts.push_back({WindowText(control),
-                         reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
-                         (style & WS_VISIBLE) != 0,
-                         row.kind == ControlKind::Static && (style & SS_CENTERIMAGE) != 0,
+        texts.push_back(
+            {WindowText(control), (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0});
+        fonts.push_back({reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
                          static_cast<int>(box.bottom - box.top)});
     }
-    std::vector<PlacedControl> placed;
-    const WindowSize size = ArrangeForTexts(template_, texts, units, placed);
+    const Arrangement arrangement =
+        ArrangeForTexts(template_, texts, *MeasureFor(UnitsOf(hwnd_), std::move(fonts)));
+    const std::vector<PlacedControl>& placed = arrangement.placed;
     for (std::size_t i = 0; i < placed.size(); ++i) {
         const ControlSpec& row = template_.controls[i];
         const PlacedControl& c = placed[i];
@@ -331,7 +330,7 @@ WindowSize Win32Controls::LayOut() {
             scrolled = WindowText(control);
             SetWindowTextW(control, L"");
         }
-        if (row.kind == ControlKind::Static && !texts[i].oneLine) {
+        if (row.kind == ControlKind::Static && arrangement.wraps[i]) {
             SetWindowLongW(control, GWL_STYLE,
                            GetWindowLongW(control, GWL_STYLE) & ~SS_CENTERIMAGE);
         }
@@ -346,7 +345,7 @@ WindowSize Win32Controls::LayOut() {
             SetScrolledText(control, scrolled);
         }
     }
-    return size;
+    return arrangement.size;
 }
 
 WindowSize Win32Controls::ToDialogUnits(WindowSize pixels) const {

@@ -1,8 +1,7 @@
 #include "framework/win32/Measure.h"
 
 #include "framework/PropertyPage.h"
-#include "framework/Text.h"
-#include "framework/headless/Controls.h"
+#include "framework/headless/MeasuredPage.h"
 
 // Then Windows.
 #include "framework/win32/TemplateWriter.h"
@@ -52,32 +51,63 @@ const PageFont& FontOfPages() {
     return font;
 }
 
-// A page outside any sheet, only to be measured: its controls are records, measured in the
-// pages' font without making a window for each (which costs Wine about 25 ms a page).
-class Win32MeasuredPage final : public PageWindow {
+// Texts measured with GDI in each control's font, in the pixels MapDialogRect gives for
+// `units`.
+class Win32TextMeasure final : public TextMeasure {
   public:
-    explicit Win32MeasuredPage(CPropertyPageEx& page)
-        : controls_(
-              page.Template(), [](int, Notify) {}, &focus_),
-          template_(page.Template()) {}
-    headless::RecordControls& Ctl() override { return controls_; }
-    WindowSize Relayout(bool) override {
-        const PageFont& font = FontOfPages();
-        std::vector<ControlText> texts;
-        for (const ControlSpec& row : template_.controls) {
-            const headless::RecordControl& control = controls_.At(row.id);
-            texts.push_back({control.text, control.bold ? font.bold : font.normal, control.shown,
-                             row.kind == ControlKind::Static && (row.style & kVCenter) != 0});
-        }
-        std::vector<PlacedControl> placed;
-        return ToUnits(ArrangeForTexts(template_, texts, font.units, placed), font.units);
+    Win32TextMeasure(BaseUnits units, std::vector<ControlFont> fonts)
+        : dc_(CreateCompatibleDC(nullptr)), units_(units), fonts_(std::move(fonts)) {}
+    ~Win32TextMeasure() override { DeleteDC(dc_); }
+    Win32TextMeasure(const Win32TextMeasure&) = delete;
+    Win32TextMeasure& operator=(const Win32TextMeasure&) = delete;
+
+    PlacedControl Place(const ControlSpec& row) const override {
+        const int x = MulDiv(row.x, units_.x, 4);
+        const int y = MulDiv(row.y, units_.y, 8);
+        return {x, y, MulDiv(row.x + row.cx, units_.x, 4) - x,
+                MulDiv(row.y + row.cy, units_.y, 8) - y};
     }
-    int FocusedControl() const override { return 0; }
+    WindowSize Size(const DialogTemplate& dialogTemplate) const override {
+        return {MulDiv(dialogTemplate.cx, units_.x, 4), MulDiv(dialogTemplate.cy, units_.y, 8)};
+    }
+    int Gap() const override { return units_.x; }
+    WindowSize OneLine(std::size_t index, const std::wstring& text, bool mnemonic) const override {
+        return TextExtent(In(index), text, 0, mnemonic ? 0 : DT_NOPREFIX);
+    }
+    int Wrapped(std::size_t index, const std::wstring& text, int width) const override {
+        return TextExtent(In(index), text, width, DT_NOPREFIX).cy;
+    }
+    int CjkCharacter(std::size_t index) const override {
+        return TextExtent(In(index), L"\u4e00", 0, DT_NOPREFIX).cx;
+    }
+    int Radio(std::size_t index, std::wstring& shown, int width) const override {
+        // The circle and a gap before the text.
+        const int indicator = GetSystemMetrics(SM_CXMENUCHECK) + units_.x;
+        return TextExtent(In(index), shown, width - indicator, 0).cy;
+    }
+    int PushWidth(std::size_t index, const std::wstring& text) const override {
+        return TextExtent(In(index), text, 0, 0).cx + units_.x * 5 / 2;
+    }
+    int ComboHeight(std::size_t index) const override {
+        if (index < fonts_.size() && fonts_[index].boxHeight > 0) {
+            return fonts_[index].boxHeight;
+        }
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(In(index), &metrics);
+        return metrics.tmHeight + 8;
+    }
 
   private:
-    headless::RecordFocus focus_;
-    headless::RecordControls controls_;
-    DialogTemplate template_;
+    // The measuring context with control `index`'s font selected.
+    HDC In(std::size_t index) const {
+        const HFONT font = index < fonts_.size() ? fonts_[index].font : nullptr;
+        SelectObject(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+        return dc_;
+    }
+
+    HDC dc_;
+    BaseUnits units_;
+    std::vector<ControlFont> fonts_;
 };
 
 }  // namespace
@@ -93,75 +123,23 @@ WindowSize ToUnits(WindowSize pixels, BaseUnits units) {
     return {(pixels.cx * 4 + units.x - 1) / units.x, (pixels.cy * 8 + units.y - 1) / units.y};
 }
 
-// Places a template's controls for their texts, in pixels (as MapDialogRect would for
-// `units`); the size they need, at least the template's.
-WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<ControlText>& texts,
-                           BaseUnits units, std::vector<PlacedControl>& placed) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    placed.clear();
-    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
-        const ControlSpec& row = dialogTemplate.controls[i];
-        ControlText& control = texts[i];
-        const int x = MulDiv(row.x, units.x, 4);
-        const int y = MulDiv(row.y, units.y, 8);
-        PlacedControl c{x, y, MulDiv(row.x + row.cx, units.x, 4) - x,
-                        MulDiv(row.y + row.cy, units.y, 8) - y};
-        c.needed = c.cy;
-        c.button = row.kind == ControlKind::Push;
-        c.shown = control.shown;
-        const std::wstring& text = control.text;
-        HGDIOBJ old =
-            SelectObject(dc, control.font ? control.font : GetStockObject(DEFAULT_GUI_FONT));
-        if (row.kind == ControlKind::Static && !(row.style & kScroll) && !text.empty()) {
-            // A label naming a field is as wide as its text, on one line (the field moves).
-            if (LabelsAField(dialogTemplate, i)) {
-                c.labelsField = true;  // its access key is drawn underlined, not as '&'
-                c.cx = std::max(c.cx, TextExtent(dc, text, 0, 0).cx + 1);
-            }
-            if (control.oneLine && (text.find(L'\n') != std::wstring::npos ||
-                                    TextExtent(dc, text, 0, DT_NOPREFIX).cx > c.cx)) {
-                control.oneLine = false;  // too long for its line: it wraps rather than being cut
-            }
-            const std::wstring shown = (row.style & kVerbatim) ? text : KeptWhole(text);
-            if (!control.oneLine && !c.labelsField) {
-                c.cx = WidthWithoutLoneCharacter(
-                    shown, c.cx, [dc] { return TextExtent(dc, L"\u4e00", 0, DT_NOPREFIX).cx; },
-                    [dc](const std::wstring& t, int w) {
-                        return TextExtent(dc, t, w, DT_NOPREFIX).cy;
-                    });
-            }
-            c.textHeight = TextExtent(dc, shown, control.oneLine ? 0 : c.cx, DT_NOPREFIX).cy;
-            if (!control.oneLine) {
-                // Any translation fits in a few times the template's height; only text read
-                // from a key can need more, and it must not stretch the window off the screen.
-                c.needed = std::min(c.textHeight, c.cy * 8);
-            }
-        } else if (row.kind == ControlKind::Edit || row.kind == ControlKind::IPAddress) {
-            c.fieldHeight = c.cy;
-        } else if (row.kind == ControlKind::Combo) {
-            // The template's height is the list's; closed, the box is a line and its edges.
-            TEXTMETRICW metrics{};
-            GetTextMetricsW(dc, &metrics);
-            c.fieldHeight = control.boxHeight > 0 ? control.boxHeight : metrics.tmHeight + 8;
-        } else if (row.kind == ControlKind::Radio) {
-            // The circle and a gap before the text.
-            const int indicator = GetSystemMetrics(SM_CXMENUCHECK) + units.x;
-            c.needed = TextExtent(dc, text, c.cx - indicator, 0).cy;
-        } else if (row.kind == ControlKind::Push) {
-            // A caption longer than its button widens it; the row makes room below.
-            c.cx = std::max(c.cx, TextExtent(dc, text, 0, 0).cx + units.x * 5 / 2);
-        }
-        SelectObject(dc, old);
-        placed.push_back(c);
-    }
-    DeleteDC(dc);
-    return ArrangeControls(
-        placed, {MulDiv(dialogTemplate.cx, units.x, 4), MulDiv(dialogTemplate.cy, units.y, 8)},
-        units.x);
+std::unique_ptr<TextMeasure> MeasureFor(BaseUnits units, std::vector<ControlFont> fonts) {
+    return std::make_unique<Win32TextMeasure>(units, std::move(fonts));
 }
 
 std::unique_ptr<PageWindow> CreateMeasuredPage(CPropertyPageEx& page) {
-    return std::make_unique<Win32MeasuredPage>(page);
+    // Measured in the pages' font without making a window for each control (which costs
+    // Wine about 25 ms a page).
+    return headless::CreateMeasuredPage(
+        page, {[](const std::vector<bool>& bold) {
+                   const PageFont& font = FontOfPages();
+                   std::vector<ControlFont> fonts;
+                   for (bool title : bold) {
+                       fonts.push_back({title ? font.bold : font.normal});
+                   }
+                   return MeasureFor(font.units, std::move(fonts));
+               },
+               [](WindowSize pixels) { return ToUnits(pixels, FontOfPages().units); }});
 }
 
 }  // namespace framework::win32

@@ -1,7 +1,7 @@
 #pragma once
-// Where a template's controls go for their texts, measured in their fonts with GDI, the same
-// way for a page's real controls and for a page on records: the sheet's one size comes from
-// the ten pages measured without making a window for each.
+// Texts measured in their fonts with GDI, for the one arrangement, the same way for a page's
+// real controls and for a page on records (the sheet's one size comes from the ten pages
+// measured without making a window for each).
 
 // The framework's headers come before <windows.h>, whose IDOK and IDCANCEL macros (of the
 // same values) would otherwise rewrite the framework's own names.
@@ -27,19 +27,15 @@ BaseUnits UnitsOf(HWND dialog);
 // A size in pixels in dialog units, rounded up.
 WindowSize ToUnits(WindowSize pixels, BaseUnits units);
 
-// What the layout knows of a control.
-struct ControlText {
-    std::wstring text;
+// A control's font for the measure, and a combo box's height as it shows, closed (0: not
+// known).
+struct ControlFont {
     HFONT font;
-    bool shown;
-    bool oneLine;       // a one-line label, vertically centred; made false where it must wrap
-    int boxHeight = 0;  // a combo box's height as it shows, closed; 0: not known
+    int boxHeight = 0;
 };
 
-// Places a template's controls for their texts, in pixels (as MapDialogRect would for
-// `units`); the size they need, at least the template's.
-WindowSize ArrangeForTexts(const DialogTemplate& dialogTemplate, std::vector<ControlText>& texts,
-                           BaseUnits units, std::vector<PlacedControl>& placed);
+// The measure of texts in each control's font, in the pixels of `units`, for the arrangement.
+std::unique_ptr<TextMeasure> MeasureFor(BaseUnits units, std::vector<ControlFont> fonts);
 
 // A page outside any sheet, to measure it: records measured in the pages' font.
 std::unique_ptr<PageWindow> CreateMeasuredPage(CPropertyPageEx& page);
