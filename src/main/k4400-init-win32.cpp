@@ -2,7 +2,9 @@
 #include "app/CommandLine.h"
 #include "app/MyWizardApp.h"
 #include "framework/Text.h"
+#include "platform/FileError.h"
 #include "platform/KeyFolder.h"
+#include "platform/Platform.h"
 #include "wizard/ToolTitle.h"
 
 // Then Windows.
@@ -31,6 +33,20 @@ std::wstring Widen(const std::string& text) {
     MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), size);
     out.resize(out.size() - 1);
     return out;
+}
+
+// Works in `folder` as when started from it; where it cannot be entered, says why in the
+// user's language (the installed platform's string table) and gives up.
+bool EnterKeyFolder(const std::wstring& folder) {
+    if (SetCurrentDirectoryW(folder.c_str())) {
+        return true;
+    }
+    const DWORD code = GetLastError();
+    const auto cause = code == ERROR_DIRECTORY
+                           ? platform::FileErrorCause::BadPath
+                           : platform::CauseFromErrno(platform::ErrnoFromWindowsError(code));
+    platform::ShowFileMessage(platform::DescribeFileError(cause, folder));
+    return false;
 }
 
 }  // namespace
@@ -69,26 +85,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             SetCurrentDirectoryW(folder->c_str());
         }
     }
-    if (!line.keyFolder.empty() && !SetCurrentDirectoryW(Widen(line.keyFolder).c_str())) {
-        MessageBoxW(nullptr, Widen("Cannot open the key folder " + line.keyFolder).c_str(),
-                    L"k4400-init", MB_OK);
-        return 2;
-    }
     framework::win32::Win32Platform platform(
         framework::win32::ChooseLanguage(GetUserDefaultUILanguage()));
     platform::Install(&platform);
+    framework::SetApplicationName(wizard::LoadToolTitle());
+    if (!line.keyFolder.empty() && !EnterKeyFolder(Widen(line.keyFolder))) {
+        platform::Install(nullptr);
+        return 2;
+    }
     framework::win32::Win32Backend backend(kProgramIcon);
     framework::InstallBackend(&backend);
-    framework::SetApplicationName(wizard::LoadToolTitle());
     if (line.chooseKey) {
         const auto folder = framework::win32::ChooseKeyFolder();
         if (!folder) {
             platform::Install(nullptr);
             return 0;
         }
-        if (!SetCurrentDirectoryW(folder->c_str())) {
-            MessageBoxW(nullptr, (L"Cannot open the key folder " + *folder).c_str(), L"k4400-init",
-                        MB_OK);
+        if (!EnterKeyFolder(*folder)) {
             platform::Install(nullptr);
             return 2;
         }

@@ -12,6 +12,7 @@
 #include "app/MyWizardApp.h"
 #include "dialogs/ResultDialogs.h"
 #include "framework/Text.h"
+#include "platform/FileError.h"
 #include "platform/StringIds.h"
 
 // Then Windows.
@@ -159,6 +160,41 @@ DWORD RunIn(std::wstring command, const std::wstring& folder, bool windowed) {
 // Started in the Windows folder (where "Run as administrator" starts programs), each program
 // works in the folder that holds it, the key it runs from: the wizard removes the key's
 // stale task file there, read-only as it is, and the command line writes its task there.
+// A key folder that cannot be entered is said in the user's language, and nothing else
+// happens.
+TEST(Win32Startup, AKeyFolderThatCannotBeEnteredIsSaid) {
+    TempKey key;
+    tests::FakePlatform fake;
+    fake.loader = tests::EnglishText;
+    platform::Install(&fake);
+    std::wstring command = L"\"" K4400_PROGRAM "\" nowhere";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    std::pair<DWORD, HWND> box{process.dwProcessId, nullptr};
+    for (int waited = 0; !box.second && waited < 3000; ++waited) {
+        EnumWindows(&FindShownWindowOf, reinterpret_cast<LPARAM>(&box));
+        Sleep(10);
+    }
+    ASSERT_NE(box.second, nullptr) << "no message";
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(box.second, 0xFFFF, text, 1024);  // a message box's text
+    EXPECT_EQ(std::wstring(text),
+              platform::DescribeFileError(platform::FileErrorCause::NotFound, L"nowhere"));
+    PostMessageW(box.second, WM_COMMAND, IDOK, 0);
+    DWORD exitCode = 0;
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 2u);
+    platform::Install(nullptr);
+}
+
 TEST(Win32Startup, StartedInTheWindowsFolderTheProgramsWorkOnTheirKey) {
     TempKey key;
     const std::filesystem::path here = std::filesystem::current_path();

@@ -121,9 +121,9 @@ void CenterOnWorkArea(HWND window, int cx, int cy) {
 }
 
 std::optional<std::wstring> ChooseKeyFolder() {
-    IFileOpenDialog* dialog = nullptr;
+    ComPtr<IFileOpenDialog> dialog;
     if (FAILED(CreateComObject(CLSID_FileOpenDialog, IID_IFileOpenDialog,
-                               reinterpret_cast<void**>(&dialog)))) {
+                               reinterpret_cast<void**>(dialog.out())))) {
         return std::nullopt;
     }
     FILEOPENDIALOGOPTIONS options = 0;
@@ -131,26 +131,23 @@ std::optional<std::wstring> ChooseKeyFolder() {
     dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
     dialog->SetTitle(platform::LoadText(IDS_FW_CHOOSE_KEY).c_str());
     // It opens on This PC, where the key's drive is.
-    IShellItem* computer = nullptr;
+    ComPtr<IShellItem> computer;
     const auto knownFolder =
         SystemFunction<decltype(&SHGetKnownFolderItem)>(L"shell32.dll", "SHGetKnownFolderItem");
     if (knownFolder &&
         SUCCEEDED(knownFolder(FOLDERID_ComputerFolder, KF_FLAG_DEFAULT, nullptr, IID_IShellItem,
-                              reinterpret_cast<void**>(&computer)))) {
-        dialog->SetFolder(computer);
-        computer->Release();
+                              reinterpret_cast<void**>(computer.out())))) {
+        dialog->SetFolder(computer.get());
     }
     std::optional<std::wstring> chosen;
-    IShellItem* item = nullptr;
-    if (SUCCEEDED(dialog->Show(nullptr)) && SUCCEEDED(dialog->GetResult(&item))) {
+    ComPtr<IShellItem> item;
+    if (SUCCEEDED(dialog->Show(nullptr)) && SUCCEEDED(dialog->GetResult(item.out()))) {
         PWSTR path = nullptr;
         if (SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
             chosen = path;
             FreeComMemory(path);
         }
-        item->Release();
     }
-    dialog->Release();
     return chosen;
 }
 

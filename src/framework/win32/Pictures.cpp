@@ -12,26 +12,6 @@
 namespace framework::win32 {
 namespace {
 
-template <class T>
-class ComPtr {
-  public:
-    ComPtr() = default;
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr() {
-        if (p_) {
-            p_->Release();
-        }
-    }
-    T* operator->() const { return p_; }
-    T* get() const { return p_; }
-    T** out() { return &p_; }
-    explicit operator bool() const { return p_ != nullptr; }
-
-  private:
-    T* p_ = nullptr;
-};
-
 IWICImagingFactory* Factory() {
     return SharedComObject<IWICImagingFactory>(CLSID_WICImagingFactory, IID_IWICImagingFactory);
 }
