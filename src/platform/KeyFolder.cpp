@@ -1,8 +1,6 @@
 #include "platform/KeyFolder.h"
 
 #include <cwctype>
-#include <filesystem>
-#include <fstream>
 
 #include "platform/Utf8.h"
 
@@ -11,6 +9,9 @@
 #else
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+
+#include <filesystem>
+#include <fstream>
 #endif
 
 namespace platform {
@@ -89,6 +90,7 @@ void SetKeyPlaceProbe(std::function<KeyPlace()> probe) {
     Probe() = std::move(probe);
 }
 
+#ifndef _WIN32
 bool IsRemovableBlockDevice(const std::string& sysRoot, unsigned major, unsigned minor) {
     namespace fs = std::filesystem;
     std::error_code error;
@@ -110,6 +112,7 @@ bool IsRemovableBlockDevice(const std::string& sysRoot, unsigned major, unsigned
     }
     return false;
 }
+#endif
 
 KeyPlace ProbeKeyPlace() {
     if (Probe()) {

@@ -35,8 +35,10 @@ KeyPlace ProbeKeyPlace();
 // Tests replace the probe; an empty one restores the system's.
 void SetKeyPlaceProbe(std::function<KeyPlace()> probe);
 
-// Linux: whether the block device `major`:`minor` is removable or on USB, as `sysRoot`
-// ("/sys") describes it; a partition answers for its disk. No such device: false.
+#ifndef _WIN32
+// Whether the block device `major`:`minor` is removable or on USB, as `sysRoot` ("/sys")
+// describes it; a partition answers for its disk. No such device: false.
 bool IsRemovableBlockDevice(const std::string& sysRoot, unsigned major, unsigned minor);
+#endif
 
 }  // namespace platform
