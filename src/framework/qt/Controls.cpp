@@ -204,9 +204,30 @@ void QtControls::Create() {
         items_.insert(id, widget);
         widget->show();
     }
+    for (QButtonGroup* group : radioGroups_) {
+        QObject::connect(group, &QButtonGroup::buttonToggled, owner_, [this] { MarkTabStops(); });
+    }
+    MarkTabStops();
 }
 
-void QtControls::AssignBuddies() {
+void QtControls::MarkTabStops() {
+    for (QButtonGroup* group : radioGroups_) {
+        QAbstractButton* stop = group->checkedButton();
+        if (!stop || stop->isHidden() || !stop->isEnabled()) {
+            stop = nullptr;
+            for (QAbstractButton* button : group->buttons()) {
+                if (!stop && !button->isHidden() && button->isEnabled()) {
+                    stop = button;
+                }
+            }
+        }
+        for (QAbstractButton* button : group->buttons()) {
+            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
+}
+
+void QtControls::SetBuddiesFromTemplate() {
     // A label names the field that follows it in the template, the first one shown where a
     // row holds a field for each mode (the rule of Windows' dialog manager): its access key
     // takes the keyboard there.
@@ -303,6 +324,7 @@ bool QtControls::IsEnabled(int id) const {
 void QtControls::Enable(int id, bool on) {
     if (QWidget* widget = Item(id)) {
         widget->setEnabled(on);
+        MarkTabStops();
     }
 }
 
@@ -314,7 +336,8 @@ bool QtControls::IsShown(int id) const {
 void QtControls::Show(int id, bool on) {
     if (QWidget* widget = Item(id)) {
         widget->setVisible(on);
-        AssignBuddies();
+        SetBuddiesFromTemplate();
+        MarkTabStops();
     }
 }
 
@@ -418,7 +441,7 @@ int QtControls::Message(const std::wstring& text, const std::optional<std::wstri
 }
 
 QSize QtControls::Relayout(bool drawPictures) {
-    AssignBuddies();
+    SetBuddiesFromTemplate();
     std::vector<ControlText> texts;
     std::vector<bool> bold;
     for (const ControlSpec& row : template_.controls) {

@@ -67,8 +67,12 @@ class QtControls final : public Controls {
 
   private:
     void Create();
-    // Each label names the visible control to its right on its row, for screen readers.
-    void AssignBuddies();
+    // Each label that names a field has that field as its buddy: the one after it in the
+    // template, the first shown (its access key and screen readers go there).
+    void SetBuddiesFromTemplate();
+    // A group of option buttons is one Tab stop, as in a Windows dialog: its checked button,
+    // or its first shown and enabled one while none is checked.
+    void MarkTabStops();
 
     QWidget* owner_;
     DialogTemplate template_;

@@ -1,10 +1,8 @@
 #include "framework/qt/Sheet.h"
 
-#include <QButtonGroup>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -183,70 +181,6 @@ void SheetDialog::FocusDefaultButton() {
 
 void SheetDialog::reject() {
     sheet_.Cancel();
-}
-
-bool SheetDialog::focusNextPrevChild(bool next) {
-    // Tab runs through the current page's controls in their order, then the button bar,
-    // whatever order the page's controls were created in relative to the bar.
-    // A group of option buttons is one stop, as in a Windows dialog: its checked button (or
-    // its first, when none is checked); the arrow keys move within the group.
-    QList<QWidget*> order;
-    QWidget* page = stack_->currentWidget();
-    auto groupStop = [](QAbstractButton* button) -> QWidget* {
-        QButtonGroup* group = button->group();
-        if (!group || !qobject_cast<QRadioButton*>(button)) {
-            return button;
-        }
-        if (QAbstractButton* checked = group->checkedButton(); checked && checked->isVisible()) {
-            return checked;
-        }
-        for (QAbstractButton* candidate : group->buttons()) {
-            if (candidate->isVisible() && candidate->isEnabled()) {
-                return candidate;
-            }
-        }
-        return button;
-    };
-    auto takesTab = [&groupStop](QWidget* w) {
-        if (!w->isVisible() || !w->isEnabled() || w->focusProxy()) {
-            return false;
-        }
-        // Qt takes the Tab bit from option buttons as they toggle, not always in step with
-        // the group's checked button: the group decides here.
-        auto* radio = qobject_cast<QRadioButton*>(w);
-        if (radio && radio->group() && w->focusPolicy() != Qt::NoFocus) {
-            return groupStop(radio) == w;
-        }
-        return (w->focusPolicy() & Qt::TabFocus) != 0;
-    };
-    if (page) {
-        for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
-            if (page->isAncestorOf(w) && takesTab(w)) {
-                order << w;
-            }
-            if (!page->isAncestorOf(w) && w->nextInFocusChain() == page) {
-                break;
-            }
-        }
-    }
-    for (QWidget* button : {back_, next_, finish_, cancel_}) {
-        if (takesTab(button)) {
-            order << button;
-        }
-    }
-    if (order.isEmpty()) {
-        return QDialog::focusNextPrevChild(next);
-    }
-    QWidget* focused = focusWidget();
-    if (auto* button = qobject_cast<QAbstractButton*>(focused)) {
-        focused = groupStop(button);
-    }
-    const int current = order.indexOf(focused);
-    const int count = static_cast<int>(order.size());
-    const int target =
-        current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
-    order[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
 }
 
 }  // namespace framework::qt

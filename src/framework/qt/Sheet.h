@@ -58,7 +58,6 @@ class SheetDialog final : public QDialog {
     void reject() override;  // Cancel, the close box and Escape
 
   protected:
-    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
 
   private:
