@@ -4,11 +4,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "FakePlatform.h"
 #include "PageDriver.h"
 #include "TempDir.h"
 #include "Win32Test.h"
+#include "Win32Windows.h"
 #include "app/MyWizardApp.h"
 #include "dialogs/ResultDialogs.h"
 #include "framework/Text.h"
@@ -73,50 +75,6 @@ TEST(Win32Startup, ASuccessfulInitialisationShowsItsDialogFirst) {
     framework::InstallBackend(nullptr);
 }
 
-// Started from a menu or a shortcut with --choose-key, the program first asks for the key
-// folder; cancelled, it ends at once, writing nothing.
-BOOL CALLBACK FindChooser(HWND window, LPARAM found) {
-    wchar_t caption[256] = {};
-    GetWindowTextW(window, caption, 256);
-    if (IsWindowVisible(window) && caption == platform::LoadText(IDS_FW_CHOOSE_KEY)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-TEST(Win32Startup, ChoosingTheKeyCancelledEndsTheProgram) {
-    TempKey key;
-    tests::FakePlatform fake;
-    fake.loader = tests::EnglishText;
-    platform::Install(&fake);
-    std::wstring command = L"\"" K4400_PROGRAM "\" --choose-key";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    HWND chooser = nullptr;
-    for (int waited = 0; !chooser && waited < 3000; ++waited) {
-        EnumWindows(&FindChooser, reinterpret_cast<LPARAM>(&chooser));
-        Sleep(10);
-    }
-    EXPECT_NE(chooser, nullptr) << "no window asks for the key folder";
-    if (chooser) {
-        PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
-    }
-    DWORD exitCode = 1;
-    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-    }
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_FALSE(TempKey::Exists("satask.txt"));
-    platform::Install(nullptr);
-}
-
 BOOL CALLBACK FindShownWindowOf(HWND window, LPARAM param) {
     auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(param);
     DWORD process = 0;
@@ -128,24 +86,28 @@ BOOL CALLBACK FindShownWindowOf(HWND window, LPARAM param) {
     return TRUE;
 }
 
-// Starts `command` in `folder`; waits for it to end (or, for a program with windows, for its
-// first window, then ends it). Returns its exit code.
-DWORD RunIn(std::wstring command, const std::wstring& folder, bool windowed) {
+// Starts `command` in `folder` (empty: here). For a program with windows (`answer` given),
+// waits for its first window shown and hands it to `answer`, which closes it (true) or leaves
+// the program to be ended here (false). Returns the exit code.
+DWORD RunProgram(std::wstring command, const std::wstring& folder,
+                 const std::function<bool(HWND)>& answer = nullptr) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        folder.c_str(), &startup, &process)) {
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
         return 255;
     }
-    if (windowed) {
+    if (answer) {
         std::pair<DWORD, HWND> found{process.dwProcessId, nullptr};
-        for (int waited = 0; !found.second && waited < 2000; ++waited) {
+        for (int waited = 0; !found.second && waited < 3000; ++waited) {
             EnumWindows(&FindShownWindowOf, reinterpret_cast<LPARAM>(&found));
             Sleep(10);
         }
         EXPECT_NE(found.second, nullptr) << "the program showed no window";
-        TerminateProcess(process.hProcess, 0);
+        if (!found.second || !answer(found.second)) {
+            TerminateProcess(process.hProcess, 0);
+        }
     }
     DWORD exitCode = 255;
     if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
@@ -157,44 +119,40 @@ DWORD RunIn(std::wstring command, const std::wstring& folder, bool windowed) {
     return exitCode;
 }
 
-// Started in the Windows folder (where "Run as administrator" starts programs), each program
-// works in the folder that holds it, the key it runs from: the wizard removes the key's
-// stale task file there, read-only as it is, and the command line writes its task there.
-// A key folder that cannot be entered is said in the user's language, and nothing else
-// happens.
-TEST(Win32Startup, AKeyFolderThatCannotBeEnteredIsSaid) {
+// Started from a menu or a shortcut with --choose-key, the program first asks for the key
+// folder; cancelled, it ends at once, writing nothing. A key folder that cannot be entered is
+// said in the user's language, and nothing else happens.
+TEST(Win32Startup, TheKeyFolderChosenOrNamed) {
     TempKey key;
     tests::FakePlatform fake;
     fake.loader = tests::EnglishText;
     platform::Install(&fake);
-    std::wstring command = L"\"" K4400_PROGRAM "\" nowhere";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    std::pair<DWORD, HWND> box{process.dwProcessId, nullptr};
-    for (int waited = 0; !box.second && waited < 3000; ++waited) {
-        EnumWindows(&FindShownWindowOf, reinterpret_cast<LPARAM>(&box));
-        Sleep(10);
-    }
-    ASSERT_NE(box.second, nullptr) << "no message";
-    wchar_t text[1024] = {};
-    GetDlgItemTextW(box.second, 0xFFFF, text, 1024);  // a message box's text
-    EXPECT_EQ(std::wstring(text),
-              platform::DescribeFileError(platform::FileErrorCause::NotFound, L"nowhere"));
-    PostMessageW(box.second, WM_COMMAND, IDOK, 0);
-    DWORD exitCode = 0;
-    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-    }
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 2u);
+    EXPECT_EQ(RunProgram(L"\"" K4400_PROGRAM "\" --choose-key", L"",
+                         [](HWND chooser) {
+                             EXPECT_EQ(tests::TextOf(chooser),
+                                       platform::LoadText(IDS_FW_CHOOSE_KEY));
+                             PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+                             return true;
+                         }),
+              0u);
+    EXPECT_FALSE(TempKey::Exists("satask.txt"));
+    EXPECT_EQ(RunProgram(L"\"" K4400_PROGRAM "\" nowhere", L"",
+                         [](HWND box) {
+                             wchar_t text[1024] = {};
+                             GetDlgItemTextW(box, 0xFFFF, text, 1024);  // a message box's text
+                             EXPECT_EQ(std::wstring(text),
+                                       platform::DescribeFileError(
+                                           platform::FileErrorCause::NotFound, L"nowhere"));
+                             PostMessageW(box, WM_COMMAND, IDOK, 0);
+                             return true;
+                         }),
+              2u);
     platform::Install(nullptr);
 }
 
+// Started in the Windows folder (where "Run as administrator" starts programs), each program
+// works in the folder that holds it, the key it runs from: the wizard removes the key's
+// stale task file there, read-only as it is, and the command line writes its task there.
 TEST(Win32Startup, StartedInTheWindowsFolderTheProgramsWorkOnTheirKey) {
     TempKey key;
     const std::filesystem::path here = std::filesystem::current_path();
@@ -205,11 +163,12 @@ TEST(Win32Startup, StartedInTheWindowsFolderTheProgramsWorkOnTheirKey) {
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
     ASSERT_FALSE(std::filesystem::exists(std::filesystem::path(windows) / "satask.txt"));
-    RunIn(L"\"" + (here / "k4400-init.exe").wstring() + L"\"", windows, true);
+    RunProgram(L"\"" + (here / "k4400-init.exe").wstring() + L"\"", windows,
+               [](HWND) { return false; });
     EXPECT_FALSE(TempKey::Exists("satask.txt")) << "the stale task file stayed on the key";
-    EXPECT_EQ(RunIn(L"\"" + (here / "k4400-init-cli.exe").wstring() + L"\" reset-password", windows,
-                    false),
-              0u);
+    EXPECT_EQ(
+        RunProgram(L"\"" + (here / "k4400-init-cli.exe").wstring() + L"\" reset-password", windows),
+        0u);
     EXPECT_EQ(TempKey::Read("satask.txt"), "satask resetpassword");
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(windows) / "satask.txt"));
 }
