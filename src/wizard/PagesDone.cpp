@@ -46,7 +46,7 @@ bool CMyInfoPage::OnInitDialog() {
 bool CMyInfoPage::OnSetActive() {
     GetSheet()->SetWizardButtons(setup_.buttons);
     Ctl().SetBoldTitle(setup_.titleControl);
-    ShowKeyPlace(true);
+    ShowKeyPlace(IsTaskWritten());
     return CPropertyPageEx::OnSetActive();
 }
 
@@ -214,7 +214,6 @@ bool CMyPropertyPageResetPasswordDone::OnSetActive() {
         GetSheet()->SetWizardButtons(PSWIZB_BACK);
     }
     Ctl().Show(IDC_RETURN, m_bWritten);
-    ShowKeyPlace(m_bWritten);
     return true;
 }
 

@@ -37,11 +37,14 @@ class CMyInfoPage : public framework::CPropertyPageEx {
 
   protected:
     void DoDataExchange(framework::DataExchange& dx) override;
+    // Whether the page's task is on the key (a done page is reached after its write).
+    virtual bool IsTaskWritten() const { return true; }
+
+  private:
     // After a task was written: where the key folder is not a key's top folder, the warning
     // line in the pictures' place; otherwise the pictures (none when nothing was written).
     void ShowKeyPlace(bool written);
 
-  private:
     Setup setup_;
     std::vector<std::wstring> m_strTexts;
 };
@@ -69,7 +72,7 @@ class CMyPropertyPageResetPasswordDone : public CMyInfoPage {
     bool OnSetActive() override;
     int OnWizardBack() override;
 
-    bool IsTaskWritten() const { return m_bWritten; }
+    bool IsTaskWritten() const override { return m_bWritten; }
 
   private:
     bool m_bWritten = false;

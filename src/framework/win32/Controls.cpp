@@ -383,30 +383,28 @@ void Win32Controls::SetScrolledText(HWND control, const std::wstring& text) {
     SetWindowTextW(control, text.c_str());
 }
 
+bool Win32Controls::HasClass(HWND control, const wchar_t* name) {
+    wchar_t actual[32] = {};
+    GetClassNameW(control, actual, 32);
+    return lstrcmpiW(actual, name) == 0;
+}
+
 bool Win32Controls::IsAddressControl(HWND control) {
-    wchar_t name[32] = {};
-    GetClassNameW(control, name, 32);
-    return lstrcmpiW(name, WC_IPADDRESSW) == 0;
+    return HasClass(control, WC_IPADDRESSW);
 }
 
 bool Win32Controls::IsLabel(HWND control) {
-    wchar_t name[16] = {};
-    GetClassNameW(control, name, 16);
-    return lstrcmpiW(name, L"Static") == 0;
+    return HasClass(control, L"Static");
 }
 
 bool Win32Controls::IsEdit(HWND control) {
-    wchar_t name[16] = {};
-    GetClassNameW(control, name, 16);
-    return lstrcmpiW(name, L"Edit") == 0;
+    return HasClass(control, L"Edit");
 }
 
 bool Win32Controls::IsMultiline(HWND control) {
-    wchar_t name[16] = {};
-    GetClassNameW(control, name, 16);
-    return lstrcmpiW(name, L"Edit") == 0 &&
-           (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE) != 0;
+    return IsEdit(control) && (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE) != 0;
 }
+
 int Win32Controls::FocusedId() const {
     for (HWND focus = GetFocus(); focus; focus = GetParent(focus)) {
         if (GetParent(focus) == hwnd_) {

@@ -82,6 +82,7 @@ class Win32Controls final : public Controls {
     // Text from a key scrolls when it is longer than its box; a shorter one shows no bar.
     // The bar is decided before the text is set, so that the box wraps it once.
     static void SetScrolledText(HWND control, const std::wstring& text);
+    static bool HasClass(HWND control, const wchar_t* name);  // a window class, any case
     static bool IsAddressControl(HWND control);
     static bool IsEdit(HWND control);
     static bool IsMultiline(HWND control);
