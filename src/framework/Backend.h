@@ -46,7 +46,10 @@ class DialogWindow {
     virtual void SetCaption(const std::wstring& caption) = 0;
     // What a screen reader says when the dialog opens.
     virtual void Describe(const std::wstring& description) = 0;
-    // Lays out and shows the dialog, runs its modal loop; the code End was given.
+    // Makes the window outside a modal loop (for a picture or a test) and initialises it; once.
+    virtual void Open() = 0;
+    // Makes, lays out and shows the dialog and runs its modal loop; the code End was given.
+    // The window initialises the dialog (CDialog::Initialize) as its controls are made.
     virtual int RunModal() = 0;
     virtual void End(int result) = 0;
     // Lays the controls out for their texts and fixes the window's size.
@@ -54,12 +57,17 @@ class DialogWindow {
 };
 
 // The wizard's frame: a page area above Back / Next-or-Finish / Cancel. Its buttons reach
-// the sheet's PressBack, PressNext, PressFinish and Cancel.
+// the sheet's PressBack, PressNext, PressFinish and Cancel, or (where the toolkit moves
+// between the pages itself) its NextTarget and BackTarget; the page the window shows is
+// activated through the sheet's Activate.
 class SheetWindow {
   public:
     virtual ~SheetWindow() = default;
     virtual std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) = 0;
-    // Makes the page at `index` the one shown, under `caption` (before its activation).
+    // Makes the page at `index` current: the window shows it and calls the sheet's Activate.
+    // Before the sheet runs: the page it opens on.
+    virtual void SelectPage(int index) = 0;
+    // Shows `caption` for the page at `index` (as it is activated).
     virtual void ShowPage(int index, const std::wstring& caption) = 0;
     // After its activation: lays the page out (its needs may grow the page area).
     virtual void PageActivated(int index) = 0;
@@ -72,7 +80,8 @@ class SheetWindow {
     virtual void ApplyButtons(int flags) = 0;
     // Runs `task` after the current handler has returned.
     virtual void Post(std::function<void()> task) = 0;
-    virtual int RunModal() = 0;
+    // Shows the sheet on the page selected before, else on `start`, and runs it modally.
+    virtual int RunModal(int start) = 0;
     virtual void End(int result) = 0;
 };
 

@@ -8,18 +8,23 @@ CDialog::CDialog(int templateId, const DialogTemplate& dialogTemplate)
 CDialog::~CDialog() = default;
 
 void CDialog::Create() {
-    if (window_) {
-        return;
+    if (!window_) {
+        window_ = CurrentBackend().CreateDialogWindow(*this);
     }
-    window_ = CurrentBackend().CreateDialogWindow(*this);
-    OnInitDialog();
-    window_->Relayout();
+    window_->Open();
 }
 
 int CDialog::DoModal() {
-    Create();
+    if (!window_) {
+        window_ = CurrentBackend().CreateDialogWindow(*this);
+    }
     result_ = 0;
     return window_->RunModal();
+}
+
+void CDialog::Initialize() {
+    OnInitDialog();
+    window_->Relayout();
 }
 
 void CDialog::EndDialog(int result) {

@@ -23,10 +23,14 @@ class CDialog {
     int GetTemplateId() const { return templateId_; }
     const DialogTemplate& Template() const { return template_; }
 
-    // Creates the window (once), runs OnInitDialog and lays it out; DoModal does this itself.
+    // Makes the window outside a modal loop (once), for a picture or a test; DoModal makes
+    // its own.
     void Create();
     // Runs modally and returns the code that ended the dialog.
     int DoModal();
+    // The window's controls are made: runs OnInitDialog and lays the dialog out. The window
+    // calls it.
+    void Initialize();
     void EndDialog(int result);
     // The code the dialog ended with: 0 while it runs.
     int Result() const { return result_; }

@@ -43,8 +43,7 @@ CPropertyPageEx* CPropertySheetEx::GetActivePage() const {
 }
 
 int CPropertySheetEx::DoModal() {
-    SetActivePage(startPage_);
-    return window_->RunModal();
+    return window_->RunModal(startPage_);
 }
 
 void CPropertySheetEx::SetWizardButtons(int flags) {
@@ -62,7 +61,12 @@ bool CPropertySheetEx::SetActivePage(int index) {
     if (index < 0 || index >= GetPageCount()) {
         return false;
     }
-    CPropertyPageEx* page = pages_[index];
+    window_->SelectPage(index);
+    return true;
+}
+
+void CPropertySheetEx::Activate(int index) {
+    CPropertyPageEx* page = pages_.at(index);
     active_ = index;
     page->Create();
     window_->ShowPage(index, page->Caption());
@@ -70,17 +74,22 @@ bool CPropertySheetEx::SetActivePage(int index) {
     window_->PageActivated(index);
     // The focus stays where the page's handlers put it; else the page's first control takes
     // it, or the default button when the page has none (once the page's buttons are
-    // applied): never a control of the page left behind, never nothing.
+    // applied): never a control of the page left behind, never nothing. Given once the
+    // window has finished showing the page, which may move the focus itself.
     int focus = page->Window()->FocusedControl();
     if (focus == 0) {
         focus = FirstKeyboardControl(page->Template(), page->Ctl());
     }
-    if (focus != 0) {
-        page->Ctl().Focus(focus);
-    } else {
-        window_->Post([this] { window_->FocusDefaultButton(); });
-    }
-    return true;
+    window_->Post([this, index, focus] {
+        if (active_ != index) {
+            return;  // another page came meanwhile
+        }
+        if (focus != 0) {
+            pages_[index]->Ctl().Focus(focus);
+        } else {
+            window_->FocusDefaultButton();
+        }
+    });
 }
 
 int CPropertySheetEx::IndexOfTemplate(int templateId) const {
@@ -92,25 +101,34 @@ int CPropertySheetEx::IndexOfTemplate(int templateId) const {
     return -1;
 }
 
-void CPropertySheetEx::Move(int result, int step) {
-    CPropertyPageEx* page = GetActivePage();
-    if (result == -1 || !page->OnKillActive()) {
-        return;
+int CPropertySheetEx::Target(int result, int step) {
+    if (result == -1 || !GetActivePage()->OnKillActive()) {
+        return -1;
     }
     const int target = result == 0 ? active_ + step : IndexOfTemplate(result);
-    SetActivePage(target);
+    return target >= 0 && target < GetPageCount() ? target : -1;
+}
+
+int CPropertySheetEx::NextTarget() {
+    if (!GetActivePage() || !(buttons_ & PSWIZB_NEXT) || (buttons_ & PSWIZB_FINISH)) {
+        return -1;
+    }
+    return Target(GetActivePage()->OnWizardNext(), +1);
+}
+
+int CPropertySheetEx::BackTarget() {
+    if (!GetActivePage() || !(buttons_ & PSWIZB_BACK)) {
+        return -1;
+    }
+    return Target(GetActivePage()->OnWizardBack(), -1);
 }
 
 void CPropertySheetEx::PressNext() {
-    if ((buttons_ & PSWIZB_NEXT) && !(buttons_ & PSWIZB_FINISH)) {
-        Move(GetActivePage()->OnWizardNext(), +1);
-    }
+    SetActivePage(NextTarget());
 }
 
 void CPropertySheetEx::PressBack() {
-    if (buttons_ & PSWIZB_BACK) {
-        Move(GetActivePage()->OnWizardBack(), -1);
-    }
+    SetActivePage(BackTarget());
 }
 
 void CPropertySheetEx::PressFinish() {

@@ -26,7 +26,8 @@ class CPropertySheetEx {
     int GetActiveIndex() const { return active_; }
     CPropertyPageEx* GetActivePage() const;
 
-    // Shows the start page and runs modally; 1 after Finish, 2 after Cancel.
+    // Shows the start page (or the page made current before) and runs modally; 1 after
+    // Finish, 2 after Cancel.
     int DoModal();
     // The code the sheet ended with: 0 while it runs.
     int Result() const { return result_; }
@@ -35,10 +36,19 @@ class CPropertySheetEx {
     void SetWizardButtons(int flags);
     int Buttons() const { return buttons_; }
 
-    // Makes the page at `index` current: created on first use, then activated.
+    // Makes the page at `index` current (the window selects it and activates it); before the
+    // sheet runs, the page it opens on.
     bool SetActivePage(int index);
+    // The window shows the page at `index`: it is created on first use, then activated.
+    void Activate(int index);
     // Every page gets this size (a backend's size).
     void SetPageSize(WindowSize size);
+
+    // Where Next and Back lead from the current page: its handler names the target, then the
+    // page reads its controls back and may refuse. The target's index, or -1 to stay (also
+    // when the button is off). For a window whose toolkit moves to the page itself.
+    int NextTarget();
+    int BackTarget();
 
     // The user's actions, as the window reports them.
     void PressNext();
@@ -49,7 +59,7 @@ class CPropertySheetEx {
     SheetWindow& Window() { return *window_; }
 
   private:
-    void Move(int result, int step);
+    int Target(int result, int step);
     int IndexOfTemplate(int templateId) const;
     void End(int result);
 

@@ -140,7 +140,7 @@ class KeyFaultWalk : public CliLogic {
             Next(*sheet);
             fake.messages.clear();
             hand.Arm();
-            sheet->Cancel();
+            Cancel(*sheet);
             driver->Settle(*sheet);
         } else {
             hand.Arm();

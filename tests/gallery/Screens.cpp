@@ -44,6 +44,7 @@ void VisitAllScreens(tests::PageDriver& driver, const Visitor& visit) {
         } else {
             visit(name, screen);
         }
+        driver.Close(sheet);
     }
     place.topFolder = false;
     for (int index : {kPageConfigIPDone, kPageResetPasswordDone, kPageResetIPDone, kPageNeskDone}) {
@@ -51,6 +52,7 @@ void VisitAllScreens(tests::PageDriver& driver, const Visitor& visit) {
         sheet.SetActivePage(index);
         driver.Show(sheet);
         visit("page" + std::to_string(index) + "-elsewhere", {&sheet, nullptr});
+        driver.Close(sheet);
     }
     platform::SetKeyPlaceProbe(nullptr);
 
@@ -79,9 +81,9 @@ void VisitAllScreens(tests::PageDriver& driver, const Visitor& visit) {
         dialog->m_strStorageIP = address;
         dialog->m_strFileModule1IP = address;
         dialog->m_strFileModule2IP = address;
-        dialog->Create();
-        driver.Show(*dialog);
+        driver.Open(*dialog);
         visit("dialog" + std::to_string(id), Screen{nullptr, dialog.get()});
+        driver.Close(*dialog);
     }
 }
 

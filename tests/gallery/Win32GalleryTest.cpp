@@ -15,8 +15,8 @@
 #include "wizard/ToolTitle.h"
 
 // Then Windows.
+#include "Win32Modal.h"
 #include "Win32Windows.h"
-#include "framework/win32/Application.h"
 #include "framework/win32/Backend.h"
 #include "framework/win32/Platform.h"
 
@@ -234,7 +234,7 @@ TEST_P(Win32Gallery, EveryTextFitsItsControl) {
         // Drawn whole, frame and caption too: nothing of a window shown before remains.
         RedrawWindow(windows[0], nullptr, nullptr,
                      RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        framework::win32::PumpMessages();
+        tests::SettleModal();
         EXPECT_TRUE(SaveShot(windows[0], out / (name + ".png"))) << name;
         if (screen.sheet) {
             // One window size for every page: it never jumps as the user moves on.

@@ -13,7 +13,7 @@ using Row = std::array<const wchar_t*, 4>;
 class AddressPages : public PageLogic {
   protected:
     // Page 1 or 4, reached from the main menu.
-    std::unique_ptr<CMyPropertySheet> OpenPage(int index) {
+    ShownSheet OpenPage(int index) {
         auto sheet = Open(kPageMain);
         driver->Click(sheet->m_pageMain, index == kPageConfigIP
                                              ? CMyPropertyPageMain::IDC_NEW_SYSTEM

@@ -57,7 +57,7 @@ TEST_F(PageLogic, EveryPagesButtonsBackAndNext) {
         EXPECT_EQ(TempKey::Read("satask.txt"), c.satask);
         EXPECT_TRUE(fake.messages.empty());
         if (c.buttons & PSWIZB_FINISH) {
-            sheet->PressFinish();
+            Finish(*sheet);
             EXPECT_EQ(sheet->Result(), 1);
         }
     }
@@ -138,7 +138,7 @@ TEST_F(PageLogic, FinishKeepsAndCancelRemovesWhatTheDonePagesWrote) {
             auto sheet = Open(c.page);
             const std::string task = TempKey::Read("satask.txt");
             if (finish) {
-                sheet->PressFinish();
+                Finish(*sheet);
                 if (!(sheet->Buttons() & PSWIZB_FINISH)) {
                     EXPECT_EQ(sheet->Result(), 0) << c.page;  // no Finish on this page
                     continue;
@@ -148,7 +148,7 @@ TEST_F(PageLogic, FinishKeepsAndCancelRemovesWhatTheDonePagesWrote) {
                 EXPECT_TRUE(TempKey::Exists("cfgtask.txt"));
                 continue;
             }
-            sheet->Cancel();
+            Cancel(*sheet);
             EXPECT_EQ(sheet->Result(), 2);
             EXPECT_EQ(TempKey::Exists("satask.txt"), !c.removesTask) << c.page;
             EXPECT_EQ(TempKey::Exists("cfgtask.txt"), !c.removesFileModuleTask) << c.page;
@@ -251,7 +251,7 @@ TEST_F(PageLogic, PagesAreMadeWhenFirstShownAndTheEnclosurePageTouchesNothing) {
     EXPECT_EQ(sheet->GetActiveIndex(), kPageMain);
     EXPECT_TRUE(sheet->m_pageMain.Ctl().IsChecked(CMyPropertyPageMain::IDC_ADD_ENCLOSURE));
     Next(*sheet);
-    sheet->PressFinish();
+    Finish(*sheet);
     EXPECT_EQ(sheet->Result(), 1);
     EXPECT_TRUE(std::filesystem::is_empty("."));
 }

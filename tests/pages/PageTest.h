@@ -82,6 +82,16 @@ inline std::wstring NotSameSubnet(int label) {
 
 class PageLogic : public ::testing::Test {
   protected:
+    // A sheet shown by the driver, closed by it as it goes.
+    struct CloseSheet {
+        PageDriver* driver;
+        void operator()(CMyPropertySheet* sheet) const {
+            driver->Close(*sheet);
+            delete sheet;
+        }
+    };
+    using ShownSheet = std::unique_ptr<CMyPropertySheet, CloseSheet>;
+
     void SetUp() override {
         SetUnifiedValueStore(nullptr);
         // The scratch folder stands for a key's top folder unless a test says otherwise.
@@ -94,20 +104,16 @@ class PageLogic : public ::testing::Test {
         platform::SetKeyPlaceProbe(nullptr);
     }
 
-    std::unique_ptr<CMyPropertySheet> Open(int index) {
-        auto sheet = std::make_unique<CMyPropertySheet>(index);
+    ShownSheet Open(int index) {
+        ShownSheet sheet(new CMyPropertySheet(index), CloseSheet{driver.get()});
         sheet->SetActivePage(index);
         driver->Show(*sheet);
         return sheet;
     }
-    void Next(CMyPropertySheet& sheet) {
-        sheet.PressNext();
-        driver->Settle(sheet);
-    }
-    void Back(CMyPropertySheet& sheet) {
-        sheet.PressBack();
-        driver->Settle(sheet);
-    }
+    void Next(CMyPropertySheet& sheet) { driver->Press(sheet, SheetButton::Next); }
+    void Back(CMyPropertySheet& sheet) { driver->Press(sheet, SheetButton::Back); }
+    void Finish(CMyPropertySheet& sheet) { driver->Press(sheet, SheetButton::Finish); }
+    void Cancel(CMyPropertySheet& sheet) { driver->Press(sheet, SheetButton::Cancel); }
     void TypeRow(framework::CPropertyPageEx& page, const std::array<int, 4>& ids,
                  const std::array<const wchar_t*, 4>& octets) {
         for (int i = 0; i < 4; ++i) {

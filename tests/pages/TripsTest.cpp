@@ -45,8 +45,7 @@ struct Trip {
 Drive Choose(int option, Drive then = nullptr) {
     return [option, then](PageDriver& driver, CMyPropertySheet& sheet) {
         driver.Click(sheet.m_pageMain, option);
-        sheet.PressNext();
-        driver.Settle(sheet);
+        driver.Press(sheet, SheetButton::Next);
         if (then) {
             then(driver, sheet);
         }
@@ -98,7 +97,7 @@ class Trips : public PageLogic {
         }
         Next(*sheet);
         ASSERT_TRUE(sheet->Buttons() & framework::PSWIZB_FINISH) << "no done page reached";
-        sheet->PressFinish();
+        Finish(*sheet);
         driver->Settle(*sheet);
     }
 
@@ -260,8 +259,7 @@ TEST_F(Trips, TheUnifiedSystemAfterAFileModuleFailure) {
                [](PageDriver& d, CMyPropertySheet& s) {
                    d.TypeAddress(s.m_pageNeskP1, U1::IDC_ADDRESS, L"192.168.1.10");
                    d.TypeAddress(s.m_pageNeskP1, U1::IDC_GATEWAY, L"192.168.1.1");
-                   s.PressNext();
-                   d.Settle(s);
+                   d.Press(s, SheetButton::Next);
                    ASSERT_EQ(s.GetActiveIndex(), kPageNeskP2);
                    d.TypeAddress(s.m_pageNeskP2, U2::IDC_MANAGEMENT, L"192.168.1.20");
                    d.TypeAddress(s.m_pageNeskP2, U2::IDC_MODULE1, L"192.168.1.21");

@@ -15,9 +15,9 @@ class UnifiedPages : public PageLogic {
         StoreFirstUnifiedPage(0, 0, 0);
     }
     // Page 7 filled in and accepted.
-    std::unique_ptr<CMyPropertySheet> PastFirstPage(const wchar_t* address = L"192.168.1.10",
-                                                    const wchar_t* mask = L"255.255.255.0",
-                                                    const wchar_t* gateway = L"192.168.1.1") {
+    ShownSheet PastFirstPage(const wchar_t* address = L"192.168.1.10",
+                             const wchar_t* mask = L"255.255.255.0",
+                             const wchar_t* gateway = L"192.168.1.1") {
         auto sheet = Open(kPageNeskP1);
         driver->TypeAddress(sheet->m_pageNeskP1, U1::IDC_ADDRESS, address);
         driver->TypeAddress(sheet->m_pageNeskP1, U1::IDC_MASK, mask);
@@ -162,7 +162,7 @@ TEST_F(UnifiedPages, EachRangeGivesItsInternalAddressesAndCancelRemovesBothFiles
                               "--gateway=192.168.1.1 --serviceip1=192.168.1.21 "
                               "--serviceip2=192.168.1.22 --internalips=") +
                       expected[range] + " --veltaraip=192.168.1.10");
-        sheet->Cancel();
+        Cancel(*sheet);
         EXPECT_FALSE(TempKey::Exists("satask.txt"));
         EXPECT_FALSE(TempKey::Exists("cfgtask.txt"));
     }

@@ -14,6 +14,20 @@ class HeadlessPageDriver final : public PageDriver {
   public:
     void Show(framework::CPropertySheetEx& sheet) override { Settle(sheet); }
     void Settle(framework::CPropertySheetEx& sheet) override { SheetWindowOf(sheet).Flush(); }
+    void Press(framework::CPropertySheetEx& sheet, SheetButton button) override {
+        const int shown = SheetWindowOf(sheet).buttons;
+        const bool finish = shown & framework::PSWIZB_FINISH;
+        if (button == SheetButton::Back && (shown & framework::PSWIZB_BACK)) {
+            sheet.PressBack();
+        } else if (button == SheetButton::Next && !finish && (shown & framework::PSWIZB_NEXT)) {
+            sheet.PressNext();
+        } else if (button == SheetButton::Finish && finish) {
+            sheet.PressFinish();
+        } else if (button == SheetButton::Cancel) {
+            sheet.Cancel();
+        }
+        Settle(sheet);
+    }
     void Type(framework::CPropertyPageEx& page, int id, const std::wstring& text) override {
         Records(page).Type(id, text);
     }

@@ -25,6 +25,11 @@ class PageDriver {
     virtual void Show(framework::CPropertySheetEx& sheet) = 0;
     // Lets the work posted by the handlers run, as the event loop does.
     virtual void Settle(framework::CPropertySheetEx& sheet) = 0;
+    // Clicks a button of the sheet's button bar, as a user does: only one shown and enabled.
+    virtual void Press(framework::CPropertySheetEx& sheet, SheetButton button) = 0;
+    // Ends the sheet's run where the backend keeps one going (Windows' own modal loop), as
+    // the program does when it closes; before the sheet goes.
+    virtual void Close(framework::CPropertySheetEx&) {}
 
     virtual void Type(framework::CPropertyPageEx& page, int id, const std::wstring& text) = 0;
     virtual void Click(framework::CPropertyPageEx& page, int id) = 0;
@@ -44,6 +49,13 @@ class PageDriver {
     virtual void Escape(framework::CDialog& dialog) = 0;
     // Shows a dialog made with Create, outside its modal loop (for a picture of it).
     virtual void Show(framework::CDialog& dialog) = 0;
+    // Runs a dialog as the program does, until it waits for the user: modally where Windows
+    // runs the loop, else made with Create and shown. Close ends it (Cancel) if it still runs.
+    virtual void Open(framework::CDialog& dialog) {
+        dialog.Create();
+        Show(dialog);
+    }
+    virtual void Close(framework::CDialog&) {}
     // Runs `body`; a dialog it runs modally is handed to `act`, which ends it (a click, Escape).
     virtual void WhileModal(const std::function<void(framework::CDialog&)>& act,
                             const std::function<void()>& body) = 0;

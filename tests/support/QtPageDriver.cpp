@@ -33,6 +33,17 @@ class QtPageDriver final : public PageDriver {
         SettleEvents();
     }
     void Settle(framework::CPropertySheetEx&) override { SettleEvents(); }
+    void Press(framework::CPropertySheetEx& sheet, SheetButton which) override {
+        SheetDialog* dialog = SheetWidget(sheet);
+        QPushButton* button = which == SheetButton::Back     ? dialog->BackButton()
+                              : which == SheetButton::Next   ? dialog->NextButton()
+                              : which == SheetButton::Finish ? dialog->FinishButton()
+                                                             : dialog->CancelButton();
+        if (button->isVisibleTo(dialog) && button->isEnabled()) {
+            button->click();
+        }
+        SettleEvents();
+    }
     void Type(framework::CPropertyPageEx& page, int id, const std::wstring& text) override {
         auto* box = qobject_cast<QLineEdit*>(ControlWidget(page, id));
         box->setFocus();

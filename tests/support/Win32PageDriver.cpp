@@ -1,17 +1,18 @@
-// The page driver on the Win32 backend: Windows' own controls, driven in-process through
-// their messages (Wine mishandles typing over a filled IP address control: its value is
-// set by message).
+// The page driver on the Win32 backend: Windows' own sheet and controls, run by Windows'
+// own modal loop (on a fiber, see Win32Modal.h) and driven in-process through their messages
+// (Wine mishandles typing over a filled IP address control: its value is set by message).
 // The framework's headers come before <windows.h> and its IDOK and IDCANCEL macros.
 #include "PageDriver.h"
+#include "Win32Modal.h"
 
 // Then Windows.
-#include "framework/win32/Application.h"
 #include "framework/win32/Backend.h"
 
 #include <commctrl.h>
 
 #include <prsht.h>
 #include <algorithm>
+#include <map>
 #include <utility>
 
 namespace tests {
@@ -34,24 +35,62 @@ class Win32PageDriver final : public PageDriver {
     Win32PageDriver() { framework::InstallBackend(&backend_); }
     ~Win32PageDriver() override { framework::InstallBackend(nullptr); }
 
+    // The sheet runs as the program runs it, until it waits for the user.
     void Show(framework::CPropertySheetEx& sheet) override {
-        ShowWindow(SheetHandle(sheet), SW_SHOW);
-        PumpMessages();
+        if (ModalRunning(runs_[&sheet])) {
+            SettleModal();
+            return;
+        }
+        runs_[&sheet] = StartModal([&sheet] { sheet.DoModal(); });
     }
-    void Settle(framework::CPropertySheetEx&) override { PumpMessages(); }
+    void Settle(framework::CPropertySheetEx&) override { SettleModal(); }
+    void Press(framework::CPropertySheetEx& sheet, SheetButton which) override {
+        const int id = which == SheetButton::Back     ? kBackButton
+                       : which == SheetButton::Next   ? kNextButton
+                       : which == SheetButton::Finish ? kFinishButton
+                                                      : IDCANCEL;
+        HWND button = GetDlgItem(SheetHandle(sheet), id);
+        if (button && IsWindowVisible(button) && IsWindowEnabled(button)) {
+            SendMessageW(button, BM_CLICK, 0, 0);
+        }
+        SettleModal();
+    }
+    void Close(framework::CPropertySheetEx& sheet) override {
+        if (const int run = runs_[&sheet]; ModalRunning(run)) {
+            sheet.Window().End(2);  // Cancel's code
+            FinishModal(run);
+        }
+        runs_.erase(&sheet);
+    }
+    void Open(framework::CDialog& dialog) override {
+        runs_[&dialog] = StartModal([&dialog] { dialog.DoModal(); });
+        // The dialog manager shows a modal dialog once its loop first finds no message
+        // waiting; the settling here always leaves one, so it is shown as the loop would.
+        if (HWND window = DialogHandle(dialog); window && !IsWindowVisible(window)) {
+            ShowWindow(window, SW_SHOWNORMAL);
+            SettleModal();
+        }
+    }
+    void Close(framework::CDialog& dialog) override {
+        if (const int run = runs_[&dialog]; ModalRunning(run)) {
+            dialog.OnCancel();
+            FinishModal(run);
+        }
+        runs_.erase(&dialog);
+    }
     void Type(framework::CPropertyPageEx& page, int id, const std::wstring& text) override {
         SetFocus(Control(PageHandle(page), id));
         SetWindowTextW(Control(PageHandle(page), id), text.c_str());  // sends EN_CHANGE
-        PumpMessages();
+        SettleModal();
     }
     void Click(framework::CPropertyPageEx& page, int id) override {
         SendMessageW(Control(PageHandle(page), id), BM_CLICK, 0, 0);
-        PumpMessages();
+        SettleModal();
     }
     void Select(framework::CPropertyPageEx& page, int id, int index) override {
         SendMessageW(Control(PageHandle(page), id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         Notify(PageHandle(page), id, CBN_SELCHANGE);
-        PumpMessages();
+        SettleModal();
     }
     // A whole address by the control's message; a partial one field by field into the
     // control's own edit boxes, left to right.
@@ -81,15 +120,15 @@ class Win32PageDriver final : public PageDriver {
                 SetWindowTextW(boxes[i], fields[i].c_str());
             }
         }
-        PumpMessages();
+        SettleModal();
     }
     void Click(framework::CDialog& dialog, int id) override {
         SendMessageW(Control(DialogHandle(dialog), id), BM_CLICK, 0, 0);
-        PumpMessages();
+        SettleModal();
     }
     void Escape(framework::CDialog& dialog) override {
         SendMessageW(DialogHandle(dialog), WM_CLOSE, 0, 0);
-        PumpMessages();
+        SettleModal();
     }
     void WhileModal(const std::function<void(framework::CDialog&)>& act,
                     const std::function<void()>& body) override {
@@ -102,7 +141,7 @@ class Win32PageDriver final : public PageDriver {
     void Show(framework::CDialog& dialog) override {
         ShowWindow(DialogHandle(dialog), SW_SHOW);
         UpdateWindow(DialogHandle(dialog));
-        PumpMessages();
+        SettleModal();
     }
     int Focused(const framework::CPropertyPageEx& page) override {
         HWND page_ = PageHandle(page);
@@ -119,11 +158,11 @@ class Win32PageDriver final : public PageDriver {
             return SheetButton::None;
         }
         switch (GetDlgCtrlID(focus)) {
-            case 0x3023:
+            case kBackButton:
                 return SheetButton::Back;
-            case 0x3024:
+            case kNextButton:
                 return SheetButton::Next;
-            case 0x3025:
+            case kFinishButton:
                 return SheetButton::Finish;
             case IDCANCEL:
                 return SheetButton::Cancel;
@@ -156,8 +195,14 @@ class Win32PageDriver final : public PageDriver {
         }
     }
 
+    // The sheet's buttons, by the ids Windows gives them.
+    static constexpr int kBackButton = 0x3023;
+    static constexpr int kNextButton = 0x3024;
+    static constexpr int kFinishButton = 0x3025;
+
     static inline const std::function<void(framework::CDialog&)>* modalAct_ = nullptr;
     Win32Backend backend_;
+    std::map<const void*, int> runs_;  // the modal runs of the sheets and dialogs shown
 };
 
 }  // namespace

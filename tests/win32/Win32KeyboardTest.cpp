@@ -1,6 +1,6 @@
-// The keyboard on Windows' own dialog manager, keys sent as messages (press, then release)
-// through the program's routing to the dialog managers: the keyboard tables, arrows among the
-// main menu's choices, Tab round every screen.
+// The keyboard on Windows' own dialog manager, keys posted as messages (press, then release)
+// to the window with the focus, where the modal loop Windows runs takes them: the keyboard
+// tables, arrows among the main menu's choices, Tab round every screen.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -11,11 +11,11 @@
 #include "PageDriver.h"
 #include "Screens.h"
 #include "TempDir.h"
+#include "Win32Modal.h"
 #include "Win32Test.h"
 #include "wizard/MyPropertySheet.h"
 
 // Then Windows.
-#include "framework/win32/Application.h"
 #include "framework/win32/Backend.h"
 #include "framework/win32/Platform.h"
 
@@ -26,9 +26,9 @@ namespace {
 
 using wizard::CMyPropertyPageMain;
 
-// A key's messages as a keyboard makes them, to the window that has the focus, handed to the
-// program's own routing to the dialog managers; its character (WM_CHAR, or WM_SYSCHAR with
-// Alt) comes from Windows' translation of the key, as for a real key.
+// A key's messages as a keyboard makes them, to the window that has the focus, for the modal
+// loop's dialog manager; its character (WM_CHAR, or WM_SYSCHAR with Alt) comes from Windows'
+// translation of the key, as for a real key.
 void SendKey(UINT key, bool shift = false, bool alt = false) {
     BYTE state[256];
     GetKeyboardState(state);
@@ -40,15 +40,14 @@ void SendKey(UINT key, bool shift = false, bool alt = false) {
     const LPARAM context = alt ? 0x20000000 : 0;
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
     for (UINT message : {down, up}) {
-        MSG msg{GetFocus(), message, key, 1 | scan | context | (message == up ? 0xC0000000 : 0),
-                0,          {}};
-        framework::win32::DispatchToDialogs(msg);
-        framework::win32::PumpMessages();  // the character the key made
+        PostMessageW(GetFocus(), message, key,
+                     1 | scan | context | (message == up ? 0xC0000000 : 0));
+        tests::SettleModal();  // the key, then the character it made
     }
     state[VK_SHIFT] = 0;
     state[VK_MENU] = 0;
     SetKeyboardState(state);
-    framework::win32::PumpMessages();
+    tests::SettleModal();
 }
 
 // A key pressed and released in the window that has the focus.
@@ -63,7 +62,7 @@ void Press(const tests::KeyStep& step, HWND sheet) {
         SendKey(LOBYTE(scan), (HIBYTE(scan) & 1) != 0);
     } else if (step.key == "Next") {
         SendMessageW(GetDlgItem(sheet, 0x3024), BM_CLICK, 0, 0);  // as the mouse clicks it
-        framework::win32::PumpMessages();
+        tests::SettleModal();
     } else if (step.key.starts_with("A-")) {
         SendKey(static_cast<UINT>(step.key[2]), false, true);
     } else {
@@ -86,7 +85,7 @@ TEST(Win32Keyboard, ArrowsChooseAndTabLeavesTheChoices) {
     SetForegroundWindow(window);
     CMyPropertyPageMain& page = sheet.m_pageMain;
     page.Ctl().Focus(CMyPropertyPageMain::IDC_NEW_SYSTEM);
-    framework::win32::PumpMessages();
+    tests::SettleModal();
     ASSERT_EQ(driver->Focused(page), CMyPropertyPageMain::IDC_NEW_SYSTEM);
 
     // Down through the four choices, over the heading between them.
@@ -162,7 +161,7 @@ TEST(Win32Keyboard, TheAddressTypedIsTheAddressWritten) {
         tests::ShownWizard shown;
         wizard::CMyPropertySheet& sheet = *shown.sheet;
         SetForegroundWindow(shown.Window());
-        framework::win32::PumpMessages();
+        tests::SettleModal();
         tests::TypeAndExpect(c, sheet,
                              [&](const tests::KeyStep& step) { Press(step, shown.Window()); });
     }
@@ -179,15 +178,15 @@ TEST(Win32Keyboard, EnterInAResultDialogPressesTheFocusedButton) {
     for (const tests::DialogKeyCase& c : tests::DialogKeyCases()) {
         SCOPED_TRACE(c.name);
         auto dialog = c.make();
-        dialog->Create();
-        driver->Show(*dialog);
+        driver->Open(*dialog);
         SetForegroundWindow(framework::win32::DialogHandle(*dialog));
-        framework::win32::PumpMessages();
+        tests::SettleModal();
         tests::TypeAndExpect(c, *dialog, fake, [&] {
             for (const tests::KeyStep& step : tests::ParseKeys(c.keys)) {
                 Press(step, nullptr);
             }
         });
+        driver->Close(*dialog);
     }
 }
 

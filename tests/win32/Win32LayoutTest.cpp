@@ -46,13 +46,16 @@ TEST(Win32Layout, PagesMeasuredAloneNeedWhatTheyNeedInTheSheet) {
         framework::SetApplicationName(LoadToolTitle());
         const auto driver = tests::MakePageDriver();
         CMyPropertySheet sheet(0);
+        driver->Show(sheet);
         for (int index = 0; index < sheet.GetPageCount(); ++index) {
             sheet.SetActivePage(index);
+            driver->Settle(sheet);
             const WindowSize inSheet = sheet.GetPage(index)->Window()->Relayout();
             const WindowSize measured = alone[index]();
             EXPECT_EQ(measured.cx, inSheet.cx) << "language " << language << ", page " << index;
             EXPECT_EQ(measured.cy, inSheet.cy) << "language " << language << ", page " << index;
         }
+        driver->Close(sheet);
         platform::Install(nullptr);
     }
 }

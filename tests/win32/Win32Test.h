@@ -30,6 +30,9 @@ class ShownWizard {
         sheet->SetActivePage(0);
         driver->Show(*sheet);
     }
+    ~ShownWizard() { driver->Close(*sheet); }
+    ShownWizard(const ShownWizard&) = delete;
+    ShownWizard& operator=(const ShownWizard&) = delete;
     HWND Window() const { return framework::win32::SheetHandle(*sheet); }
 
     TempKey key;

@@ -21,8 +21,8 @@ class HeadlessBackend final : public Backend {
     HeadlessBackend(const HeadlessBackend&) = delete;
     HeadlessBackend& operator=(const HeadlessBackend&) = delete;
 
-    std::unique_ptr<SheetWindow> CreateSheet(CPropertySheetEx&) override {
-        return std::make_unique<HeadlessSheet>(&focus);
+    std::unique_ptr<SheetWindow> CreateSheet(CPropertySheetEx& sheet) override {
+        return std::make_unique<HeadlessSheet>(sheet, &focus);
     }
     std::unique_ptr<PageWindow> CreateLonePage(CPropertyPageEx& page) override {
         return std::make_unique<HeadlessPage>(page, &focus);

@@ -16,7 +16,15 @@ HeadlessDialog::HeadlessDialog(CDialog& dialog, RecordFocus* focus)
           },
           focus) {}
 
+void HeadlessDialog::Open() {
+    if (!opened_) {
+        opened_ = true;
+        dialog_.Initialize();
+    }
+}
+
 int HeadlessDialog::RunModal() {
+    Open();
     // What the user does while the dialog is up, where a caller has said (see OnModal).
     if (!ended_) {
         HeadlessBackend::RunModalHandler(dialog_);

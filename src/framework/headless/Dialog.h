@@ -16,6 +16,7 @@ class HeadlessDialog final : public DialogWindow {
     RecordControls& Ctl() override { return controls_; }
     void SetCaption(const std::wstring&) override {}
     void Describe(const std::wstring&) override {}
+    void Open() override;
     int RunModal() override;
     void End(int result) override {
         ended_ = true;
@@ -26,6 +27,7 @@ class HeadlessDialog final : public DialogWindow {
   private:
     CDialog& dialog_;
     RecordControls controls_;
+    bool opened_ = false;
     bool ended_ = false;
     int result_ = 0;
 };

@@ -18,6 +18,18 @@ void HeadlessSheet::FocusDefaultButton() {
                                              : 0};
 }
 
+void HeadlessSheet::SelectPage(int index) {
+    sheet_.Activate(index);
+}
+
+int HeadlessSheet::RunModal(int start) {
+    if (shown < 0) {
+        SelectPage(start);
+    }
+    Flush();
+    return result;
+}
+
 void HeadlessSheet::Flush() {
     while (!posted_.empty()) {
         auto task = std::move(posted_.front());

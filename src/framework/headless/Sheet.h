@@ -28,11 +28,12 @@ class HeadlessPage final : public PageWindow {
 
 class HeadlessSheet final : public SheetWindow {
   public:
-    explicit HeadlessSheet(RecordFocus* focus) : focus_(focus) {}
+    HeadlessSheet(CPropertySheetEx& sheet, RecordFocus* focus) : sheet_(sheet), focus_(focus) {}
 
     std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) override {
         return std::make_unique<HeadlessPage>(page, focus_);
     }
+    void SelectPage(int index) override;
     void ShowPage(int index, const std::wstring& pageCaption) override {
         shown = index;
         caption = pageCaption;
@@ -43,10 +44,7 @@ class HeadlessSheet final : public SheetWindow {
     void ApplyButtons(int flags) override { buttons = flags; }
     void Post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
     // The modal loop: posted work, then the caller drives the sheet itself.
-    int RunModal() override {
-        Flush();
-        return result;
-    }
+    int RunModal(int start) override;
     void End(int code) override { result = code; }
 
     // Runs the work posted so far, as the event loop would once a handler has returned.
@@ -66,6 +64,7 @@ class HeadlessSheet final : public SheetWindow {
     WindowSize pageSize;
 
   private:
+    CPropertySheetEx& sheet_;
     RecordFocus* focus_;
     std::deque<std::function<void()>> posted_;
 };

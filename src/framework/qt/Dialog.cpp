@@ -9,12 +9,20 @@ void DialogBox::reject() {
 }
 
 QtDialogWindow::QtDialogWindow(CDialog& dialog)
-    : box_(new DialogBox(dialog)),
+    : dialog_(dialog),
+      box_(new DialogBox(dialog)),
       controls_(box_, dialog.Template(), [&dialog](int id, Notify code) {
           if (code == Notify::Clicked) {
               dialog.ButtonClicked(id);
           }
       }) {}
+
+void QtDialogWindow::Open() {
+    if (!opened_) {
+        opened_ = true;
+        dialog_.Initialize();
+    }
+}
 
 QtDialogWindow::~QtDialogWindow() {
     delete box_.data();

@@ -28,14 +28,20 @@ class QtDialogWindow final : public DialogWindow {
     QtControls& Ctl() override { return controls_; }
     void SetCaption(const std::wstring& caption) override;
     void Describe(const std::wstring& description) override;
-    int RunModal() override { return box_->exec(); }
+    void Open() override;
+    int RunModal() override {
+        Open();
+        return box_->exec();
+    }
     void End(int result) override { box_->done(result); }
     void Relayout() override { box_->setFixedSize(controls_.Relayout()); }
     QDialog* Box() const { return box_; }
 
   private:
+    CDialog& dialog_;
     QPointer<QDialog> box_;
     QtControls controls_;
+    bool opened_ = false;
 };
 
 }  // namespace framework::qt

@@ -52,6 +52,17 @@ std::unique_ptr<PageWindow> QtSheetWindow::CreatePage(CPropertyPageEx& page) {
     return window;
 }
 
+void QtSheetWindow::SelectPage(int index) {
+    sheet_.Activate(index);
+}
+
+int QtSheetWindow::RunModal(int start) {
+    if (sheet_.GetActiveIndex() < 0) {
+        SelectPage(start);
+    }
+    return dialog_->exec();
+}
+
 void QtSheetWindow::ShowPage(int index, const std::wstring& caption) {
     QWidget* page = PageWidget(*sheet_.GetPage(index));
     // The framework places the focus on the page shown; Qt would carry it over from the page

@@ -78,13 +78,14 @@ class QtSheetWindow final : public SheetWindow {
     ~QtSheetWindow() override;
 
     std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) override;
+    void SelectPage(int index) override;
     void ShowPage(int index, const std::wstring& caption) override;
     void PageActivated(int index) override;
     void FocusDefaultButton() override { dialog_->FocusDefaultButton(); }
     void SetPageSize(WindowSize size) override { dialog_->SetPageSize(QSize(size.cx, size.cy)); }
     void ApplyButtons(int flags) override { dialog_->ApplyButtons(flags); }
     void Post(std::function<void()> task) override;
-    int RunModal() override { return dialog_->exec(); }
+    int RunModal(int start) override;
     void End(int result) override { dialog_->done(result); }
     SheetDialog* Dialog() const { return dialog_; }
 

@@ -123,6 +123,9 @@ HWND Win32Controls::Handle() const {
 
 void Win32Controls::Attach(HWND hwnd) {
     hwnd_ = hwnd;
+    if (!hwnd) {
+        return;  // the window is gone
+    }
     for (const ControlSpec& row : template_.controls) {
         if (row.kind == ControlKind::Radio) {
             SetWindowSubclass(Item(row.id), &RadioKeys, 0, reinterpret_cast<DWORD_PTR>(&template_));
@@ -408,7 +411,9 @@ bool Win32Controls::IsMultiline(HWND control) {
 int Win32Controls::FocusedId() const {
     for (HWND focus = GetFocus(); focus; focus = GetParent(focus)) {
         if (GetParent(focus) == hwnd_) {
-            return IsWindowVisible(focus) && IsWindowEnabled(focus) ? GetDlgCtrlID(focus) : 0;
+            // Shown by its own style: the page itself may not be shown yet (as it is activated).
+            const bool shown = (GetWindowLongW(focus, GWL_STYLE) & WS_VISIBLE) != 0;
+            return shown && IsWindowEnabled(focus) ? GetDlgCtrlID(focus) : 0;
         }
     }
     return 0;

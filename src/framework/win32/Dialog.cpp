@@ -19,21 +19,9 @@ class Win32DialogWindow final : public DialogWindow {
   public:
     Win32DialogWindow(CDialog& dialog, int icon)
         : dialog_(dialog),
+          icon_(icon),
           controls_(dialog.Template()),
-          bytes_(BuildDialogTemplate(dialog.Template(), TemplateUse::Dialog)) {
-        controls_.Attach(CreateDialogIndirectParamW(
-            GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes_.data()), nullptr,
-            &Proc, reinterpret_cast<LPARAM>(this)));
-        // The program's icon on the task bar and in the switcher, as the wizard has it.
-        for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
-            const int size = GetSystemMetrics(metric);
-            if (HANDLE image = icon ? LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon),
-                                                 IMAGE_ICON, size, size, LR_SHARED)
-                                    : nullptr) {
-                SendMessageW(Handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(image));
-            }
-        }
-    }
+          bytes_(BuildDialogTemplate(dialog.Template(), TemplateUse::Dialog)) {}
     ~Win32DialogWindow() override {
         if (Handle()) {
             DestroyWindow(Handle());
@@ -47,17 +35,27 @@ class Win32DialogWindow final : public DialogWindow {
         SetWindowTextW(Handle(), caption.c_str());
     }
     void Describe(const std::wstring&) override {}  // Windows reads the dialog's own texts
+    void Open() override {
+        if (!Handle()) {
+            CreateDialogIndirectParamW(GetModuleHandleW(nullptr), Template(), nullptr, &Proc,
+                                       reinterpret_cast<LPARAM>(this));
+        }
+    }
+    // The dialog manager makes the dialog, runs it and takes it down at EndDialog.
     int RunModal() override {
-        ended_ = false;
-        ShowWindow(Handle(), SW_SHOW);
-        RunModalLoop([this] { return ended_; });
-        ShowWindow(Handle(), SW_HIDE);
+        if (Handle()) {
+            DestroyWindow(Handle());  // the one Open made, for a picture
+        }
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), Template(), nullptr, &Proc,
+                                reinterpret_cast<LPARAM>(this));
+        controls_.Attach(nullptr);
         return result_;
     }
     void End(int result) override {
-        ended_ = true;
         result_ = result;
-        ShowWindow(Handle(), SW_HIDE);
+        if (Handle()) {
+            EndDialog(Handle(), result);
+        }
     }
     void Relayout() override {
         const WindowSize needed = controls_.LayOut();
@@ -70,9 +68,11 @@ class Win32DialogWindow final : public DialogWindow {
   private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG) {
+            auto* self = reinterpret_cast<Win32DialogWindow*>(lParam);
             SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
             SetPropW(hwnd, kDialogProperty, reinterpret_cast<HANDLE>(lParam));
-            return FALSE;  // the framework places the focus
+            self->Made(hwnd);
+            return FALSE;  // the dialog placed the focus
         }
         if (message == WM_DESTROY) {
             RemovePropW(hwnd, kDialogProperty);
@@ -98,10 +98,28 @@ class Win32DialogWindow final : public DialogWindow {
         return FALSE;
     }
 
+    LPCDLGTEMPLATEW Template() const { return reinterpret_cast<LPCDLGTEMPLATEW>(bytes_.data()); }
+
+    // The dialog's window and controls exist: the program's icon on the task bar and in the
+    // switcher, as the wizard has it, then the dialog's own start.
+    void Made(HWND hwnd) {
+        controls_.Attach(hwnd);
+        for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+            const int size = GetSystemMetrics(metric);
+            if (HANDLE image = icon_
+                                   ? LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon_),
+                                                IMAGE_ICON, size, size, LR_SHARED)
+                                   : nullptr) {
+                SendMessageW(hwnd, WM_SETICON, which, reinterpret_cast<LPARAM>(image));
+            }
+        }
+        dialog_.Initialize();
+    }
+
     CDialog& dialog_;
+    int icon_;
     Win32Controls controls_;
     std::vector<std::uint8_t> bytes_;
-    bool ended_ = false;
     int result_ = 0;
 };
 

@@ -14,6 +14,7 @@
 #include <prsht.h>
 
 #include <algorithm>
+#include <deque>
 
 namespace framework::win32 {
 namespace {
@@ -23,8 +24,8 @@ constexpr int kBackButton = 0x3023;
 constexpr int kNextButton = 0x3024;
 constexpr int kFinishButton = 0x3025;
 constexpr int kSunkenLine = 0x3026;
-constexpr UINT kPressNext = WM_APP + 2;
-constexpr UINT kPressBack = WM_APP + 3;
+// The work the handlers posted, one message a task.
+constexpr UINT kRunPosted = WM_APP + 1;
 
 // A page's window: a dialog the sheet made from the page's template.
 class Win32PageWindow final : public PageWindow {
@@ -45,36 +46,25 @@ class Win32PageWindow final : public PageWindow {
 class Win32SheetWindow final : public SheetWindow {
   public:
     Win32SheetWindow(CPropertySheetEx& sheet, int icon) : sheet_(sheet), icon_(icon) {}
-    ~Win32SheetWindow() override {
-        DropPosted(this);
-        UnregisterSheet(hwnd_);
-        if (hwnd_ && IsWindow(hwnd_)) {
-            DestroyWindow(hwnd_);
-        }
-    }
 
     std::unique_ptr<PageWindow> CreatePage(CPropertyPageEx& page) override {
-        const int index = IndexOf(page);
-        EnsureSheet(index);
-        if (!entries_[index].hwnd) {
-            // The sheet makes a page's dialog when it is first selected.
-            PropSheet_SetCurSel(hwnd_, nullptr, index);
-        }
-        return std::make_unique<Win32PageWindow>(page, entries_[index].hwnd);
+        // The sheet has made the page's dialog before it activates the page.
+        return std::make_unique<Win32PageWindow>(page, entries_.at(IndexOf(page)).hwnd);
     }
-    void ShowPage(int index, const std::wstring& caption) override {
-        if (PropSheet_GetCurrentPageHwnd(hwnd_) != entries_[index].hwnd) {
-            PropSheet_SetCurSel(hwnd_, nullptr, index);
+    void SelectPage(int index) override {
+        if (hwnd_) {
+            PropSheet_SetCurSel(hwnd_, nullptr, index);  // the sheet activates it
+        } else {
+            start_ = index;
         }
+    }
+    void ShowPage(int, const std::wstring& caption) override {
         SetWindowTextW(hwnd_, caption.c_str());
     }
     void PageActivated(int index) override {
         // Texts set since the page was measured (an address typed, a result) may need more
         // room than the sheet gave its pages: the sheet grows, it never cuts them.
         auto* window = dynamic_cast<Win32PageWindow*>(sheet_.GetPage(index)->Window());
-        if (!window) {
-            return;
-        }
         const WindowSize needed = window->Ctl().LayOut();
         RECT client;
         GetClientRect(entries_[index].hwnd, &client);
@@ -82,7 +72,12 @@ class Win32SheetWindow final : public SheetWindow {
         const int dy = needed.cy - static_cast<int>(client.bottom);
         if (dx > 0 || dy > 0) {
             Grow(std::max(0, dx), std::max(0, dy));
+        } else if (!centred_) {
+            RECT frame;
+            GetWindowRect(hwnd_, &frame);
+            CenterOnWorkArea(hwnd_, frame.right - frame.left, frame.bottom - frame.top);
         }
+        centred_ = true;
     }
     // In dialog units: every page's template gets at least this size, and the sheet sizes
     // itself to its largest page.
@@ -90,7 +85,6 @@ class Win32SheetWindow final : public SheetWindow {
     void ApplyButtons(int flags) override {
         // The framework's flags are Windows' PSWIZB_BACK, PSWIZB_NEXT and PSWIZB_FINISH.
         SendMessageW(hwnd_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
-        buttons_ = flags;
     }
     void FocusDefaultButton() override {
         for (int id : {kFinishButton, kNextButton, kBackButton}) {
@@ -101,18 +95,61 @@ class Win32SheetWindow final : public SheetWindow {
             }
         }
     }
-    void Post(std::function<void()> task) override { win32::Post(this, std::move(task)); }
-    int RunModal() override {
-        // Finish or Cancel closed the sheet when it has no current page any more.
-        RunModalLoop([this] { return ended_ || !PropSheet_GetCurrentPageHwnd(hwnd_); });
+    // The work goes to the sheet's window as a message of its own, in the order posted.
+    void Post(std::function<void()> task) override {
+        posted_.push_back(std::move(task));
+        if (hwnd_) {
+            PostMessageW(hwnd_, kRunPosted, 0, 0);
+        }
+    }
+    // Windows runs the sheet: it makes the pages' dialogs, moves between them as their
+    // notifications answer, and returns once Finish or Cancel has closed it.
+    int RunModal(int start) override {
+        const int first = start_ >= 0 ? start_ : start;
+        entries_.resize(static_cast<std::size_t>(sheet_.GetPageCount()));
+        std::vector<PROPSHEETPAGEW> pages(entries_.size());
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            DialogTemplate sized = sheet_.GetPage(static_cast<int>(i))->Template();
+            sized.cx = std::max(sized.cx, pageSize_.cx);
+            sized.cy = std::max(sized.cy, pageSize_.cy);
+            entries_[i] = {this, static_cast<int>(i), nullptr,
+                           BuildDialogTemplate(sized, TemplateUse::Page)};
+            PROPSHEETPAGEW& page = pages[i];
+            page.dwSize = sizeof page;
+            // The sheet shows the title of the page it shows.
+            page.dwFlags = PSP_DLGINDIRECT | PSP_HIDEHEADER | PSP_USETITLE;
+            page.pszTitle = sheet_.GetPage(static_cast<int>(i))->Caption().c_str();
+            page.hInstance = GetModuleHandleW(nullptr);
+            page.pResource = reinterpret_cast<LPCDLGTEMPLATEW>(entries_[i].bytes.data());
+            page.pfnDlgProc = &PageProc;
+            page.lParam = reinterpret_cast<LPARAM>(&entries_[i]);
+        }
+        PROPSHEETHEADERW header{};
+        header.dwSize = sizeof header;
+        header.dwFlags =
+            PSH_WIZARD97 | PSH_PROPSHEETPAGE | PSH_USECALLBACK | (icon_ ? PSH_USEICONID : 0);
+        header.pszIcon = MAKEINTRESOURCEW(icon_);
+        header.hInstance = GetModuleHandleW(nullptr);
+        header.pszCaption = L"";
+        header.nPages = static_cast<UINT>(pages.size());
+        header.nStartPage = static_cast<UINT>(first);
+        header.ppsp = pages.data();
+        header.pfnCallback = &SheetCreated;
+        opening_ = this;
+        PropertySheetW(&header);
+        opening_ = nullptr;
+        hwnd_ = nullptr;
+        posted_.clear();
         return result_;
     }
     void End(int result) override {
-        ended_ = true;
         result_ = result;
-        if (!inNotify_ && hwnd_) {
-            ShowWindow(hwnd_, SW_HIDE);
+        // Finish and Cancel close the sheet as their notifications return; the program
+        // closing it otherwise does so as Cancel would, without asking the pages again.
+        if (!ended_ && !inNotify_ && hwnd_) {
+            PostMessageW(hwnd_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         }
+        ended_ = true;
     }
     HWND Handle() const { return hwnd_; }
 
@@ -133,53 +170,43 @@ class Win32SheetWindow final : public SheetWindow {
         return -1;
     }
 
-    // The sheet is made once every page has been added, opened on `start`.
-    void EnsureSheet(int start) {
-        if (hwnd_) {
-            return;
+    // The sheet's own window is made: the posted work gets its place there, and Finish an
+    // access key like Back and Next, on the system's own word for it.
+    static int CALLBACK SheetCreated(HWND hwnd, UINT message, LPARAM) {
+        if (message != PSCB_INITIALIZED || !opening_) {
+            return 0;
         }
-        entries_.resize(static_cast<std::size_t>(sheet_.GetPageCount()));
-        std::vector<PROPSHEETPAGEW> pages(entries_.size());
-        for (std::size_t i = 0; i < entries_.size(); ++i) {
-            DialogTemplate sized = sheet_.GetPage(static_cast<int>(i))->Template();
-            sized.cx = std::max(sized.cx, pageSize_.cx);
-            sized.cy = std::max(sized.cy, pageSize_.cy);
-            entries_[i] = {this, static_cast<int>(i), nullptr,
-                           BuildDialogTemplate(sized, TemplateUse::Page)};
-            PROPSHEETPAGEW& page = pages[i];
-            page.dwSize = sizeof page;
-            page.dwFlags = PSP_DLGINDIRECT | PSP_HIDEHEADER;
-            page.hInstance = GetModuleHandleW(nullptr);
-            page.pResource = reinterpret_cast<LPCDLGTEMPLATEW>(entries_[i].bytes.data());
-            page.pfnDlgProc = &PageProc;
-            page.lParam = reinterpret_cast<LPARAM>(&entries_[i]);
+        Win32SheetWindow& self = *opening_;
+        self.hwnd_ = hwnd;
+        SetWindowSubclass(hwnd, &SheetProc, 0, reinterpret_cast<DWORD_PTR>(&self));
+        for (std::size_t i = 0; i < self.posted_.size(); ++i) {
+            PostMessageW(hwnd, kRunPosted, 0, 0);
         }
-        PROPSHEETHEADERW header{};
-        header.dwSize = sizeof header;
-        // Modeless: the framework drives the pages (it makes a page current, activates it in its
-        // order and applies its buttons) and runs the modal loop itself, where every message
-        // goes through the sheet's dialog manager and the posted work runs.
-        header.dwFlags =
-            PSH_WIZARD97 | PSH_MODELESS | PSH_PROPSHEETPAGE | (icon_ ? PSH_USEICONID : 0);
-        header.pszIcon = MAKEINTRESOURCEW(icon_);
-        header.hInstance = GetModuleHandleW(nullptr);
-        header.pszCaption = L"";
-        header.nPages = static_cast<UINT>(pages.size());
-        header.nStartPage = static_cast<UINT>(start);
-        header.ppsp = pages.data();
-        hwnd_ = reinterpret_cast<HWND>(PropertySheetW(&header));
-        RegisterSheet(hwnd_);
-        // Finish gets an access key like Back and Next, on the system's own word for it.
-        if (HWND finish = GetDlgItem(hwnd_, kFinishButton)) {
+        if (HWND finish = GetDlgItem(hwnd, kFinishButton)) {
             std::wstring text(64, L'\0');
             text.resize(static_cast<std::size_t>(GetWindowTextW(finish, text.data(), 64)));
             if (!text.empty() && text.find(L'&') == std::wstring::npos) {
                 SetWindowTextW(finish, (L"&" + text).c_str());
             }
         }
-        RECT frame;
-        GetWindowRect(hwnd_, &frame);
-        CenterOnWorkArea(hwnd_, frame.right - frame.left, frame.bottom - frame.top);
+        return 0;
+    }
+
+    static LRESULT CALLBACK SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR data) {
+        auto& self = *reinterpret_cast<Win32SheetWindow*>(data);
+        if (message == kRunPosted) {
+            if (!self.posted_.empty()) {
+                auto task = std::move(self.posted_.front());
+                self.posted_.pop_front();
+                task();
+            }
+            return 0;
+        }
+        if (message == WM_NCDESTROY) {
+            RemoveWindowSubclass(hwnd, &SheetProc, 0);
+        }
+        return DefSubclassProc(hwnd, message, wParam, lParam);
     }
 
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -213,42 +240,10 @@ class Win32SheetWindow final : public SheetWindow {
             case WM_DRAWITEM:
                 return DrawPictureControl(page.Template(), hwnd,
                                           *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            case kPressNext:
-                self.sheet_.PressNext();
-                return TRUE;
-            case kPressBack:
-                self.sheet_.PressBack();
-                return TRUE;
             case WM_NOTIFY: {
-                LRESULT result = 0;
                 self.inNotify_ = true;
-                switch (reinterpret_cast<NMHDR*>(lParam)->code) {
-                    case PSN_WIZNEXT:
-                        // The framework makes the move itself, after this returns: its handler
-                        // names the target, the page left reads its controls back (and may
-                        // refuse), the target is activated in the framework's order. The sheet
-                        // could go to a page a PSN_WIZNEXT result names, but not with that
-                        // order; changing pages from inside this notification would re-enter
-                        // the sheet's own page change, so the move is posted and the sheet's
-                        // own is refused.
-                        PostMessageW(hwnd, kPressNext, 0, 0);
-                        result = -1;
-                        break;
-                    case PSN_WIZBACK:
-                        PostMessageW(hwnd, kPressBack, 0, 0);
-                        result = -1;
-                        break;
-                    case PSN_WIZFINISH:
-                        self.sheet_.PressFinish();
-                        result = self.ended_ ? FALSE : TRUE;
-                        break;
-                    case PSN_QUERYCANCEL:
-                        self.sheet_.Cancel();
-                        result = FALSE;
-                        break;
-                    default:
-                        break;  // PSN_SETACTIVE, PSN_KILLACTIVE: the framework activates
-                }
+                const LRESULT result =
+                    self.Notified(reinterpret_cast<NMHDR*>(lParam)->code, entry->index);
                 self.inNotify_ = false;
                 SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
                 return TRUE;
@@ -256,6 +251,43 @@ class Win32SheetWindow final : public SheetWindow {
             default:
                 return FALSE;
         }
+    }
+
+    // The sheet's notifications to the page at `index`; what the page answers.
+    LRESULT Notified(UINT code, int index) {
+        switch (code) {
+            case PSN_SETACTIVE:
+                sheet_.Activate(index);
+                return 0;
+            case PSN_KILLACTIVE:
+                // The page has agreed to be left in PSN_WIZNEXT or PSN_WIZBACK, which come
+                // before or after this one depending on the version of the sheet, or it is
+                // left for the page the program selects.
+                return FALSE;
+            case PSN_WIZNEXT:
+                return PageToShow(sheet_.NextTarget());
+            case PSN_WIZBACK:
+                return PageToShow(sheet_.BackTarget());
+            case PSN_WIZFINISH:
+                sheet_.PressFinish();
+                return ended_ ? FALSE : TRUE;
+            case PSN_QUERYCANCEL:
+                if (!ended_) {
+                    sheet_.Cancel();
+                }
+                return FALSE;
+            default:
+                return 0;
+        }
+    }
+
+    // The answer that moves the sheet to the page at `target` (-1: stays): a page made from a
+    // template in memory is named by that template.
+    LRESULT PageToShow(int target) const {
+        if (target < 0) {
+            return -1;
+        }
+        return reinterpret_cast<LRESULT>(entries_[static_cast<std::size_t>(target)].bytes.data());
     }
 
     // Widens and lengthens the page area by (dx, dy) pixels: the sheet and every page grow,
@@ -291,15 +323,20 @@ class Win32SheetWindow final : public SheetWindow {
         CenterOnWorkArea(hwnd_, frame.right - frame.left + dx, frame.bottom - frame.top + dy);
     }
 
+    // The sheet PropertySheetW is making, until its window tells its handle.
+    static inline Win32SheetWindow* opening_ = nullptr;
+
     CPropertySheetEx& sheet_;
     int icon_;
     HWND hwnd_ = nullptr;
+    int start_ = -1;  // a page selected before the sheet runs
     WindowSize pageSize_;
     std::vector<Entry> entries_;
+    std::deque<std::function<void()>> posted_;
     bool ended_ = false;
     bool inNotify_ = false;
+    bool centred_ = false;
     int result_ = 0;
-    int buttons_ = 0;
 };
 
 }  // namespace
