@@ -8,6 +8,7 @@
 #include <windows.h>
 #undef LoadString  // Windows' macro would rename the platform's operation
 // clang-format on
+#include <cstring>
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -20,6 +21,39 @@ namespace address {
 
 #ifdef _WIN32
 
+namespace {
+
+// The sockets library, loaded when an address is first checked rather than at every start
+// (a main menu checks none), from the system folder only, never from the key.
+struct Sockets {
+    decltype(&WSAStartup) startup = nullptr;
+    decltype(&WSAStringToAddressW) parse = nullptr;
+    decltype(&WSAGetLastError) lastError = nullptr;
+    decltype(&WSACleanup) cleanup = nullptr;
+};
+
+template <class Function>
+void Find(HMODULE library, const char* name, Function& function) {
+    const FARPROC address = GetProcAddress(library, name);
+    std::memcpy(&function, &address, sizeof function);
+}
+
+const Sockets& LoadSockets() {
+    static const Sockets sockets = [] {
+        Sockets found;
+        if (HMODULE ws2 = LoadLibraryExW(L"ws2_32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+            Find(ws2, "WSAStartup", found.startup);
+            Find(ws2, "WSAStringToAddressW", found.parse);
+            Find(ws2, "WSAGetLastError", found.lastError);
+            Find(ws2, "WSACleanup", found.cleanup);
+        }
+        return found;
+    }();
+    return sockets;
+}
+
+}  // namespace
+
 int CheckAddressWithSystem(const std::wstring& text, int family) {
     int af = 0;
     if (family == 0) {
@@ -29,17 +63,21 @@ int CheckAddressWithSystem(const std::wstring& text, int family) {
     } else {
         return -1;
     }
+    const Sockets& sockets = LoadSockets();
+    if (!sockets.startup || !sockets.parse || !sockets.lastError || !sockets.cleanup) {
+        return WSASYSNOTREADY;  // no parser to confirm the address
+    }
     WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
-        return WSAGetLastError();
+    if (sockets.startup(MAKEWORD(2, 2), &data) != 0) {
+        return sockets.lastError();
     }
     std::wstring copy = text;  // the parser takes a writable string
     alignas(8) char buffer[4096] = {};
     INT length = sizeof buffer;
-    const int rc = WSAStringToAddressW(copy.data(), af, nullptr,
-                                       reinterpret_cast<LPSOCKADDR>(buffer), &length);
-    const int error = rc == 0 ? 0 : WSAGetLastError();
-    WSACleanup();
+    const int rc =
+        sockets.parse(copy.data(), af, nullptr, reinterpret_cast<LPSOCKADDR>(buffer), &length);
+    const int error = rc == 0 ? 0 : sockets.lastError();
+    sockets.cleanup();
     return error;
 }
 
