@@ -21,7 +21,8 @@ WindowSize TextExtent(HDC dc, const std::wstring& text, int width, UINT flags) {
 }
 
 // The font every page's controls get, bold for a title, and its dialog base units: from one
-// empty dialog made from a page's template header, once.
+// empty dialog made from a page's template header, once. A message-only window: a window on
+// the screen, even hidden, costs Wine a top-level window's making twice at start-up.
 struct PageFont {
     HFONT normal;
     HFONT bold;
@@ -33,7 +34,8 @@ const PageFont& FontOfPages() {
         const std::vector<std::uint8_t> bytes =
             BuildDialogTemplate(DialogTemplate{4, 8, {}}, TemplateUse::LonePage);
         HWND window = CreateDialogIndirectParamW(
-            GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), nullptr,
+            GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
+            HWND_MESSAGE,
             [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == WM_INITDIALOG; },
             0);
         PageFont made{nullptr, nullptr, UnitsOf(window)};
