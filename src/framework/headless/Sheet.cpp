@@ -23,7 +23,7 @@ void HeadlessSheet::SelectPage(int index) {
 }
 
 int HeadlessSheet::RunModal(int start) {
-    if (shown < 0) {
+    if (sheet_.GetActiveIndex() < 0) {  // no page selected before it runs
         SelectPage(start);
     }
     Flush();

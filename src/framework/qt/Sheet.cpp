@@ -57,7 +57,7 @@ void QtSheetWindow::SelectPage(int index) {
 }
 
 int QtSheetWindow::RunModal(int start) {
-    if (sheet_.GetActiveIndex() < 0) {
+    if (sheet_.GetActiveIndex() < 0) {  // no page selected before it runs
         SelectPage(start);
     }
     return dialog_->exec();
